@@ -1,0 +1,411 @@
+#include "ORLChordwellEffect.h"
+
+#include "StringTable.h"
+
+#include <cmath>
+#include <new>
+
+namespace
+{
+using chordwell::strings::kBaseFrequency;
+using chordwell::strings::kDetuneCoefficient;
+
+constexpr double kGuard = 1e-9;
+constexpr int32_t kMask = ORLChordwellEffect::kLineMask;
+// Fractional parts of a delay closer than this to a whole number could round differently
+// from one write index to the next; such delays are always recomputed literally.
+constexpr double kTrackingMargin = 1.0 / (1 << 20);
+
+// A host can hand us NaN or infinity; one such sample would poison every string for good.
+template <typename Sample> inline double readSample(Sample x)
+{
+    return std::isfinite(x) ? static_cast<double>(x) : 0.0;
+}
+
+// Delay of string k in samples: s * (1 + 0.015 * c * d) / (f * t * r), in this exact order.
+inline double delayLength(int k, double s, double t, double r, double d)
+{
+    const double a = s * 0.015;
+    const double c = kDetuneCoefficient[k];
+    const double numerator = c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
+    const double denominator = (t * r) * kBaseFrequency[k];
+    return numerator / denominator;
+}
+
+// trunc(position) AND mask. A position outside the int range (from parameter values far
+// outside 0..1 or a non-finite rate) still lands inside the line.
+inline int32_t lineIndex(double position)
+{
+    if (!(position >= 0.0 && position < 2147483648.0))
+        return 0;
+    return static_cast<int32_t>(position) & kMask;
+}
+
+inline bool advancesByOne(double delay)
+{
+    if (!(delay > 0.0 && delay < ORLChordwellEffect::kLineLength))
+        return false;
+    const double fraction = delay - std::floor(delay);
+    return fraction == 0.0 || (fraction > kTrackingMargin && fraction < 1.0 - kTrackingMargin);
+}
+
+// The tuning rule for all strings. Returns whether every index will equal its predecessor
+// advanced by one for as long as the inputs stay unchanged.
+inline bool tuneStrings(int32_t writePos, double s, double t, double r, double d,
+                        int32_t* readPos)
+{
+    bool tracking = true;
+    for (int k = 0; k < ORLChordwellEffect::kStrings; ++k)
+    {
+        const double delay = delayLength(k, s, t, r, d);
+        readPos[k] = lineIndex(static_cast<double>(writePos) - delay + 16384.0);
+        tracking = tracking && advancesByOne(delay);
+    }
+    return tracking;
+}
+
+inline int32_t truncatedInt(double value)
+{
+    const double t = std::trunc(value);
+    if (!(t > -2147483648.0 && t < 2147483648.0))
+        return t > 0.0 ? 1 : 0;
+    return static_cast<int32_t>(t);
+}
+} // namespace
+
+double ORLChordwellEffect::defaultValue(uint32_t index)
+{
+    switch (index)
+    {
+    case 0:
+    case 4:
+    case 5:
+        return 0.5;
+    case 1:
+    case 2:
+    case 3:
+        return 0.25;
+    default:
+        return 0.0;
+    }
+}
+
+ORLChordwellEffect::ORLChordwellEffect()
+    : sampleRate(44100.0), parameters{}, outputGain(0.0), mix(0.0), feedbackGain(0.0),
+      dampCoef{}, transposeTarget(1.0), transposeCurrent(1.0), tuneTarget(1.0),
+      tuneCurrent(1.0), detuneTarget(0.0), detuneCurrent(0.0), bypassOn(0),
+      indicesTracking(0), lines{}, writePos(0), readPos{}, lowpass{}
+{
+    try
+    {
+        for (auto& line : lines)
+            line = new double[kLineLength];
+    }
+    catch (...)
+    {
+        for (auto& line : lines)
+            delete[] line;
+        throw;
+    }
+    for (uint32_t index = 0; index < kSlotCount; ++index)
+        setParameter(index, defaultValue(index));
+    reset();
+}
+
+ORLChordwellEffect::~ORLChordwellEffect()
+{
+    for (auto& line : lines)
+        delete[] line;
+}
+
+void ORLChordwellEffect::clearLines()
+{
+    for (auto* line : lines)
+        for (int i = 0; i < kLineLength; ++i)
+            line[i] = 0.0;
+}
+
+void ORLChordwellEffect::reset()
+{
+    clearLines();
+    writePos = kLineLength - 1;
+    for (int k = 0; k < kStrings; ++k)
+        readPos[k] = static_cast<int32_t>(16383.0 - sampleRate / (kBaseFrequency[k] / 2.0));
+    for (auto& state : lowpass)
+        state = 0.0;
+    detuneCurrent = detuneTarget;
+    tuneCurrent = tuneTarget;
+    transposeCurrent = transposeTarget;
+    // These indices do not come from the tuning rule; the first frame recomputes them.
+    indicesTracking = 0;
+}
+
+void ORLChordwellEffect::retune()
+{
+    indicesTracking =
+        tuneStrings(writePos, sampleRate, tuneCurrent, transposeCurrent, detuneCurrent, readPos)
+            ? 1
+            : 0;
+}
+
+double ORLChordwellEffect::decayGain(double decay) const
+{
+    const double base = std::pow(1.02, std::sqrt(decay)) / 1.0205;
+    return std::pow(base, 1.0 / (0.25 * transposeTarget));
+}
+
+void ORLChordwellEffect::setParameter(uint32_t index, double value)
+{
+    if (index > 7)
+        return;
+    // The shell only sends 0..1; a non-finite value would leave the strings unusable.
+    if (!std::isfinite(value))
+        return;
+    parameters[index] = value;
+    switch (index)
+    {
+    case 0:
+        outputGain = value * value * 4.0;
+        break;
+    case 1:
+        mix = value;
+        break;
+    case 2:
+        feedbackGain = decayGain(value);
+        break;
+    case 3:
+    {
+        const double coefficient = std::pow(1.84, 1.0 - value) / 1.845;
+        for (auto& c : dampCoef)
+            c = coefficient;
+        break;
+    }
+    case 4:
+    {
+        const double steps = std::trunc(value * 48.0 + 0.5);
+        const double ratio = std::pow(16.0, steps / 48.0) * 0.25;
+        if (ratio == transposeTarget)
+            return;
+        transposeTarget = ratio;
+        feedbackGain = decayGain(parameters[2]);
+        transposeCurrent = ratio;
+        clearLines();
+        retune();
+        break;
+    }
+    case 5:
+        tuneTarget = std::pow(1.12246, value) / 1.05946;
+        break;
+    case 6:
+        detuneTarget = value;
+        break;
+    case 7:
+        bypassOn = truncatedInt(value + 0.5);
+        break;
+    }
+}
+
+bool ORLChordwellEffect::setSampleRate(double rate)
+{
+    // A rate that is not a number is refused: the stored rate stays.
+    if (std::isnan(rate))
+        return false;
+    bool accepted = true;
+    if (rate < kMinSampleRate)
+    {
+        rate = kMinSampleRate;
+        accepted = false;
+    }
+    else if (rate > kMaxSampleRate)
+    {
+        rate = kMaxSampleRate;
+        accepted = false;
+    }
+    if (rate != sampleRate)
+        indicesTracking = 0;
+    sampleRate = rate;
+    return accepted;
+}
+
+uint32_t ORLChordwellEffect::getLatency() { return 0; }
+
+uint32_t ORLChordwellEffect::getTailSize() { return static_cast<uint32_t>(sampleRate * 10.0); }
+
+bool ORLChordwellEffect::reservedQueryA() { return true; }
+bool ORLChordwellEffect::reservedQueryB() { return true; }
+double ORLChordwellEffect::reservedValueA() { return 0.0; }
+double ORLChordwellEffect::reservedValueB() { return 0.0; }
+
+bool ORLChordwellEffect::getMeterValue(uint32_t, double&) { return false; }
+
+namespace
+{
+template <typename Sample>
+void copyThrough(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output,
+                 uint32_t frames)
+{
+    const Sample* in0 = input.channel0;
+    const Sample* in1 = input.channel1 ? input.channel1 : in0;
+    Sample* out0 = output.channel0;
+    Sample* out1 = output.channel1 ? output.channel1 : out0;
+    for (uint32_t i = 0; i < frames; ++i)
+    {
+        const Sample x0 = in0[i];
+        const Sample x1 = in1[i];
+        out0[i] = x0;
+        out1[i] = x1;
+    }
+}
+} // namespace
+
+void ORLChordwellEffect::processBypass(const ChannelPair<float>& input,
+                                       const ChannelPair<float>& output, uint32_t frames)
+{
+    copyThrough(input, output, frames);
+}
+
+void ORLChordwellEffect::processBypassDouble(const ChannelPair<double>& input,
+                                             const ChannelPair<double>& output, uint32_t frames)
+{
+    copyThrough(input, output, frames);
+}
+
+void ORLChordwellEffect::process(const ChannelPair<float>& input,
+                                 const ChannelPair<float>& output, uint32_t frames)
+{
+    run(input, output, frames);
+}
+
+void ORLChordwellEffect::processDouble(const ChannelPair<double>& input,
+                                       const ChannelPair<double>& output, uint32_t frames)
+{
+    run(input, output, frames);
+}
+
+// The per-sample string network. Working state is held in locals for the block and written
+// back at the end; the read indices are recomputed only while a glide or a retune is under
+// way, since otherwise the tuning rule provably yields the previous indices plus one.
+template <typename Sample>
+void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output,
+                             uint32_t frames)
+{
+    const Sample* in0 = input.channel0;
+    const Sample* in1 = input.channel1 ? input.channel1 : in0;
+    Sample* out0 = output.channel0;
+    Sample* out1 = output.channel1 ? output.channel1 : out0;
+    const bool singleOutput = out1 == out0;
+    if (frames == 0)
+        return;
+
+    double* line[kStrings];
+    int32_t rp[kStrings];
+    double lp[kStrings];
+    double damp[kStrings];
+    for (int k = 0; k < kStrings; ++k)
+    {
+        line[k] = lines[k];
+        rp[k] = readPos[k];
+        lp[k] = lowpass[k];
+        damp[k] = dampCoef[k];
+    }
+    int32_t wp = writePos;
+    bool tracking = indicesTracking != 0;
+    double tune = tuneCurrent;
+    double detune = detuneCurrent;
+    const double tuneGoal = tuneTarget;
+    const double detuneGoal = detuneTarget;
+    const double rate = sampleRate;
+    const double transpose = transposeCurrent;
+    const double feedback = feedbackGain;
+    const double wetShare = mix;
+    const double gain = outputGain;
+    const bool bypassed = bypassOn != 0;
+    double guard = kGuard;
+
+    for (uint32_t i = 0; i < frames; ++i)
+    {
+        const double x0 = readSample(in0[i]);
+        const double x1 = readSample(in1[i]);
+        double dry0, dry1, send0, send1;
+        if (!bypassed)
+        {
+            dry0 = x0 + guard;
+            dry1 = x1 + guard;
+            send0 = dry0;
+            send1 = dry1;
+        }
+        else
+        {
+            dry0 = x0;
+            dry1 = x1;
+            send0 = guard;
+            send1 = guard;
+        }
+        guard = -guard;
+
+        for (int k = 0; k < kStrings; ++k)
+            lp[k] = (line[k][rp[k]] - lp[k]) * damp[k] + lp[k];
+        const double feed = (send1 + send0) * 0.5;
+        for (int k = 0; k < kStrings; ++k)
+            line[k][wp] = lp[k] * feedback + feed;
+
+        double wet0 = lp[2] + lp[0] + lp[4] + lp[6] + lp[8] + lp[10];
+        wet0 = wet0 + line[1][rp[10]] + line[3][rp[8]] + line[5][rp[6]] + line[7][rp[4]] +
+               line[9][rp[2]] + line[11][rp[0]];
+        double wet1 = lp[3] + lp[1] + lp[5] + lp[7] + lp[9] + lp[11];
+        wet1 = wet1 + line[0][rp[11]] + line[2][rp[9]] + line[4][rp[7]] + line[6][rp[5]] +
+               line[8][rp[3]] + line[10][rp[1]];
+        const double y0 = (wet0 * 0.075 - dry0) * wetShare + dry0;
+        const double y1 = (wet1 * 0.075 - dry1) * wetShare + dry1;
+
+        const double previousTune = tune;
+        const double previousDetune = detune;
+        const double detuneDiff = detuneGoal - detune;
+        if (std::fabs(detuneDiff) > 0.002)
+            detune = detuneDiff * 0.00075 + detune;
+        else
+            detune = detuneGoal;
+        if (std::fabs(tuneGoal - tune) > 0.0015)
+        {
+            double next = (tuneGoal - tune) * 0.00025 + tune;
+            if (std::fabs(tune - next) > 0.00002)
+                next = next > tune ? tune + 0.00002 : tune - 0.00002;
+            tune = next;
+        }
+        else
+        {
+            tune = tuneGoal;
+        }
+        if (!tracking || tune != previousTune || detune != previousDetune)
+            tracking = tuneStrings(wp, rate, tune, transpose, detune, rp);
+
+        if (singleOutput)
+        {
+            out0[i] = static_cast<Sample>((y1 + y0) * gain * 0.5);
+        }
+        else
+        {
+            out1[i] = static_cast<Sample>(y1 * gain);
+            out0[i] = static_cast<Sample>(y0 * gain);
+        }
+
+        wp = (wp + 1) & kMask;
+        for (int k = 0; k < kStrings; ++k)
+            rp[k] = (rp[k] + 1) & kMask;
+    }
+
+    for (int k = 0; k < kStrings; ++k)
+    {
+        readPos[k] = rp[k];
+        lowpass[k] = lp[k];
+    }
+    writePos = wp;
+    indicesTracking = tracking ? 1 : 0;
+    tuneCurrent = tune;
+    detuneCurrent = detune;
+}
+
+template void ORLChordwellEffect::run<float>(const ChannelPair<float>&, const ChannelPair<float>&,
+                                             uint32_t);
+template void ORLChordwellEffect::run<double>(const ChannelPair<double>&,
+                                              const ChannelPair<double>&, uint32_t);

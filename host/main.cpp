@@ -1,0 +1,31 @@
+#include "RenderCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"chordwell-host: loads ORL Chordwell the way a studio host does and renders "
+                 "audio through it"};
+    app.require_subcommand(1);
+
+    RenderOptions render;
+    CLI::App* renderCommand =
+        app.add_subcommand("render", "render an audio file (or the built-in demo) to a WAV file");
+    addRenderOptions(*renderCommand, render);
+
+    try
+    {
+        app.parse(argc, argv);
+    }
+    catch (const CLI::ParseError& e)
+    {
+        // Help is a success; every other parse error is a refused command line.
+        return app.exit(e) == 0 ? 0 : 2;
+    }
+
+    if (renderCommand->parsed())
+        return runRender(render);
+    return 2;
+}

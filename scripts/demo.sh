@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The main job: install what is missing, build, and render the built-in demo through the
+# plug-in in chordwell-host. Extra arguments go to `chordwell-host render`.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORL_BUILD_TESTS=OFF
+mkdir -p "$root/out"
+"$root/build/release/host/chordwell-host" render "$@" "$root/out/demo.wav"

@@ -1,0 +1,68 @@
+#include <FactoryPresets.h>
+#include <ParameterTable.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace
+{
+TEST(SlotTable, identifiers_flags_and_defaults)
+{
+    EXPECT_STREQ(getParameterIdentifier(0), "0: Output");
+    EXPECT_STREQ(getParameterIdentifier(7), "7: Bypass");
+    EXPECT_STREQ(getParameterIdentifier(8), "8:  ");
+    EXPECT_STREQ(getParameterIdentifier(16), "16:  ");
+    EXPECT_EQ(getParameterIdentifier(17), nullptr);
+    EXPECT_EQ(findParameterSlot("4: Transpose"), 4);
+    EXPECT_EQ(findParameterSlot("8:  "), 8);
+    EXPECT_EQ(findParameterSlot("MasterBypassID"), -1);
+    EXPECT_EQ(findParameterSlot("4: transpose"), -1);
+    EXPECT_EQ(findParameterSlot(nullptr), -1);
+
+    const int flags[17] = {13, 13, 9, 9, 9, 9, 9, 13, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int slot = 0; slot < 17; ++slot)
+        EXPECT_EQ(getParameterFlags(slot), flags[slot]) << slot;
+    EXPECT_EQ(getParameterFlags(-1), 0);
+    EXPECT_EQ(getParameterFlags(47), 0);
+
+    const double defaults[17] = {0.5, 0.25, 0.25, 0.25, 0.5, 0.5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int slot = 0; slot < 17; ++slot)
+        EXPECT_EQ(getParameterDefault(slot), defaults[slot]) << slot;
+    EXPECT_EQ(getParameterDefault(-3), 0.0);
+}
+
+TEST(SlotTable, factory_presets_by_index_with_init_beyond)
+{
+    const char* names[] = {"Default", "Bright", "High", "Low & Dark", "Almost reverb", "Detuned"};
+    for (int index = 0; index < 6; ++index)
+    {
+        char name[32];
+        getFactoryPreset(index, nullptr, name);
+        EXPECT_STREQ(name, names[index]);
+    }
+    double values[8];
+    char name[32];
+    getFactoryPreset(4, values, name);
+    EXPECT_EQ(values[2], 0.75);
+    EXPECT_EQ(values[4], 0.0);
+    getFactoryPreset(5, values, name);
+    EXPECT_EQ(values[6], 1.0);
+
+    double defaults[8];
+    getFactoryPreset(0, defaults, nullptr);
+    for (int index : {6, 9, 100, -1})
+    {
+        std::strcpy(name, "xxxxxxxx");
+        for (double& v : values)
+            v = -1.0;
+        getFactoryPreset(index, values, name);
+        EXPECT_STREQ(name, "Init") << index;
+        EXPECT_EQ(0, std::memcmp(values, defaults, sizeof values)) << index;
+    }
+    std::strcpy(name, "kept");
+    getFactoryPreset(1, nullptr, nullptr); // both skipped, no crash
+    EXPECT_STREQ(name, "kept");
+}
+} // namespace
