@@ -10,8 +10,8 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace
@@ -45,9 +45,9 @@ void productEngine(benchmark::State& state, bool glide)
         engine->process({s.left.data(), s.right.data()}, {s.out0.data(), s.out1.data()}, kBlock);
         benchmark::DoNotOptimize(s.out0.data());
     }
-    state.counters["time_per_frame"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kBlock),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["time_per_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kBlock),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void literalReference(benchmark::State& state, bool glide)
@@ -59,19 +59,30 @@ void literalReference(benchmark::State& state, bool glide)
     {
         if (glide)
             engine->setParameter(5, (block++ & 1) ? 0.0 : 1.0);
-        engine->process<float>(s.left.data(), s.right.data(), s.out0.data(), s.out1.data(),
-                               kBlock);
+        engine->process<float>(s.left.data(), s.right.data(), s.out0.data(), s.out1.data(), kBlock);
         benchmark::DoNotOptimize(s.out0.data());
     }
-    state.counters["time_per_frame"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kBlock),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["time_per_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kBlock),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_Product_Static(benchmark::State& state) { productEngine(state, false); }
-void BM_Reference_Static(benchmark::State& state) { literalReference(state, false); }
-void BM_Product_TuneGlide(benchmark::State& state) { productEngine(state, true); }
-void BM_Reference_TuneGlide(benchmark::State& state) { literalReference(state, true); }
+void BM_Product_Static(benchmark::State& state)
+{
+    productEngine(state, false);
+}
+void BM_Reference_Static(benchmark::State& state)
+{
+    literalReference(state, false);
+}
+void BM_Product_TuneGlide(benchmark::State& state)
+{
+    productEngine(state, true);
+}
+void BM_Reference_TuneGlide(benchmark::State& state)
+{
+    literalReference(state, true);
+}
 } // namespace
 
 BENCHMARK(BM_Product_Static);

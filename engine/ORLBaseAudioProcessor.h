@@ -20,8 +20,8 @@ class ORLBaseAudioProcessor
     virtual void process(const ChannelPair<float>& input, const ChannelPair<float>& output,
                          uint32_t frames) = 0;
     // Audio thread. Real-time safe.
-    virtual void processDouble(const ChannelPair<double>& input,
-                               const ChannelPair<double>& output, uint32_t frames) = 0;
+    virtual void processDouble(const ChannelPair<double>& input, const ChannelPair<double>& output,
+                               uint32_t frames) = 0;
     // Audio thread. Real-time safe. Copies input to output without touching engine state.
     virtual void processBypass(const ChannelPair<float>& input, const ChannelPair<float>& output,
                                uint32_t frames) = 0;

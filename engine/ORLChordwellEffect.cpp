@@ -1,5 +1,6 @@
 #include "ORLChordwellEffect.h"
 
+#include "StringKernels.h"
 #include "StringTable.h"
 
 #include <cmath>
@@ -8,60 +9,18 @@
 namespace
 {
 using chordwell::strings::kBaseFrequency;
-using chordwell::strings::kDetuneCoefficient;
+
+using chordwell::kernels::advancesByOne;
+using chordwell::kernels::runStrings;
+using chordwell::kernels::tuneStrings;
 
 constexpr double kGuard = 1e-9;
 constexpr int32_t kMask = ORLChordwellEffect::kLineMask;
-// Fractional parts of a delay closer than this to a whole number could round differently
-// from one write index to the next; such delays are always recomputed literally.
-constexpr double kTrackingMargin = 1.0 / (1 << 20);
 
 // A host can hand us NaN or infinity; one such sample would poison every string for good.
 template <typename Sample> inline double readSample(Sample x)
 {
     return std::isfinite(x) ? static_cast<double>(x) : 0.0;
-}
-
-// Delay of string k in samples: s * (1 + 0.015 * c * d) / (f * t * r), in this exact order.
-inline double delayLength(int k, double s, double t, double r, double d)
-{
-    const double a = s * 0.015;
-    const double c = kDetuneCoefficient[k];
-    const double numerator = c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
-    const double denominator = (t * r) * kBaseFrequency[k];
-    return numerator / denominator;
-}
-
-// trunc(position) AND mask. A position outside the int range (from parameter values far
-// outside 0..1 or a non-finite rate) still lands inside the line.
-inline int32_t lineIndex(double position)
-{
-    if (!(position >= 0.0 && position < 2147483648.0))
-        return 0;
-    return static_cast<int32_t>(position) & kMask;
-}
-
-inline bool advancesByOne(double delay)
-{
-    if (!(delay > 0.0 && delay < ORLChordwellEffect::kLineLength))
-        return false;
-    const double fraction = delay - std::floor(delay);
-    return fraction == 0.0 || (fraction > kTrackingMargin && fraction < 1.0 - kTrackingMargin);
-}
-
-// The tuning rule for all strings. Returns whether every index will equal its predecessor
-// advanced by one for as long as the inputs stay unchanged.
-inline bool tuneStrings(int32_t writePos, double s, double t, double r, double d,
-                        int32_t* readPos)
-{
-    bool tracking = true;
-    for (int k = 0; k < ORLChordwellEffect::kStrings; ++k)
-    {
-        const double delay = delayLength(k, s, t, r, d);
-        readPos[k] = lineIndex(static_cast<double>(writePos) - delay + 16384.0);
-        tracking = tracking && advancesByOne(delay);
-    }
-    return tracking;
 }
 
 inline int32_t truncatedInt(double value)
@@ -91,22 +50,14 @@ double ORLChordwellEffect::defaultValue(uint32_t index)
 }
 
 ORLChordwellEffect::ORLChordwellEffect()
-    : sampleRate(44100.0), parameters{}, outputGain(0.0), mix(0.0), feedbackGain(0.0),
-      dampCoef{}, transposeTarget(1.0), transposeCurrent(1.0), tuneTarget(1.0),
-      tuneCurrent(1.0), detuneTarget(0.0), detuneCurrent(0.0), bypassOn(0),
-      indicesTracking(0), lines{}, writePos(0), readPos{}, lowpass{}
+    : sampleRate(44100.0), parameters{}, outputGain(0.0), mix(0.0), feedbackGain(0.0), dampCoef{},
+      transposeTarget(1.0), transposeCurrent(1.0), tuneTarget(1.0), tuneCurrent(1.0),
+      detuneTarget(0.0), detuneCurrent(0.0), bypassOn(0), indicesTracking(0), lines{},
+      writePos(0), readPos{}, lowpass{}
 {
-    try
-    {
-        for (auto& line : lines)
-            line = new double[kLineLength];
-    }
-    catch (...)
-    {
-        for (auto& line : lines)
-            delete[] line;
-        throw;
-    }
+    double* block = new double[static_cast<size_t>(kStrings) * kLineStride];
+    for (int k = 0; k < kStrings; ++k)
+        lines[k] = block + static_cast<size_t>(k) * kLineStride;
     for (uint32_t index = 0; index < kSlotCount; ++index)
         setParameter(index, defaultValue(index));
     reset();
@@ -114,8 +65,7 @@ ORLChordwellEffect::ORLChordwellEffect()
 
 ORLChordwellEffect::~ORLChordwellEffect()
 {
-    for (auto& line : lines)
-        delete[] line;
+    delete[] lines[0];
 }
 
 void ORLChordwellEffect::clearLines()
@@ -142,10 +92,10 @@ void ORLChordwellEffect::reset()
 
 void ORLChordwellEffect::retune()
 {
-    indicesTracking =
-        tuneStrings(writePos, sampleRate, tuneCurrent, transposeCurrent, detuneCurrent, readPos)
-            ? 1
-            : 0;
+    double delays[kStrings];
+    tuneStrings(writePos, sampleRate, tuneCurrent, transposeCurrent, detuneCurrent, readPos,
+                delays);
+    indicesTracking = advancesByOne(delays) ? 1 : 0;
 }
 
 double ORLChordwellEffect::decayGain(double decay) const
@@ -227,16 +177,37 @@ bool ORLChordwellEffect::setSampleRate(double rate)
     return accepted;
 }
 
-uint32_t ORLChordwellEffect::getLatency() { return 0; }
+uint32_t ORLChordwellEffect::getLatency()
+{
+    return 0;
+}
 
-uint32_t ORLChordwellEffect::getTailSize() { return static_cast<uint32_t>(sampleRate * 10.0); }
+uint32_t ORLChordwellEffect::getTailSize()
+{
+    return static_cast<uint32_t>(sampleRate * 10.0);
+}
 
-bool ORLChordwellEffect::reservedQueryA() { return true; }
-bool ORLChordwellEffect::reservedQueryB() { return true; }
-double ORLChordwellEffect::reservedValueA() { return 0.0; }
-double ORLChordwellEffect::reservedValueB() { return 0.0; }
+bool ORLChordwellEffect::reservedQueryA()
+{
+    return true;
+}
+bool ORLChordwellEffect::reservedQueryB()
+{
+    return true;
+}
+double ORLChordwellEffect::reservedValueA()
+{
+    return 0.0;
+}
+double ORLChordwellEffect::reservedValueB()
+{
+    return 0.0;
+}
 
-bool ORLChordwellEffect::getMeterValue(uint32_t, double&) { return false; }
+bool ORLChordwellEffect::getMeterValue(uint32_t, double&)
+{
+    return false;
+}
 
 namespace
 {
@@ -270,8 +241,8 @@ void ORLChordwellEffect::processBypassDouble(const ChannelPair<double>& input,
     copyThrough(input, output, frames);
 }
 
-void ORLChordwellEffect::process(const ChannelPair<float>& input,
-                                 const ChannelPair<float>& output, uint32_t frames)
+void ORLChordwellEffect::process(const ChannelPair<float>& input, const ChannelPair<float>& output,
+                                 uint32_t frames)
 {
     run(input, output, frames);
 }
@@ -283,12 +254,17 @@ void ORLChordwellEffect::processDouble(const ChannelPair<double>& input,
 }
 
 // The per-sample string network. Working state is held in locals for the block and written
-// back at the end; the read indices are recomputed only while a glide or a retune is under
-// way, since otherwise the tuning rule provably yields the previous indices plus one.
+// back at the end. Each read index is kept as its distance behind the write index, which
+// stays constant while the tuning inputs do; the distances are recomputed by the tuning rule
+// only while a glide or a retune is under way, since otherwise the rule provably yields the
+// previous indices plus one.
 template <typename Sample>
 void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output,
                              uint32_t frames)
 {
+    using chordwell::kernels::readIndices;
+    constexpr int S = kLineStride;
+
     const Sample* in0 = input.channel0;
     const Sample* in1 = input.channel1 ? input.channel1 : in0;
     Sample* out0 = output.channel0;
@@ -297,18 +273,18 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
     if (frames == 0)
         return;
 
-    double* line[kStrings];
-    int32_t rp[kStrings];
-    double lp[kStrings];
-    double damp[kStrings];
+    double* const base = lines[0];
+    int32_t wp = writePos;
+    alignas(16) int32_t distance[kStrings];
+    alignas(16) int32_t rp[kStrings];
+    alignas(16) double lp[kStrings];
+    alignas(16) double damp[kStrings];
     for (int k = 0; k < kStrings; ++k)
     {
-        line[k] = lines[k];
-        rp[k] = readPos[k];
+        distance[k] = (wp - readPos[k]) & kMask;
         lp[k] = lowpass[k];
         damp[k] = dampCoef[k];
     }
-    int32_t wp = writePos;
     bool tracking = indicesTracking != 0;
     double tune = tuneCurrent;
     double detune = detuneCurrent;
@@ -343,18 +319,17 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
         }
         guard = -guard;
 
-        for (int k = 0; k < kStrings; ++k)
-            lp[k] = (line[k][rp[k]] - lp[k]) * damp[k] + lp[k];
-        const double feed = (send1 + send0) * 0.5;
-        for (int k = 0; k < kStrings; ++k)
-            line[k][wp] = lp[k] * feedback + feed;
+        readIndices(wp, distance, rp);
+        runStrings<S>(base, rp, wp, lp, damp, feedback, (send1 + send0) * 0.5);
 
+        // Channel 0 hears the even strings and the odd lines at the even strings' indices
+        // (from the top), channel 1 the reverse.
         double wet0 = lp[2] + lp[0] + lp[4] + lp[6] + lp[8] + lp[10];
-        wet0 = wet0 + line[1][rp[10]] + line[3][rp[8]] + line[5][rp[6]] + line[7][rp[4]] +
-               line[9][rp[2]] + line[11][rp[0]];
+        wet0 = wet0 + base[1 * S + rp[10]] + base[3 * S + rp[8]] + base[5 * S + rp[6]] +
+               base[7 * S + rp[4]] + base[9 * S + rp[2]] + base[11 * S + rp[0]];
         double wet1 = lp[3] + lp[1] + lp[5] + lp[7] + lp[9] + lp[11];
-        wet1 = wet1 + line[0][rp[11]] + line[2][rp[9]] + line[4][rp[7]] + line[6][rp[5]] +
-               line[8][rp[3]] + line[10][rp[1]];
+        wet1 = wet1 + base[0 * S + rp[11]] + base[2 * S + rp[9]] + base[4 * S + rp[7]] +
+               base[6 * S + rp[5]] + base[8 * S + rp[3]] + base[10 * S + rp[1]];
         const double y0 = (wet0 * 0.075 - dry0) * wetShare + dry0;
         const double y1 = (wet1 * 0.075 - dry1) * wetShare + dry1;
 
@@ -376,8 +351,17 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
         {
             tune = tuneGoal;
         }
-        if (!tracking || tune != previousTune || detune != previousDetune)
-            tracking = tuneStrings(wp, rate, tune, transpose, detune, rp);
+        // While a glide moves, the indices are recomputed every frame; once it has settled
+        // they are recomputed once more and then just advance, when that is provably exact.
+        const bool moving = tune != previousTune || detune != previousDetune;
+        if (moving || !tracking)
+        {
+            double delays[kStrings];
+            tuneStrings(wp, rate, tune, transpose, detune, rp, delays);
+            tracking = !moving && advancesByOne(delays);
+            for (int k = 0; k < kStrings; ++k)
+                distance[k] = (wp - rp[k]) & kMask;
+        }
 
         if (singleOutput)
         {
@@ -389,14 +373,13 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             out0[i] = static_cast<Sample>(y0 * gain);
         }
 
+        // Advancing the write index advances every read index with it.
         wp = (wp + 1) & kMask;
-        for (int k = 0; k < kStrings; ++k)
-            rp[k] = (rp[k] + 1) & kMask;
     }
 
     for (int k = 0; k < kStrings; ++k)
     {
-        readPos[k] = rp[k];
+        readPos[k] = (wp - distance[k]) & kMask;
         lowpass[k] = lp[k];
     }
     writePos = wp;
@@ -404,8 +387,3 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
     tuneCurrent = tune;
     detuneCurrent = detune;
 }
-
-template void ORLChordwellEffect::run<float>(const ChannelPair<float>&, const ChannelPair<float>&,
-                                             uint32_t);
-template void ORLChordwellEffect::run<double>(const ChannelPair<double>&,
-                                              const ChannelPair<double>&, uint32_t);

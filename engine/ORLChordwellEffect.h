@@ -10,7 +10,8 @@ struct ORLChordwellEffectInspector; // test-side read access to the fields
 // gain) excited by the mono average of the input, spread over two channels with cross taps,
 // cross-faded with the dry signal and scaled by the output gain.
 //
-// All memory (twelve lines of 16384 doubles) is allocated by the constructor; nothing is
+// All memory (twelve lines of 16384 doubles, in one block) is allocated by the constructor;
+// nothing is
 // allocated, locked or called outside the engine afterwards. The object itself lives in
 // 528 bytes of host private data, so its size is fixed by that contract.
 //
@@ -21,6 +22,9 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     static constexpr int kStrings = 12;
     static constexpr int kLineLength = 16384;
     static constexpr int32_t kLineMask = kLineLength - 1;
+    // The lines lie in one block, each followed by a cache line of padding so that the
+    // twelve writes of a frame do not all fall into the same cache set.
+    static constexpr int kLineStride = kLineLength + 8;
     static constexpr uint32_t kSlotCount = 17;
     static constexpr double kMinSampleRate = 44100.0;
     static constexpr double kMaxSampleRate = 192000.0;
@@ -57,8 +61,7 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     friend struct ::ORLChordwellEffectInspector;
 
     template <typename Sample>
-    void run(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output,
-             uint32_t frames);
+    void run(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output, uint32_t frames);
     void clearLines();
     // Recomputes every read index from the tuning rule at the present write index. Marks
     // the indices as tracking when advancing them by one per frame is provably the same as

@@ -7,7 +7,7 @@ namespace chordwell::strings
 inline constexpr int kCount = 12;
 
 inline constexpr double kBaseFrequency[kCount] = {
-    110.0,    116.5406,  123.4706,   130.81277, 138.5912,  146.832378,
+    110.0,    116.5406,  123.4706,  130.81277, 138.5912,  146.832378,
     155.5631, 164.81377, 174.61411, 184.99723, 195.99767, 207.652346,
 };
 

@@ -56,8 +56,10 @@ const char* layoutName(Layout layout)
 
 void addRenderOptions(CLI::App& command, RenderOptions& options)
 {
-    command.add_option("files", options.files, "[IN] OUT.wav: input audio file (optional; "
-                                               "the built-in demo without it) and output WAV")
+    command
+        .add_option("files", options.files,
+                    "[IN] OUT.wav: input audio file (optional; "
+                    "the built-in demo without it) and output WAV")
         ->required()
         ->expected(1, 2);
     command.add_option("--layout", options.layout, "mono | stereo | mono-stereo");
@@ -65,8 +67,7 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
     command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)");
     command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
         ->capture_default_str();
-    command.add_option("--block", options.blockFrames, "frames per block")
-        ->capture_default_str();
+    command.add_option("--block", options.blockFrames, "frames per block")->capture_default_str();
     command.add_flag("--master-bypass", options.masterBypass,
                      "copy input to output as the host's bypass does");
 }

@@ -47,7 +47,9 @@ template <typename Sample> void runScenario(const Scenario& s)
             {
                 // Values stored as the host stores them: 32-bit floats, sometimes on the edges.
                 const double r = unit(random);
-                const double value = static_cast<float>(r < 0.1 ? 0.0 : r > 0.9 ? 1.0 : unit(random));
+                const double value = static_cast<float>(r < 0.1   ? 0.0
+                                                        : r > 0.9 ? 1.0
+                                                                  : unit(random));
                 engine->setParameter(slot, value);
                 reference->setParameter(slot, value);
             }
@@ -87,7 +89,8 @@ template <typename Sample> void runScenario(const Scenario& s)
         const ORLChordwellEffectInspector state{*engine};
         ASSERT_EQ(state.writePos(), reference->writePos);
         for (int k = 0; k < 12; ++k)
-            ASSERT_EQ(state.readPos(k), reference->readPos[k]) << "block " << block << " string " << k;
+            ASSERT_EQ(state.readPos(k), reference->readPos[k])
+                << "block " << block << " string " << k;
         ASSERT_EQ(state.tuneCurrent(), reference->tuneCurrent);
         ASSERT_EQ(state.detuneCurrent(), reference->detuneCurrent);
     }
@@ -99,9 +102,9 @@ TEST(EngineMatchesReference, every_layout_and_sample_type_gives_the_literal_algo
         for (Wiring wiring : {Wiring::Mono, Wiring::Stereo, Wiring::MonoToStereo})
             for (bool inPlace : {false, true})
             {
-                SCOPED_TRACE(testing::Message() << "seed " << seed << " wiring "
-                                                << static_cast<int>(wiring) << " in place "
-                                                << inPlace);
+                SCOPED_TRACE(testing::Message()
+                             << "seed " << seed << " wiring " << static_cast<int>(wiring)
+                             << " in place " << inPlace);
                 runScenario<float>({seed, wiring, inPlace});
                 runScenario<double>({seed + 100, wiring, inPlace});
             }

@@ -11,7 +11,10 @@ namespace
 {
 using Inspect = ORLChordwellEffectInspector;
 
-std::unique_ptr<ORLChordwellEffect> makeEngine() { return std::make_unique<ORLChordwellEffect>(); }
+std::unique_ptr<ORLChordwellEffect> makeEngine()
+{
+    return std::make_unique<ORLChordwellEffect>();
+}
 
 TEST(EngineNetwork, impulse_first_arrives_at_frames_213_and_226)
 {
@@ -111,8 +114,7 @@ TEST(EngineNetwork, mix_output_and_channel_folding)
         engine->setParameter(1, 0.0);
         engine->setParameter(0, 0.7);
         std::vector<float> o0(frames), o1(frames);
-        engine->process({const_cast<float*>(left.data()), nullptr}, {o0.data(), o1.data()},
-                        frames);
+        engine->process({const_cast<float*>(left.data()), nullptr}, {o0.data(), o1.data()}, frames);
         const double gain = 0.7 * 0.7 * 4.0;
         double guard = 1e-9;
         for (size_t i = 0; i < frames; ++i, guard = -guard)

@@ -29,7 +29,10 @@ struct FakeModel : ORLPresetModel
         calls.push_back("apply " + std::to_string(size));
     }
     uint32_t extraHeaderValue() const override { return 3; }
-    void commitPreset(int32_t index) override { calls.push_back("commit " + std::to_string(index)); }
+    void commitPreset(int32_t index) override
+    {
+        calls.push_back("commit " + std::to_string(index));
+    }
     int32_t currentIndex() const override { return 4; }
     bool currentValue(int slot, double& value) const override
     {

@@ -11,11 +11,11 @@
 class LiteralChordwell
 {
   public:
-    static constexpr double kFrequency[12] = {
-        110.0,    116.5406,  123.4706,  130.81277, 138.5912,  146.832378,
-        155.5631, 164.81377, 174.61411, 184.99723, 195.99767, 207.652346};
-    static constexpr double kCoefficient[12] = {1.11,  0.599, -1.402, -0.797, 1.65,  0.35,
-                                                -1.26, -0.498, 1.48,  0.866,  -1.59, -0.43};
+    static constexpr double kFrequency[12] = {110.0,     116.5406,   123.4706,  130.81277,
+                                              138.5912,  146.832378, 155.5631,  164.81377,
+                                              174.61411, 184.99723,  195.99767, 207.652346};
+    static constexpr double kCoefficient[12] = {1.11,  0.599,  -1.402, -0.797, 1.65,  0.35,
+                                                -1.26, -0.498, 1.48,   0.866,  -1.59, -0.43};
 
     double sampleRate = 44100.0;
     double parameters[8] = {};
@@ -25,7 +25,8 @@ class LiteralChordwell
     double tuneTarget = 1.0, tuneCurrent = 1.0;
     double detuneTarget = 0.0, detuneCurrent = 0.0;
     int32_t bypassOn = 0;
-    std::vector<std::vector<double>> lines = std::vector<std::vector<double>>(12, std::vector<double>(16384));
+    std::vector<std::vector<double>> lines =
+        std::vector<std::vector<double>>(12, std::vector<double>(16384));
     int32_t writePos = 0;
     int32_t readPos[12] = {};
     double lowpass[12] = {};
@@ -102,7 +103,8 @@ class LiteralChordwell
         if (index == 1)
             mix = v;
         if (index == 2)
-            feedbackGain = std::pow(std::pow(1.02, std::sqrt(v)) / 1.0205, 1 / (0.25 * transposeTarget));
+            feedbackGain =
+                std::pow(std::pow(1.02, std::sqrt(v)) / 1.0205, 1 / (0.25 * transposeTarget));
         if (index == 3)
             for (auto& c : dampCoef)
                 c = std::pow(1.84, 1 - v) / 1.845;
@@ -113,7 +115,8 @@ class LiteralChordwell
             if (ratio == transposeTarget)
                 return;
             transposeTarget = ratio;
-            feedbackGain = std::pow(std::pow(1.02, std::sqrt(parameters[2])) / 1.0205, 1 / (0.25 * transposeTarget));
+            feedbackGain = std::pow(std::pow(1.02, std::sqrt(parameters[2])) / 1.0205,
+                                    1 / (0.25 * transposeTarget));
             transposeCurrent = ratio;
             for (auto& line : lines)
                 for (auto& x : line)
@@ -168,10 +171,12 @@ class LiteralChordwell
             double feed = (send1 + send0) * 0.5;
             for (int k = 0; k < 12; ++k)
                 lines[k][writePos] = lowpass[k] * feedbackGain + feed;
-            double wet0 = lowpass[2] + lowpass[0] + lowpass[4] + lowpass[6] + lowpass[8] + lowpass[10];
+            double wet0 =
+                lowpass[2] + lowpass[0] + lowpass[4] + lowpass[6] + lowpass[8] + lowpass[10];
             for (int j = 0; j < 6; ++j)
                 wet0 = wet0 + lines[2 * j + 1][readPos[10 - 2 * j]];
-            double wet1 = lowpass[3] + lowpass[1] + lowpass[5] + lowpass[7] + lowpass[9] + lowpass[11];
+            double wet1 =
+                lowpass[3] + lowpass[1] + lowpass[5] + lowpass[7] + lowpass[9] + lowpass[11];
             for (int j = 0; j < 6; ++j)
                 wet1 = wet1 + lines[2 * j][readPos[11 - 2 * j]];
             double y0 = (wet0 * 0.075 - dry0) * mix + dry0;
