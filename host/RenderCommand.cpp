@@ -64,7 +64,8 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
         ->expected(1, 2);
     command.add_option("--layout", options.layout, "mono | stereo | mono-stereo");
     command.add_option("--preset", options.preset, "factory preset: 0-9 or its name");
-    command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)");
+    command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)")
+        ->allow_extra_args(false);
     command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
         ->capture_default_str();
     command.add_option("--block", options.blockFrames, "frames per block")->capture_default_str();
@@ -107,8 +108,10 @@ int runRender(const RenderOptions& options)
     if (!std::isfinite(options.tailSeconds) || options.tailSeconds < 0.0 ||
         options.tailSeconds > 3600.0)
         return refuse("--tail must be between 0 and 3600 seconds");
-    if (options.blockFrames < 1 || options.blockFrames > 1048576)
-        return refuse("--block must be between 1 and 1048576 frames");
+    // The engine's denormal guard restarts with each block and alternates sign every frame,
+    // so only even block lengths give the same output whatever the length.
+    if (options.blockFrames < 2 || options.blockFrames > 1048576 || options.blockFrames % 2 != 0)
+        return refuse("--block must be an even number of frames from 2 to 1048576");
 
     const bool hasInput = options.files.size() == 2;
     const std::string& outPath = options.files.back();
