@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # build.sh <name> [cmake options...]: configures (once) and builds build/<name>.
+# BUILD_TARGETS="a b" builds only those targets.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 name=$1; shift
@@ -11,4 +12,6 @@ if [[ ! -f "$dir/CMakeCache.txt" ]]; then
 else
   cmake "$dir" "$@" >/dev/null
 fi
-cmake --build "$dir" -j "$(nproc)"
+targets=()
+for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$dir" -j "$(nproc)" "${targets[@]}"

@@ -26,10 +26,10 @@ run_suite() {
   fi
 }
 
-run_suite release -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORL_BUILD_BENCH=OFF
+run_suite release -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORL_BUILD_TESTS=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-run_suite asan -- -DCMAKE_BUILD_TYPE=Debug -DORL_SANITIZE=address-undefined
+run_suite asan -- -DCMAKE_BUILD_TYPE=Debug -DORL_BUILD_TESTS=ON -DORL_SANITIZE=address-undefined
 
 for suite in "$root"/scripts/suites/*.sh; do
   [[ -e "$suite" ]] || continue
