@@ -1,6 +1,8 @@
 #include "PresetBank.h"
 
+#include "FileLocations.h"
 #include "FileNames.h"
+#include "HintsFlag.h"
 #include "ImageFile.h"
 
 #include <CurrentFolder.h>
@@ -40,7 +42,11 @@ PresetBank::PresetBank(ORLMasterController* owner)
     templatePreset = working[0];
 }
 
-PresetBank::~PresetBank() = default;
+PresetBank::~PresetBank()
+{
+    storeHintsFlag();
+    saveFileLocations(*this);
+}
 
 void PresetBank::resetToFactory()
 {
