@@ -33,8 +33,9 @@ bool inBank(int32_t index)
 }
 } // namespace
 
-PresetBank::PresetBank(ORLMasterController* owner)
-    : folderPath(platform::currentFolder()), ownerController(owner)
+PresetBank::PresetBank(ORLMasterController* owner, bool storesSettingsOnClose)
+    : folderPath(platform::currentFolder()), ownerController(owner),
+      storesSettings(storesSettingsOnClose)
 {
     if (folderPath.size() > kMaxPathPart)
         folderPath.clear();
@@ -44,6 +45,8 @@ PresetBank::PresetBank(ORLMasterController* owner)
 
 PresetBank::~PresetBank()
 {
+    if (!storesSettings)
+        return;
     storeHintsFlag();
     saveFileLocations(*this);
 }

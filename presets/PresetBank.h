@@ -33,7 +33,9 @@ class PresetBank final : public ORLPresetModel
     static constexpr size_t kMaxPathPart = 256;
 
     // Main thread. Starts in the current folder with the factory bank, preset 0 current.
-    explicit PresetBank(ORLMasterController* owner);
+    // storesSettingsOnClose false makes a scratch bank (tools reading files) that leaves the
+    // user's settings alone.
+    explicit PresetBank(ORLMasterController* owner, bool storesSettingsOnClose = true);
     // Main thread. Stores the hints flag and the last file locations in the user's settings.
     ~PresetBank() override;
     PresetBank(const PresetBank&) = delete;
@@ -129,4 +131,5 @@ class PresetBank final : public ORLPresetModel
     int32_t parameterLimit = 8;
     uint32_t extra = 0;
     ORLMasterController* ownerController;
+    bool storesSettings;
 };

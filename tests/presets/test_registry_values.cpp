@@ -53,6 +53,10 @@ TEST(RegistryValues, a_destroyed_bank_stores_the_hints_flag_and_its_file_locatio
 {
     ScratchStore scratch;
     banktest::ScratchFolder files;
+    {
+        PresetBank tool(nullptr, false);
+    }
+    EXPECT_FALSE(productSettings().exists()) << "a scratch bank stores nothing";
     EXPECT_EQ(hintsFlag(), 1) << "on without a stored flag";
     setHintsFlag(0);
     {
