@@ -325,6 +325,11 @@ StoreStatus SettingsStore::read(const std::string& name, StoredValue& value) con
 
 StoreStatus SettingsStore::write(const std::string& name, const StoredValue& value)
 {
+    return write({{name, value}});
+}
+
+StoreStatus SettingsStore::write(const std::vector<std::pair<std::string, StoredValue>>& changes)
+{
     if (file.empty())
         return kStoreFailed;
     std::error_code error;
@@ -350,7 +355,8 @@ StoreStatus SettingsStore::write(const std::string& name, const StoredValue& val
         if (std::rename(file.c_str(), (file + suffix).c_str()) != 0)
             return kStoreFailed;
     }
-    values[name] = value;
+    for (const auto& [name, value] : changes)
+        values[name] = value;
 
     const std::string temporary = file + ".tmp-" + std::to_string(::getpid());
     if (!writeFileSynced(temporary, serialise(values)))
