@@ -64,6 +64,7 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
         ->expected(1, 2);
     command.add_option("--layout", options.layout, "mono | stereo | mono-stereo");
     command.add_option("--preset", options.preset, "factory preset: 0-9 or its name");
+    addPresetSourceOptions(command, options.presetSource);
     command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)")
         ->allow_extra_args(false);
     command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
@@ -88,6 +89,14 @@ int runRender(const RenderOptions& options)
         getFactoryPreset(*preset, presetValues, nullptr);
         for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
             values[slot] = static_cast<float>(presetValues[slot]);
+    }
+    if (hasPresetSource(options.presetSource))
+    {
+        std::string error;
+        if (!options.preset.empty())
+            return refuse("use either --preset or a preset or bank file, not both");
+        if (!loadPresetSource(options.presetSource, values, error))
+            return refuse(error);
     }
     for (const std::string& set : options.sets)
     {

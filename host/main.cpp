@@ -1,3 +1,4 @@
+#include "InspectCommand.h"
 #include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -15,6 +16,11 @@ int main(int argc, char** argv)
         app.add_subcommand("render", "render an audio file (or the built-in demo) to a WAV file");
     addRenderOptions(*renderCommand, render);
 
+    InspectOptions inspect;
+    CLI::App* inspectCommand =
+        app.add_subcommand("inspect", "show the presets of a preset (.orl) or bank (.orb) file");
+    addInspectOptions(*inspectCommand, inspect);
+
     try
     {
         app.parse(argc, argv);
@@ -27,5 +33,7 @@ int main(int argc, char** argv)
 
     if (renderCommand->parsed())
         return runRender(render);
+    if (inspectCommand->parsed())
+        return runInspect(inspect);
     return 2;
 }
