@@ -33,7 +33,10 @@ void EngineRenderer::setParameter(int slot, float value)
         values[slot] = value;
 }
 
-void EngineRenderer::setMasterBypass(bool on) { bypass = on; }
+void EngineRenderer::setMasterBypass(bool on)
+{
+    bypass = on;
+}
 
 void EngineRenderer::renderBlock(const float* const* in, float* const* out, uint32_t frames)
 {

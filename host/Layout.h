@@ -11,8 +11,14 @@ enum class Layout
     MonoStereo, // one input, two outputs
 };
 
-inline int inputChannels(Layout layout) { return layout == Layout::Stereo ? 2 : 1; }
-inline int outputChannels(Layout layout) { return layout == Layout::Mono ? 1 : 2; }
+inline int inputChannels(Layout layout)
+{
+    return layout == Layout::Stereo ? 2 : 1;
+}
+inline int outputChannels(Layout layout)
+{
+    return layout == Layout::Mono ? 1 : 2;
+}
 
 inline std::optional<Layout> parseLayout(const std::string& text)
 {

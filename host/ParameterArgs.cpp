@@ -65,8 +65,7 @@ std::optional<double> parseUnitValue(const std::string& text)
         return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value) || value < 0.0 ||
-        value > 1.0)
+    if (end != text.c_str() + text.size() || !std::isfinite(value) || value < 0.0 || value > 1.0)
         return std::nullopt;
     return value;
 }

@@ -23,8 +23,8 @@ AudioBuffer renderThrough(Renderer& renderer, const AudioBuffer& input,
                                            std::vector<float>(total, 0.0f));
     for (int c = 0; c < ins; ++c)
     {
-        const auto& from = input.channels[std::min<size_t>(static_cast<size_t>(c),
-                                                           input.channels.size() - 1)];
+        const auto& from =
+            input.channels[std::min<size_t>(static_cast<size_t>(c), input.channels.size() - 1)];
         std::copy(from.begin(), from.end(), source[static_cast<size_t>(c)].begin());
     }
 

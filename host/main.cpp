@@ -1,3 +1,4 @@
+#include "DescribeCommand.h"
 #include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -15,6 +16,11 @@ int main(int argc, char** argv)
         app.add_subcommand("render", "render an audio file (or the built-in demo) to a WAV file");
     addRenderOptions(*renderCommand, render);
 
+    DescribeOptions describe;
+    CLI::App* describeCommand =
+        app.add_subcommand("describe", "print what the plug-in tells a host about itself");
+    addDescribeOptions(*describeCommand, describe);
+
     try
     {
         app.parse(argc, argv);
@@ -27,5 +33,7 @@ int main(int argc, char** argv)
 
     if (renderCommand->parsed())
         return runRender(render);
+    if (describeCommand->parsed())
+        return runDescribe(describe);
     return 2;
 }
