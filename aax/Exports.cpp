@@ -6,6 +6,7 @@
 
 #include <AAX_CHostServices.h>
 #include <AAX_VCollection.h>
+#include <HintsFlag.h>
 
 #define ORL_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -13,6 +14,13 @@ namespace
 {
 // Made by ACFStartup, destroyed by ACFShutdown. Main thread.
 AAX_CHostServices* hostServices = nullptr;
+
+// The hints flag is read once when the library is loaded, before any instance exists.
+const bool hintsFlagLoaded = []
+{
+    loadHintsFlag();
+    return true;
+}();
 } // namespace
 
 ORL_EXPORT AAX_Result ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** outDefinition)

@@ -5,6 +5,7 @@
 
 #include <AAX_CEffectParameters.h>
 #include <ParameterTable.h>
+#include <RegistrySettings.h>
 
 using namespace chordwell;
 
@@ -131,12 +132,12 @@ double ORL_AAX_ControllerWrapper::currentValue(int32_t slot) const
     return slot >= 0 && slot < kSlotCount ? current[slot] : 0.0;
 }
 
-int32_t ORL_AAX_ControllerWrapper::saveGlobalValue(int32_t, double)
+int32_t ORL_AAX_ControllerWrapper::saveGlobalValue(int32_t index, double value)
 {
-    return AAX_ERROR_UNIMPLEMENTED;
+    return writeSetting(index, value);
 }
 
-int32_t ORL_AAX_ControllerWrapper::loadGlobalValue(int32_t, double&)
+int32_t ORL_AAX_ControllerWrapper::loadGlobalValue(int32_t index, double& value)
 {
-    return AAX_ERROR_UNIMPLEMENTED;
+    return readSetting(index, value);
 }

@@ -1,9 +1,8 @@
 #include "PresetModelFactory.h"
 
-#include <ORLPresetModel.h>
+#include <PresetBank.h>
 
-// The preset bank is not part of this build yet: instances run without a preset model.
-std::unique_ptr<ORLPresetModel> makePresetModel(ORLMasterController*)
+std::unique_ptr<ORLPresetModel> makePresetModel(ORLMasterController* owner)
 {
-    return nullptr;
+    return std::make_unique<PresetBank>(owner);
 }

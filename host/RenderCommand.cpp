@@ -6,11 +6,13 @@
 #include "DemoSignal.h"
 #include "ParameterArgs.h"
 #include "PluginRenderer.h"
+#include "PresetSources.h"
+#include "PresetState.h"
 #include "Progress.h"
 #include "RenderLoop.h"
 
-#include <FactoryPresets.h>
 #include <ParameterTable.h>
+#include <PresetBank.h>
 
 #include <cmath>
 #include <cstdio>
@@ -68,6 +70,7 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
         ->expected(1, 2);
     command.add_option("--layout", options.layout, "mono | stereo | mono-stereo");
     command.add_option("--preset", options.preset, "factory preset: 0-9 or its name");
+    addPresetSourceOptions(command, options.presetSource);
     command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)");
     command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
         ->capture_default_str();
@@ -94,8 +97,24 @@ int runRender(const RenderOptions& options)
         if (!preset)
             return refuse("unknown preset '" + options.preset + "' (use 0-9 or a name)");
     }
-    if (preset && !options.stateIn.empty())
-        return refuse("--preset and --state-in both set the plug-in's state; use one");
+    if (hasPresetSource(options.presetSource) && preset)
+        return refuse("use either --preset or a preset or bank file, not both");
+    if ((preset || hasPresetSource(options.presetSource)) && !options.stateIn.empty())
+        return refuse("--state-in sets the whole state; use it without presets");
+    // Presets reach the plug-in as a state chunk, the way a host restores a project.
+    std::vector<uint8_t> state;
+    if (preset)
+    {
+        state = factoryPresetChunk(*preset);
+    }
+    else if (hasPresetSource(options.presetSource))
+    {
+        std::string error;
+        PresetBank bank(nullptr, false);
+        if (!loadPresetSourceBank(options.presetSource, bank, error))
+            return refuse(error);
+        state = stateChunkOf(bank);
+    }
     std::vector<std::pair<int, float>> sets;
     for (const std::string& set : options.sets)
     {
@@ -128,11 +147,10 @@ int runRender(const RenderOptions& options)
     if (options.blockFrames < 1 || options.blockFrames > 1048576)
         return refuse("--block must be between 1 and 1048576 frames");
 
-    std::vector<uint8_t> stateIn;
     if (!options.stateIn.empty())
     {
         std::string error;
-        if (!readBinaryFile(options.stateIn, stateIn, kMaxStateFile, error))
+        if (!readBinaryFile(options.stateIn, state, kMaxStateFile, error))
             return fail(error);
     }
     const bool hasInput = options.files.size() == 2;
@@ -165,16 +183,9 @@ int runRender(const RenderOptions& options)
         float outputPeak = 0.0f;
         {
             PluginRenderer renderer(library, *layout, input.sampleRate);
-            if (preset)
+            if (!state.empty() || !options.stateIn.empty())
             {
-                double values[chordwell::kPublicSlotCount];
-                getFactoryPreset(*preset, values, nullptr);
-                for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
-                    renderer.setParameter(slot, static_cast<float>(values[slot]));
-            }
-            if (!options.stateIn.empty())
-            {
-                const AAX_Result restored = renderer.restoreState(stateIn);
+                const AAX_Result restored = renderer.restoreState(state);
                 if (restored != AAX_SUCCESS)
                     return fail("the plug-in refused the state: " + std::to_string(restored) +
                                 " (" + AAX_ResultName(restored) + ")");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PresetSources.h"
+
 #include <CLI/CLI.hpp>
 
 #include <string>
@@ -11,6 +13,7 @@ struct RenderOptions
     std::vector<std::string> files; // [IN] OUT
     std::string layout;
     std::string preset;
+    PresetSourceOptions presetSource;
     std::vector<std::string> sets;
     double tailSeconds = 3.0;
     int64_t blockFrames = 512;

@@ -1,4 +1,5 @@
 #include "DescribeCommand.h"
+#include "InspectCommand.h"
 #include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -21,6 +22,11 @@ int main(int argc, char** argv)
         app.add_subcommand("describe", "print what the plug-in tells a host about itself");
     addDescribeOptions(*describeCommand, describe);
 
+    InspectOptions inspect;
+    CLI::App* inspectCommand =
+        app.add_subcommand("inspect", "show the presets of a preset (.orl) or bank (.orb) file");
+    addInspectOptions(*inspectCommand, inspect);
+
     try
     {
         app.parse(argc, argv);
@@ -35,5 +41,7 @@ int main(int argc, char** argv)
         return runRender(render);
     if (describeCommand->parsed())
         return runDescribe(describe);
+    if (inspectCommand->parsed())
+        return runInspect(inspect);
     return 2;
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+// `chordwell-host inspect FILE [--json]`: what a preset (.orl) or bank (.orb) file holds, read
+// with the product's own reader. Main thread.
+struct InspectOptions
+{
+    std::string file;
+    bool json = false;
+};
+
+void addInspectOptions(CLI::App& command, InspectOptions& options);
+
+// Exit status: 0 done, 1 the file cannot be read, 2 not a valid preset or bank image.
+int runInspect(const InspectOptions& options);

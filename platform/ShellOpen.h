@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The system's "open" of a document with the application registered for its type, with
+// results in the shell's terms: above 32 success, 31 no application for the type, any other
+// value of 32 or below another failure.
+namespace platform
+{
+inline constexpr int kShellOpened = 42;
+inline constexpr int kShellNoApplication = 31;
+inline constexpr int kShellFileNotFound = 2;
+inline constexpr int kShellFailed = 5;
+
+// Main thread. Opens path with xdg-open (or gio open where xdg-open is missing). Waits a few
+// seconds for the opener to report; an opener still running then counts as success.
+int shellOpen(const std::string& path);
+} // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// Whole-file reads and writes of preset and bank images. Main thread.
+
+// Files larger than this are read only this far; no valid image comes near it.
+inline constexpr size_t kMaxImageFileBytes = 1 << 20;
+
+// The bytes of the file (at most kMaxImageFileBytes); nothing when it cannot be opened or
+// read. forUpdate opens it for reading and writing, so that a file the user may not write is
+// not loaded, as the product's own loads do.
+std::optional<std::vector<uint8_t>> readImageFile(const std::string& path, bool forUpdate);
+
+// Creates or truncates the file and writes bytes; false when any step failed.
+bool writeImageFile(const std::string& path, std::span<const uint8_t> bytes);

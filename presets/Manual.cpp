@@ -1,0 +1,33 @@
+#include "Manual.h"
+
+#include "RegistrySettings.h"
+
+#include <MessageBox.h>
+#include <ShellOpen.h>
+
+std::optional<ManualMessage> manualFailureMessage(int shellResult)
+{
+    if (shellResult > 32)
+        return std::nullopt;
+    if (shellResult == platform::kShellNoApplication)
+        return ManualMessage{"Make sure Acrobat Reader is installed", "Could not open manual file"};
+    return ManualMessage{"Could not open user manual", ""};
+}
+
+std::string manualPath()
+{
+    platform::StoredValue stored;
+    if (productSettings().read("ManualPath", stored) != platform::kStoreOk)
+        return {};
+    // A path ends at its first NUL, as a registry string does; the buffer holds 1024 units.
+    std::string path(stored.data.begin(), stored.data.end());
+    path = path.substr(0, path.find('\0'));
+    return path.size() <= 1024 ? path : std::string();
+}
+
+void openManual(ShellOpener opener)
+{
+    const int result = (opener != nullptr ? opener : platform::shellOpen)(manualPath());
+    if (const auto message = manualFailureMessage(result))
+        platform::showMessageBox(message->text, message->caption);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The operation manual, opened from the preset bar with the application registered for its
+// type. Its path is the "ManualPath" setting, put there by the product's installation.
+
+struct ManualMessage
+{
+    std::string text;
+    std::string caption;
+};
+
+// Any thread. The message box for a shell-open result: nothing above 32 (opened); for 31 (no
+// application) "Make sure Acrobat Reader is installed" captioned "Could not open manual file";
+// for every other result "Could not open user manual" with an empty caption.
+std::optional<ManualMessage> manualFailureMessage(int shellResult);
+
+// Main thread. The stored manual path, empty when missing or unreadable.
+std::string manualPath();
+
+using ShellOpener = int (*)(const std::string& path);
+
+// Main thread. Opens the manual through opener (the system's shell open by default) and shows
+// the failure message, if any, in a message box.
+void openManual(ShellOpener opener = nullptr);

@@ -1,0 +1,96 @@
+#include <InspectCommand.h>
+#include <PresetBank.h>
+#include <PresetSources.h>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+class PresetSources : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        folder =
+            std::filesystem::temp_directory_path() / ("orl-sources-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+        PresetBank bank(nullptr, false);
+        bank.selectPreset(4);
+        bank.setParameterValue(6, 0.5);
+        bank.saveBankFile(path("bank.orb"));
+        bank.selectPreset(2);
+        bank.savePresetFile(path("high.orl"));
+        std::ofstream(path("junk.orb")) << "junk";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string path(const char* name) const { return (folder / name).string(); }
+
+    std::filesystem::path folder;
+};
+
+TEST_F(PresetSources, a_bank_gives_its_current_preset_or_the_one_asked_for)
+{
+    float values[8] = {};
+    std::string error;
+    PresetSourceOptions options;
+    options.bankFile = path("bank.orb");
+    ASSERT_TRUE(loadPresetSource(options, values, error)) << error;
+    EXPECT_FLOAT_EQ(values[2], 0.75f) << "Almost reverb, current when saved";
+    EXPECT_FLOAT_EQ(values[6], 0.5f);
+    options.bankPreset = 3;
+    ASSERT_TRUE(loadPresetSource(options, values, error)) << error;
+    EXPECT_FLOAT_EQ(values[3], 0.75f) << "Low & Dark";
+
+    PresetSourceOptions preset;
+    preset.presetFile = path("high.orl");
+    ASSERT_TRUE(loadPresetSource(preset, values, error)) << error;
+    EXPECT_FLOAT_EQ(values[4], 0.75f);
+}
+
+TEST_F(PresetSources, invalid_files_and_contradicting_options_are_refused)
+{
+    float values[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+    std::string error;
+    PresetSourceOptions options;
+    options.presetFile = path("bank.orb");
+    EXPECT_FALSE(loadPresetSource(options, values, error));
+    EXPECT_NE(error.find("not a valid preset file"), std::string::npos) << error;
+    options.presetFile.clear();
+    options.bankFile = path("junk.orb");
+    EXPECT_FALSE(loadPresetSource(options, values, error));
+    options.bankFile = path("bank.orb");
+    options.bankPreset = 10;
+    EXPECT_FALSE(loadPresetSource(options, values, error));
+    options.bankFile.clear();
+    options.bankPreset = 1;
+    EXPECT_FALSE(loadPresetSource(options, values, error));
+    EXPECT_EQ(values[0], 1.0f) << "nothing taken from refused files";
+}
+
+TEST_F(PresetSources, inspect_prints_every_preset_as_json_and_refuses_junk_with_status_2)
+{
+    InspectOptions options;
+    options.file = path("bank.orb");
+    options.json = true;
+    ::testing::internal::CaptureStdout();
+    const int status = runInspect(options);
+    std::fflush(stdout);
+    const auto out = nlohmann::json::parse(::testing::internal::GetCapturedStdout());
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(out["type"], "bank");
+    EXPECT_EQ(out["current"], 4);
+    ASSERT_EQ(out["presets"].size(), 10u);
+    EXPECT_EQ(out["presets"][3]["name"], "Low & Dark");
+    EXPECT_EQ(out["presets"][3]["values"][2], 0.6);
+    EXPECT_EQ(out["presets"][3]["texts"][2], "60.0 %");
+
+    options.file = path("junk.orb");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(runInspect(options), 2);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("not a valid"), std::string::npos);
+}
+} // namespace

@@ -1,0 +1,133 @@
+#include <ScratchStore.h>
+#include <SettingsStore.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using platform::SettingsStore;
+using platform::StoredValue;
+
+namespace
+{
+std::string text(const StoredValue& value)
+{
+    return {value.data.begin(), value.data.end()};
+}
+
+TEST(SettingsStore, keeps_typed_values_of_any_bytes_beside_each_other)
+{
+    ScratchStore scratch;
+    SettingsStore store(scratch.storeFile());
+    StoredValue value;
+    EXPECT_FALSE(store.exists());
+    EXPECT_EQ(store.read("MemoA", value), platform::kStoreNotFound);
+
+    const uint8_t bytes[] = {0, '\t', '\n', '%', 0xff, 'a'};
+    EXPECT_EQ(store.write("Memo\tA", StoredValue::binary(bytes, sizeof bytes)), platform::kStoreOk);
+    EXPECT_EQ(store.write("CurrDir", StoredValue::text("/home/x y/%20\n")), platform::kStoreOk);
+    EXPECT_EQ(store.write("CurrDir", StoredValue::text("/tmp/")), platform::kStoreOk);
+    EXPECT_EQ(store.write("Empty", StoredValue::text("")), platform::kStoreOk);
+
+    SettingsStore again(scratch.storeFile());
+    ASSERT_EQ(again.read("Memo\tA", value), platform::kStoreOk);
+    EXPECT_EQ(value.type, platform::StoredType::Binary);
+    EXPECT_EQ(value.data, std::vector<uint8_t>(bytes, bytes + sizeof bytes));
+    ASSERT_EQ(again.read("CurrDir", value), platform::kStoreOk);
+    EXPECT_EQ(value.type, platform::StoredType::String);
+    EXPECT_EQ(text(value), "/tmp/");
+    ASSERT_EQ(again.read("Empty", value), platform::kStoreOk);
+    EXPECT_TRUE(value.data.empty());
+    EXPECT_EQ(again.read("Missing", value), platform::kStoreNotFound);
+}
+
+TEST(SettingsStore, lives_in_the_users_config_folder_unless_moved)
+{
+    ScratchStore scratch;
+    EXPECT_EQ(platform::userStorePath("Orlund", "ORLChordwell", ScratchStore::kVariable),
+              scratch.storeFile());
+    const std::string oldXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(platform::userStorePath("Orlund", "ORLChordwell", "ORL_NO_SUCH_VARIABLE"),
+              "/cfg/Orlund/ORLChordwell.settings");
+    setenv("XDG_CONFIG_HOME", "relative", 1);
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    if (!home.empty())
+    {
+        EXPECT_EQ(platform::userStorePath("Orlund", "ORLChordwell", nullptr),
+                  home + "/.config/Orlund/ORLChordwell.settings");
+    }
+    if (oldXdg.empty())
+        unsetenv("XDG_CONFIG_HOME");
+    else
+        setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
+}
+
+TEST(SettingsStore, a_damaged_file_reads_as_missing_and_is_kept_aside_by_the_next_write)
+{
+    ScratchStore scratch;
+    SettingsStore store(scratch.storeFile());
+    ASSERT_EQ(store.write("Old", StoredValue::text("kept")), platform::kStoreOk);
+    std::string original;
+    {
+        std::ifstream in(scratch.storeFile(), std::ios::binary);
+        original.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string damaged = original;
+    damaged[damaged.find("kept")] = 'K';
+    std::ofstream(scratch.storeFile(), std::ios::binary | std::ios::trunc) << damaged;
+
+    StoredValue value;
+    EXPECT_FALSE(store.exists());
+    EXPECT_EQ(store.read("Old", value), platform::kStoreNotFound);
+    ASSERT_EQ(store.write("New", StoredValue::text("v")), platform::kStoreOk);
+    EXPECT_EQ(store.read("New", value), platform::kStoreOk);
+    EXPECT_EQ(store.read("Old", value), platform::kStoreNotFound);
+
+    int asideCount = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.root()))
+    {
+        if (entry.path().filename().string().find(".damaged-") == std::string::npos)
+            continue;
+        ++asideCount;
+        std::ifstream in(entry.path(), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+    }
+    EXPECT_EQ(asideCount, 1);
+}
+
+TEST(SettingsStore, writers_in_several_processes_never_lose_each_others_values)
+{
+    ScratchStore scratch;
+    constexpr int kProcesses = 4, kValues = 20;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p)
+    {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+        {
+            SettingsStore store(scratch.storeFile());
+            for (int v = 0; v < kValues; ++v)
+                store.write(std::to_string(p) + "/" + std::to_string(v), StoredValue::text("x"));
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children)
+    {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    SettingsStore store(scratch.storeFile());
+    StoredValue value;
+    for (int p = 0; p < kProcesses; ++p)
+        for (int v = 0; v < kValues; ++v)
+            EXPECT_EQ(store.read(std::to_string(p) + "/" + std::to_string(v), value),
+                      platform::kStoreOk);
+}
+} // namespace

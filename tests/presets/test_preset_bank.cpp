@@ -1,0 +1,120 @@
+#include <PresetBank.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace
+{
+bool sameValues(const PresetRecord& a, const PresetRecord& b)
+{
+    return std::memcmp(a.values, b.values, sizeof a.values) == 0;
+}
+
+TEST(PresetBank, starts_as_the_factory_bank_with_preset_0_current_and_nothing_edited)
+{
+    PresetBank bank(nullptr);
+    const char* names[] = {"Default", "Bright", "High", "Low & Dark", "Almost reverb",
+                           "Detuned", "Init",   "Init", "Init",       "Init"};
+    for (int i = 0; i < 10; ++i)
+    {
+        EXPECT_STREQ(bank.presetName(i), names[i]);
+        EXPECT_FALSE(bank.isEdited(i));
+        EXPECT_TRUE(sameValues(bank.workingPreset(i), bank.storedPreset(i)));
+    }
+    EXPECT_EQ(bank.currentIndex(), 0);
+    EXPECT_EQ(bank.extraHeaderValue(), 0u);
+    EXPECT_FLOAT_EQ(bank.workingPreset(3).values[3], 0.75f);
+    EXPECT_STREQ(bank.templateRecord().name, "Default");
+}
+
+TEST(PresetBank, shared_slots_reach_every_preset_and_own_slots_only_the_current_one)
+{
+    PresetBank bank(nullptr);
+    bank.selectPreset(2);
+    bank.setParameterValue(0, 0.8);
+    for (int i = 0; i < 10; ++i)
+    {
+        EXPECT_FLOAT_EQ(bank.workingPreset(i).values[0], 0.8f);
+        EXPECT_FLOAT_EQ(bank.storedPreset(i).values[0], 0.8f);
+    }
+    EXPECT_FLOAT_EQ(bank.templateRecord().values[0], 0.8f);
+    EXPECT_FALSE(bank.isEdited(2)) << "a shared slot never edits a preset";
+
+    bank.setParameterValue(2, 0.9);
+    EXPECT_FLOAT_EQ(bank.workingPreset(2).values[2], 0.9f);
+    EXPECT_FLOAT_EQ(bank.workingPreset(3).values[2], 0.6f);
+    EXPECT_TRUE(bank.isEdited(2));
+
+    bank.setParameterValue(3, 1.7);
+    EXPECT_FLOAT_EQ(bank.workingPreset(2).values[3], 1.0f) << "clamped";
+    bank.setParameterValue(9, 0.3);
+    bank.setParameterValue(-1, 0.3);
+    bank.setParameterValue(4, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FLOAT_EQ(bank.workingPreset(2).values[4], 0.75f);
+
+    bank.setParameterValue(2, 0.5);
+    bank.setParameterValue(3, 0.1);
+    EXPECT_FALSE(bank.isEdited(2)) << "back at the stored values";
+}
+
+TEST(PresetBank, selecting_keeps_each_presets_edits_and_flags)
+{
+    PresetBank bank(nullptr);
+    bank.setParameterValue(2, 0.9);
+    bank.selectPreset(5);
+    EXPECT_EQ(bank.currentIndex(), 5);
+    EXPECT_TRUE(bank.isEdited(0));
+    EXPECT_FLOAT_EQ(bank.workingPreset(0).values[2], 0.9f);
+    bank.selectPreset(10);
+    bank.selectPreset(-1);
+    EXPECT_EQ(bank.currentIndex(), 5);
+}
+
+TEST(PresetBank, compare_swaps_between_edited_and_committed_values)
+{
+    PresetBank bank(nullptr);
+    const PresetRecord factory = bank.workingPreset(0);
+    bank.toggleCompare();
+    EXPECT_TRUE(sameValues(bank.workingPreset(0), factory)) << "nothing to compare";
+    EXPECT_FALSE(bank.isEdited(0));
+
+    bank.setParameterValue(2, 0.9);
+    bank.toggleCompare();
+    EXPECT_TRUE(sameValues(bank.workingPreset(0), factory));
+    EXPECT_FALSE(bank.isEdited(0));
+    bank.toggleCompare();
+    EXPECT_FLOAT_EQ(bank.workingPreset(0).values[2], 0.9f);
+    EXPECT_TRUE(bank.isEdited(0));
+
+    bank.commitPreset(0);
+    bank.toggleCompare();
+    EXPECT_FLOAT_EQ(bank.workingPreset(0).values[2], 0.9f) << "committed: nothing to compare";
+}
+
+TEST(PresetBank, reset_keeps_the_current_index_and_leaves_nothing_to_compare)
+{
+    PresetBank bank(nullptr);
+    bank.selectPreset(4);
+    bank.setParameterValue(3, 0.9);
+    bank.renameCurrentPreset("Mine");
+    bank.resetToFactory();
+    EXPECT_EQ(bank.currentIndex(), 4);
+    EXPECT_STREQ(bank.presetName(4), "Almost reverb");
+    bank.toggleCompare();
+    EXPECT_FALSE(bank.isEdited(4));
+    EXPECT_FLOAT_EQ(bank.workingPreset(4).values[3], 0.2f);
+}
+
+TEST(PresetBank, renaming_cuts_to_23_characters_and_commits)
+{
+    PresetBank bank(nullptr);
+    bank.setParameterValue(2, 0.9);
+    bank.renameCurrentPreset("abcdefghijklmnopqrstuvwxyz1234");
+    EXPECT_STREQ(bank.presetName(0), "abcdefghijklmnopqrstuvw");
+    EXPECT_FALSE(bank.isEdited(0));
+    EXPECT_FLOAT_EQ(bank.storedPreset(0).values[2], 0.9f);
+}
+} // namespace

@@ -1,0 +1,159 @@
+#include "BankTestSupport.h"
+
+#include <PresetBank.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+
+using namespace banktest;
+
+namespace
+{
+TEST(PresetImages, have_the_product_sizes_and_leading_bytes)
+{
+    PresetBank bank(nullptr);
+    const auto preset = bank.makePresetImage();
+    const auto image = bank.makeBankImage();
+    ASSERT_EQ(preset.size(), 465u);
+    ASSERT_EQ(image.size(), 4281u);
+    EXPECT_EQ(std::memcmp(preset.data(), "lWcQ\x22", 5), 0);
+    EXPECT_EQ(std::memcmp(image.data(), "lWcQ\x38", 5), 0);
+    EXPECT_EQ(readU32(image, 13), 90u);
+    EXPECT_EQ(readU32(image, 21), 4240u);
+    EXPECT_EQ(readU32(image, 25), 13u);
+    EXPECT_STREQ(reinterpret_cast<const char*>(&image[41 + 3 * 424 + 12]), "Low & Dark");
+
+    int32_t size = 0;
+    const uint8_t* state = bank.makeHostState(size);
+    ASSERT_EQ(size, 4289);
+    EXPECT_EQ(std::memcmp(state, "\0\0\0\2lWcQ", 8), 0);
+    EXPECT_EQ(std::memcmp(state + 8, image.data(), image.size()), 0);
+}
+
+TEST(PresetImages, big_endian_images_load_like_little_endian_ones)
+{
+    PresetBank source(nullptr);
+    source.selectPreset(3);
+    source.setParameterValue(2, 0.123);
+    source.renameCurrentPreset("Swapped");
+    const auto little = source.makeBankImage();
+
+    PresetBank a(nullptr), b(nullptr);
+    EXPECT_EQ(a.loadBankImage(little), LoadResult::Loaded);
+    EXPECT_EQ(b.loadBankImage(toBigEndian(little)), LoadResult::Loaded);
+    EXPECT_EQ(a.makeBankImage(), b.makeBankImage());
+    EXPECT_EQ(b.currentIndex(), 3);
+    EXPECT_STREQ(b.presetName(3), "Swapped");
+
+    PresetBank c(nullptr);
+    EXPECT_EQ(c.applyPresetImage(toBigEndian(source.makePresetImage())), LoadResult::Loaded);
+    EXPECT_FLOAT_EQ(c.workingPreset(0).values[2], 0.123f);
+}
+
+TEST(PresetImages, a_value_outside_0_to_1_refuses_the_whole_image)
+{
+    PresetBank source(nullptr);
+    source.setParameterValue(2, 0.9);
+    auto preset = source.makePresetImage();
+    setValue(preset, 0, 5, 1.5f);
+
+    PresetBank bank(nullptr);
+    bank.renameCurrentPreset("Kept");
+    bank.setParameterValue(3, 0.7);
+    EXPECT_EQ(bank.loadPresetImage(preset), LoadResult::Refused);
+    EXPECT_STREQ(bank.presetName(0), "Kept");
+    EXPECT_FLOAT_EQ(bank.workingPreset(0).values[3], 0.7f);
+    EXPECT_FLOAT_EQ(bank.workingPreset(0).values[2], 0.25f);
+    EXPECT_FALSE(bank.isEdited(0)) << "committed as after every load with the right code";
+
+    auto image = source.makeBankImage();
+    setValue(image, 9, 1, std::numeric_limits<float>::quiet_NaN());
+    const auto before = bank.makeBankImage();
+    EXPECT_EQ(bank.applyBankImage(image), LoadResult::Refused);
+    EXPECT_EQ(bank.makeBankImage(), before);
+}
+
+TEST(PresetImages, a_loaded_preset_sets_its_shared_values_only_in_the_current_preset)
+{
+    PresetBank source(nullptr);
+    source.setParameterValue(0, 0.9);
+    const auto preset = source.makePresetImage();
+
+    PresetBank bank(nullptr);
+    bank.selectPreset(6);
+    EXPECT_EQ(bank.applyPresetImage(preset), LoadResult::Loaded);
+    EXPECT_FLOAT_EQ(bank.workingPreset(6).values[0], 0.9f);
+    EXPECT_FLOAT_EQ(bank.workingPreset(2).values[0], 0.5f);
+    EXPECT_STREQ(bank.presetName(6), "Default");
+    EXPECT_FALSE(bank.isEdited(6)) << "nothing committed and no flag touched";
+    EXPECT_FLOAT_EQ(bank.storedPreset(6).values[0], 0.5f);
+}
+
+TEST(PresetImages, a_bank_current_index_outside_the_bank_selects_preset_0)
+{
+    PresetBank source(nullptr);
+    auto image = source.makeBankImage();
+    writeU32(image, 17, 12);
+    writeU32(image, 29, 77);
+    PresetBank bank(nullptr);
+    bank.selectPreset(5);
+    EXPECT_EQ(bank.loadBankImage(image), LoadResult::Loaded);
+    EXPECT_EQ(bank.currentIndex(), 0);
+    EXPECT_EQ(bank.extraHeaderValue(), 77u);
+}
+
+TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
+{
+    PresetBank source(nullptr);
+    source.setParameterValue(2, 0.9);
+    const auto good = source.makeBankImage();
+    PresetBank bank(nullptr);
+    const auto before = bank.makeBankImage();
+
+    auto manyRecords = good;
+    writeU32(manyRecords, kRecordCountOffset, 0x7fffffff);
+    EXPECT_EQ(bank.applyBankImage(manyRecords), LoadResult::Refused);
+    auto longBody = good;
+    writeU32(longBody, 41 + 4, 0xfffffff0u);
+    EXPECT_EQ(bank.applyBankImage(longBody), LoadResult::Refused);
+    auto negative = good;
+    writeU32(negative, kRecordCountOffset, 0xffffffffu);
+    EXPECT_EQ(bank.applyBankImage(negative), LoadResult::Refused);
+    const std::vector<uint8_t> cut(good.begin(), good.end() - 3);
+    EXPECT_EQ(bank.applyBankImage(cut), LoadResult::Refused);
+    const std::vector<uint8_t> header(good.begin(), good.begin() + 30);
+    EXPECT_EQ(bank.applyBankImage(header), LoadResult::Refused);
+    EXPECT_EQ(bank.makeBankImage(), before);
+
+    const auto preset = source.makePresetImage();
+    EXPECT_EQ(bank.applyBankImage(preset), LoadResult::OtherType);
+    EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>{'l', 'W', 'c'}), LoadResult::NotAnImage);
+    EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>(465, 0)), LoadResult::NotAnImage);
+    EXPECT_EQ(bank.makeBankImage(), before);
+}
+
+TEST(PresetImages, host_state_restores_the_bank_and_refuses_a_foreign_block)
+{
+    PresetBank source(nullptr);
+    source.selectPreset(7);
+    source.setParameterValue(4, 0.1);
+    int32_t size = 0;
+    const uint8_t* state = source.makeHostState(size);
+    const std::vector<uint8_t> block(state, state + size);
+
+    PresetBank bank(nullptr);
+    bank.applyHostState(block.data(), block.size());
+    EXPECT_EQ(bank.currentIndex(), 7);
+    EXPECT_FLOAT_EQ(bank.workingPreset(7).values[4], 0.1f);
+
+    PresetBank other(nullptr);
+    const auto before = other.makeBankImage();
+    std::vector<uint8_t> foreign(block.size(), 0x41);
+    other.applyHostState(foreign.data(), foreign.size());
+    other.applyHostState(block.data(), 60);
+    other.applyHostState(nullptr, 0);
+    EXPECT_EQ(other.makeBankImage(), before);
+}
+} // namespace

@@ -1,0 +1,152 @@
+#include "BankTestSupport.h"
+
+#include <HintsFlag.h>
+#include <Manual.h>
+#include <MemoSlots.h>
+#include <MessageBox.h>
+#include <PresetBank.h>
+#include <RegistrySettings.h>
+#include <ScratchStore.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using platform::StoredValue;
+
+namespace
+{
+std::string text(const StoredValue& value)
+{
+    return {value.data.begin(), value.data.end()};
+}
+
+TEST(RegistryValues, settings_outside_0_to_1_or_of_another_size_keep_the_default)
+{
+    ScratchStore scratch;
+    double value = 0.7;
+    EXPECT_EQ(readSetting(45, value), platform::kStoreNotFound);
+    EXPECT_EQ(value, 0.7);
+
+    EXPECT_EQ(writeSetting(45, 0.25), platform::kStoreOk);
+    EXPECT_EQ(readSetting(45, value), platform::kStoreOk);
+    EXPECT_EQ(value, 0.25);
+    EXPECT_EQ(readSetting(46, value), platform::kStoreOk) << "the store exists";
+    EXPECT_EQ(value, 0.25);
+
+    auto store = productSettings();
+    for (float bad : {1.5f, -0.2f})
+    {
+        writeSetting(45, bad);
+        value = 0.5;
+        readSetting(45, value);
+        EXPECT_EQ(value, 0.5);
+    }
+    const double longer = 0.5;
+    store.write(settingName(45), StoredValue::binary(&longer, sizeof longer));
+    readSetting(45, value = 0.9);
+    EXPECT_EQ(value, 0.9);
+    EXPECT_EQ(settingName(45), "ORLChordwell: 45");
+}
+
+TEST(RegistryValues, a_destroyed_bank_stores_the_hints_flag_and_its_file_locations)
+{
+    ScratchStore scratch;
+    banktest::ScratchFolder files;
+    {
+        PresetBank tool(nullptr, false);
+    }
+    EXPECT_FALSE(productSettings().exists()) << "a scratch bank stores nothing";
+    EXPECT_EQ(hintsFlag(), 1) << "on without a stored flag";
+    setHintsFlag(0);
+    {
+        PresetBank bank(nullptr);
+        bank.saveBankFile(files.path("my.orb"));
+    }
+    setHintsFlag(1);
+    StoredValue value;
+    const auto store = productSettings();
+    ASSERT_EQ(store.read("ORLChordwell: 45", value), platform::kStoreOk);
+    ASSERT_EQ(value.data.size(), 4u);
+    float stored = -1.0f;
+    std::memcpy(&stored, value.data.data(), 4);
+    EXPECT_EQ(stored, 0.0f);
+    ASSERT_EQ(store.read("CurrDir", value), platform::kStoreOk);
+    EXPECT_EQ(text(value), files.root() + "/");
+    ASSERT_EQ(store.read("CurrBank", value), platform::kStoreOk);
+    EXPECT_EQ(text(value), "my.orb");
+    ASSERT_EQ(store.read("CurrPreset", value), platform::kStoreOk);
+    EXPECT_EQ(value.type, platform::StoredType::String);
+    EXPECT_EQ(text(value), "");
+}
+
+TEST(RegistryValues, a_recalled_memo_replaces_working_values_and_keeps_the_compare_state)
+{
+    ScratchStore scratch;
+    PresetBank bank(nullptr);
+    bank.selectPreset(3);
+    EXPECT_EQ(recallMemo(MemoSlot::A, bank), LoadResult::Unreadable) << "empty slot";
+    EXPECT_STREQ(bank.presetName(3), "Low & Dark");
+
+    ASSERT_EQ(storeMemo(MemoSlot::A, bank), platform::kStoreOk);
+    bank.selectPreset(1);
+    bank.setParameterValue(2, 0.9);
+    EXPECT_EQ(recallMemo(MemoSlot::A, bank), LoadResult::Loaded);
+    EXPECT_STREQ(bank.presetName(1), "Low & Dark");
+    EXPECT_FLOAT_EQ(bank.workingPreset(1).values[2], 0.6f);
+    EXPECT_TRUE(bank.isEdited(1)) << "nothing committed";
+    EXPECT_FLOAT_EQ(bank.storedPreset(1).values[2], 0.5f);
+    bank.toggleCompare();
+    EXPECT_STREQ(bank.presetName(1), "Bright") << "COMPARE shows the state from before";
+
+    PresetBank other(nullptr);
+    auto store = productSettings();
+    auto image = other.makeBankImage();
+    store.write("MemoB", StoredValue::binary(image.data(), image.size()));
+    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::OtherType);
+    image = other.makePresetImage();
+    banktest::setValue(image, 0, 4, 1.5f);
+    store.write("MemoB", StoredValue::binary(image.data(), image.size()));
+    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::Refused);
+    store.write("MemoB", StoredValue::binary(image.data(), 4));
+    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::NotAnImage);
+    EXPECT_FLOAT_EQ(other.workingPreset(0).values[4], 0.5f);
+}
+
+std::string openedPath, shownText = "none", shownCaption;
+int shellResult = 0;
+int fakeOpen(const std::string& path)
+{
+    openedPath = path;
+    return shellResult;
+}
+void captureBox(const std::string& text, const std::string& caption)
+{
+    shownText = text;
+    shownCaption = caption;
+}
+
+TEST(RegistryValues, the_manual_shows_which_message_fits_the_shells_answer)
+{
+    ScratchStore scratch;
+    const auto previous = platform::setMessageBoxHandler(captureBox);
+    shellResult = 2;
+    openManual(fakeOpen);
+    EXPECT_EQ(openedPath, "") << "no ManualPath";
+    EXPECT_EQ(shownText, "Could not open user manual");
+    EXPECT_EQ(shownCaption, "");
+
+    productSettings().write("ManualPath", StoredValue::text("/opt/orl/manual.pdf"));
+    shellResult = 31;
+    openManual(fakeOpen);
+    EXPECT_EQ(openedPath, "/opt/orl/manual.pdf");
+    EXPECT_EQ(shownText, "Make sure Acrobat Reader is installed");
+    EXPECT_EQ(shownCaption, "Could not open manual file");
+
+    shownText = "none";
+    shellResult = 33;
+    openManual(fakeOpen);
+    EXPECT_EQ(shownText, "none") << "opened: no box";
+    platform::setMessageBoxHandler(previous);
+}
+} // namespace
