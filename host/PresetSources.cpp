@@ -46,7 +46,7 @@ bool hasPresetSource(const PresetSourceOptions& options)
            options.bankPreset.has_value();
 }
 
-bool loadPresetSource(const PresetSourceOptions& options, float* values, std::string& error)
+bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, std::string& error)
 {
     if (!options.presetFile.empty() && !options.bankFile.empty())
     {
@@ -71,7 +71,6 @@ bool loadPresetSource(const PresetSourceOptions& options, float* values, std::st
         error = "cannot read '" + path + "'";
         return false;
     }
-    PresetBank bank(nullptr, false);
     const LoadResult result = isBank ? bank.loadBankImage(*bytes) : bank.loadPresetImage(*bytes);
     if (result != LoadResult::Loaded)
     {
@@ -81,6 +80,14 @@ bool loadPresetSource(const PresetSourceOptions& options, float* values, std::st
     }
     if (isBank && options.bankPreset)
         bank.selectPreset(*options.bankPreset);
+    return true;
+}
+
+bool loadPresetSource(const PresetSourceOptions& options, float* values, std::string& error)
+{
+    PresetBank bank(nullptr, false);
+    if (!loadPresetSourceBank(options, bank, error))
+        return false;
     takeValues(bank.workingPreset(bank.currentIndex()), values);
     return true;
 }

@@ -25,6 +25,11 @@ std::string describeLoadFailure(LoadResult result);
 // Whether a preset or bank file was asked for.
 bool hasPresetSource(const PresetSourceOptions& options);
 
+// Lays the chosen file onto bank (a scratch bank) and makes the chosen preset current.
+// False, with the reason in error, when the options contradict each other or the file is
+// not a valid image.
+bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, std::string& error);
+
 // Replaces values (slots 0-7) with the chosen preset of the file. False, with the reason in
 // error, when the options contradict each other or the file is not a valid image.
 bool loadPresetSource(const PresetSourceOptions& options, float* values, std::string& error);

@@ -18,9 +18,14 @@ struct RenderOptions
     double tailSeconds = 3.0;
     int64_t blockFrames = 512;
     bool masterBypass = false;
+    std::string plugin;                   // plug-in library; the one beside the host by default
+    std::string stateIn;                  // 'All ' chunk restored before the first block
+    std::string stateOut;                 // 'All ' chunk saved after the last block
+    std::vector<std::string> automations; // SLOT@SECONDS=VALUE
 };
 
 void addRenderOptions(CLI::App& command, RenderOptions& options);
 
-// Exit status: 0 done, 1 input or output failed, 2 refused arguments.
+// Renders through the loaded plug-in. Exit status: 0 done, 1 input, output or plug-in
+// failed, 2 refused arguments.
 int runRender(const RenderOptions& options);

@@ -1,3 +1,4 @@
+#include "DescribeCommand.h"
 #include "InspectCommand.h"
 #include "RenderCommand.h"
 
@@ -16,6 +17,11 @@ int main(int argc, char** argv)
         app.add_subcommand("render", "render an audio file (or the built-in demo) to a WAV file");
     addRenderOptions(*renderCommand, render);
 
+    DescribeOptions describe;
+    CLI::App* describeCommand =
+        app.add_subcommand("describe", "print what the plug-in tells a host about itself");
+    addDescribeOptions(*describeCommand, describe);
+
     InspectOptions inspect;
     CLI::App* inspectCommand =
         app.add_subcommand("inspect", "show the presets of a preset (.orl) or bank (.orb) file");
@@ -33,6 +39,8 @@ int main(int argc, char** argv)
 
     if (renderCommand->parsed())
         return runRender(render);
+    if (describeCommand->parsed())
+        return runDescribe(describe);
     if (inspectCommand->parsed())
         return runInspect(inspect);
     return 2;

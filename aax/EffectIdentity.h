@@ -1,0 +1,19 @@
+#pragma once
+
+#include <AAX.h>
+
+// Who the effect is, as the description tells the host.
+namespace chordwell::identity
+{
+inline constexpr const char* kEffectID = "com.orlund.aax.orlchordwell";
+inline constexpr const char* kEffectName = "ORL Chordwell";
+inline constexpr const char* kManufacturerName = "Orlund";
+inline constexpr const char* kPackageNames[3] = {"ORL Chordwell -  - free resonant reverberator",
+                                                 "ORL Chordwell", "ORL Chordwell"};
+inline constexpr uint32_t kPackageVersion = 0x00011005;
+inline constexpr const char* kPageTableFile = "ORLChordwellPageTables.xml";
+inline constexpr AAX_CTypeID kManufacturerID = AAX_FourCC("ORLa");
+inline constexpr AAX_CTypeID kProductID = AAX_FourCC("QcWl");
+inline constexpr AAX_CTypeID kAudioSuiteID = AAX_FourCC("QWca");
+inline constexpr AAX_CTypeID kStateChunkID = AAX_FourCC("All ");
+} // namespace chordwell::identity

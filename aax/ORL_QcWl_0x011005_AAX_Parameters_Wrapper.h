@@ -1,0 +1,43 @@
+#pragma once
+
+#include "LiveObjects.h"
+#include "ORL_AAX_ControllerWrapper.h"
+
+#include <AAX_CEffectParameters.h>
+
+// The effect's parameters object: host parameters built from the slot table, the master
+// controller held inside it, the host's value texts, the private-data initialisation of the
+// render instances and the state chunk 'All ' carrying the whole preset bank. Main thread.
+class ORL_QcWl_0x011005_AAX_Parameters_Wrapper final : public AAX_CEffectParameters,
+                                                       private LiveObject
+{
+  public:
+    static constexpr const char* kMasterBypassID = "MasterBypassID";
+
+    ORL_QcWl_0x011005_AAX_Parameters_Wrapper();
+
+    // Text of slot 0-7 for a given value ("0.0 dB"), "  " for slots 8-16, cut to maxLength;
+    // -20001 for any other identifier, the master bypass included.
+    AAX_Result GetParameterStringFromValue(AAX_CParamID id, double value, AAX_IString* text,
+                                           int32_t maxLength) const override;
+    // The layer's update, then a touched change of a public slot goes to the controller.
+    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
+                                              int32_t source) override;
+    // Fields 14 and 15: -1.666 marks; field 16: the engine, built in place.
+    AAX_Result ResetFieldData(AAX_CFieldIndex field, void* data, uint32_t size) const override;
+
+    AAX_Result GetNumberOfChunks(int32_t* count) const override;
+    AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* id) const override;
+    AAX_Result GetChunkSize(AAX_CTypeID id, uint32_t* size) const override;
+    AAX_Result GetChunk(AAX_CTypeID id, AAX_SPlugInChunk* chunk) const override;
+    AAX_Result SetChunk(AAX_CTypeID id, const AAX_SPlugInChunk* chunk) override;
+
+    ORL_AAX_ControllerWrapper& masterController() { return controller; }
+
+  protected:
+    AAX_Result EffectInit() override;
+
+  private:
+    // Building the state image is the preset model's scratch work, also for const reads.
+    mutable ORL_AAX_ControllerWrapper controller;
+};

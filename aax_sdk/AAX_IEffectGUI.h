@@ -1,0 +1,20 @@
+#pragma once
+
+#include "AAX.h"
+
+class AAX_IController;
+
+// The effect's GUI object (procedure selector 1). Main thread.
+class AAX_IEffectGUI
+{
+  public:
+    virtual ~AAX_IEffectGUI() = default;
+    virtual AAX_Result Initialize(AAX_IController* controller) = 0;
+    virtual AAX_Result Uninitialize() = 0;
+    // type: AAX_EViewContainerType; native: the parent window for type 3.
+    virtual AAX_Result CreateViewContainer(int32_t type, void* native) = 0;
+    virtual AAX_Result DeleteViewContainer() = 0;
+    virtual AAX_Result GetViewSize(AAX_Point* size) const = 0;
+    // The host delivered a change of parameter id.
+    virtual AAX_Result ParameterUpdated(AAX_CParamID id) = 0;
+};

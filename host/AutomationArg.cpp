@@ -1,0 +1,39 @@
+#include "AutomationArg.h"
+
+#include "ParameterArgs.h"
+
+#include <cmath>
+#include <cstdlib>
+
+std::optional<AutomationPoint> parseAutomationArg(const std::string& text, std::string& error)
+{
+    const size_t at = text.find('@');
+    const size_t equals = text.find('=', at == std::string::npos ? 0 : at);
+    if (at == std::string::npos || equals == std::string::npos)
+    {
+        error = "--automate '" + text + "': use SLOT@SECONDS=VALUE";
+        return std::nullopt;
+    }
+    const auto slot = parseSlotArg(text.substr(0, at));
+    if (!slot)
+    {
+        error = "--automate '" + text + "': unknown slot";
+        return std::nullopt;
+    }
+    const std::string time = text.substr(at + 1, equals - at - 1);
+    char* end = nullptr;
+    const double seconds = time.empty() ? NAN : std::strtod(time.c_str(), &end);
+    if (time.empty() || end != time.c_str() + time.size() || !std::isfinite(seconds) ||
+        seconds < 0.0 || seconds > 3600.0)
+    {
+        error = "--automate '" + text + "': the time must be 0 to 3600 seconds";
+        return std::nullopt;
+    }
+    const auto value = parseUnitValue(text.substr(equals + 1));
+    if (!value)
+    {
+        error = "--automate '" + text + "': the value must be a number within 0..1";
+        return std::nullopt;
+    }
+    return AutomationPoint{*slot, seconds, *value};
+}
