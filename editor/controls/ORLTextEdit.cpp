@@ -1,0 +1,11 @@
+#include "ORLTextEdit.h"
+
+#include <cstring>
+
+ORLTextEdit::ORLTextEdit(const ORLRect& r) : ORLTextControl(r, kTag, kORLKindTextEdit, 1) {}
+
+void ORLTextEdit::setText(const char* newText)
+{
+    std::memcpy(previousText, text, kTextCapacity);
+    ORLTextControl::setText(newText);
+}
