@@ -90,6 +90,7 @@ TEST(RenderCommand, refused_arguments_and_bad_files_leave_no_output)
     auto run = [&](RenderOptions options)
     {
         options.tailSeconds = 0.1;
+        options.plugin = ORL_TEST_PLUGIN_PATH;
         if (options.files.empty())
             options.files = {out};
         return runRender(options);
