@@ -4,6 +4,25 @@
 
 #include <cstring>
 
+namespace
+{
+// A chunk header followed by room for size bytes of data, suitably aligned.
+class ChunkBuffer
+{
+  public:
+    explicit ChunkBuffer(size_t size)
+        : storage((sizeof(AAX_SPlugInChunkHeader) + size + sizeof(std::max_align_t) - 1) /
+                  sizeof(std::max_align_t))
+    {
+        *chunk() = AAX_SPlugInChunk{};
+    }
+    AAX_SPlugInChunk* chunk() { return reinterpret_cast<AAX_SPlugInChunk*>(storage.data()); }
+
+  private:
+    std::vector<std::max_align_t> storage;
+};
+} // namespace
+
 class EffectInstance::DataAccess final : public AAX_IPrivateDataAccess
 {
   public:
@@ -351,11 +370,8 @@ float EffectInstance::meter(size_t index) const
 
 AAX_Result EffectInstance::setChunk(AAX_CTypeID id, const std::vector<uint8_t>& data)
 {
-    std::vector<std::max_align_t> storage(
-        (sizeof(AAX_SPlugInChunkHeader) + data.size() + sizeof(std::max_align_t) - 1) /
-        sizeof(std::max_align_t));
-    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*>(storage.data());
-    *chunk = AAX_SPlugInChunk{};
+    ChunkBuffer buffer(data.size());
+    AAX_SPlugInChunk* chunk = buffer.chunk();
     chunk->fSize = static_cast<int32_t>(data.size());
     chunk->fChunkID = id;
     if (!data.empty())
@@ -371,11 +387,8 @@ AAX_Result EffectInstance::getChunk(AAX_CTypeID id, std::vector<uint8_t>& data)
     AAX_Result result = parametersObj->GetChunkSize(id, &size);
     if (result != AAX_SUCCESS)
         return result;
-    std::vector<std::max_align_t> storage(
-        (sizeof(AAX_SPlugInChunkHeader) + size + sizeof(std::max_align_t) - 1) /
-        sizeof(std::max_align_t));
-    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*>(storage.data());
-    *chunk = AAX_SPlugInChunk{};
+    ChunkBuffer buffer(size);
+    AAX_SPlugInChunk* chunk = buffer.chunk();
     result = parametersObj->GetChunk(id, chunk);
     if (result != AAX_SUCCESS)
         return result;
