@@ -30,6 +30,18 @@ void ORLOptionMenu::setCurrent(int32_t index)
         view->setCurrent(index);
 }
 
+void ORLOptionMenu::removeAllEntries()
+{
+    if (auto* view = menuView())
+        view->removeAllEntries();
+}
+
+void ORLOptionMenu::popup()
+{
+    if (auto* view = menuView())
+        view->popup();
+}
+
 int32_t ORLOptionMenu::getCurrent()
 {
     auto* view = menuView();

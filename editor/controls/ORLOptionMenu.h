@@ -17,6 +17,9 @@ class ORLOptionMenu : public ORLBaseControl
     virtual void setEntryState(int32_t state, int32_t index);
     virtual void setCurrent(int32_t index);
     virtual int32_t getCurrent();
+    virtual void removeAllEntries();
+    // Pops the entries up under the menu's rectangle.
+    virtual void popup();
 
   private:
     ORLEngineOptionMenu* menuView() const;

@@ -1,8 +1,16 @@
 #include "ORLTextEdit.h"
 
+#include "ORLEngineView.h"
+
 #include <cstring>
 
 ORLTextEdit::ORLTextEdit(const ORLRect& r) : ORLTextControl(r, kTag, kORLKindTextEdit, 1) {}
+
+void ORLTextEdit::beginEditing()
+{
+    if (auto* view = textView())
+        view->beginEditing();
+}
 
 void ORLTextEdit::setText(const char* newText)
 {

@@ -12,6 +12,8 @@ class ORLTextEdit : public ORLTextControl
     explicit ORLTextEdit(const ORLRect& rect);
 
     void setText(const char* text) override;
+    // Opens the view's text field for one edit; the taken text is reported as a value change.
+    void beginEditing();
     const char* getPreviousText() const { return previousText; }
 
   private:

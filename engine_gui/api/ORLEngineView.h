@@ -37,6 +37,8 @@ class ORLEngineTextEdit : public ORLEngineView
     virtual void setText(const char* text) = 0;
     virtual void setFont(ORLFont* font) = 0;
     virtual void setFontColor(ORLColor color) = 0;
+    // Opens the view's text field for one edit, when the view edits text at all.
+    virtual void beginEditing() {}
 };
 
 // The link of an option menu view, which holds the entries.
@@ -49,4 +51,7 @@ class ORLEngineOptionMenu : public ORLEngineView
     virtual void setEntryState(int32_t state, int32_t index) = 0;
     virtual void setCurrent(int32_t index) = 0;
     virtual int32_t getCurrent() = 0;
+    virtual void removeAllEntries() = 0;
+    // Shows the entries as a pop-up under the view; a choice is reported like a click's.
+    virtual void popup() = 0;
 };

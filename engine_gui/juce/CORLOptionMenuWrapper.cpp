@@ -83,9 +83,20 @@ void CORLOptionMenuWrapper::choose(int itemId)
         listener->endEdit(tag);
 }
 
+void CORLOptionMenuWrapper::removeAllEntries()
+{
+    entries.clear();
+}
+
 void CORLOptionMenuWrapper::mouseDown(const juce::MouseEvent& e)
 {
-    if (!e.mods.isLeftButtonDown() || entries.empty())
+    if (e.mods.isLeftButtonDown())
+        popup();
+}
+
+void CORLOptionMenuWrapper::popup()
+{
+    if (entries.empty())
         return;
     juce::Component::SafePointer<CORLOptionMenuWrapper> self(this);
     buildMenu().showMenuAsync(juce::PopupMenu::Options().withTargetComponent(this),

@@ -36,6 +36,8 @@ class CORLOptionMenuWrapper : public CORLEngineViewLink<ORLEngineOptionMenu>
     void setEntryState(int32_t state, int32_t index) override;
     void setCurrent(int32_t index) override;
     int32_t getCurrent() override;
+    void removeAllEntries() override;
+    void popup() override;
 
     void mouseDown(const juce::MouseEvent& e) override;
     // The entries as a toolkit menu; item ids are the entry index plus one.

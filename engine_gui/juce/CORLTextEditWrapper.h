@@ -17,7 +17,7 @@ class CORLTextEditWrapper : public CORLTextLabelWrapper
 
     void mouseDown(const juce::MouseEvent& e) override;
     // Opens the field (does nothing while one is open or the view is not in a panel).
-    void beginEditing();
+    void beginEditing() override;
     ORLSystemBox* getSystemBox() const { return box.get(); }
 
   private:
