@@ -1,0 +1,216 @@
+#include "ORLVSTGUIEditorWrapperV1.h"
+
+#include "CORLBitmap.h"
+#include "CORLBitmapWrapper.h"
+#include "CORLFontWrapper.h"
+#include "CORLViewContainerWrapper.h"
+#include "HintsFlag.h"
+#include "ORLFrame.h"
+#include "ShellOpen.h"
+
+#include <pluginterfaces/gui/iplugview.h>
+
+#include <cstring>
+
+namespace Orlund
+{
+namespace
+{
+// Process-wide and 0 from load; nothing in the product changes it.
+int32_t knobMode = 0;
+const juce::Colour kFrameBackground(33, 33, 33);
+
+ORLMasterGraphicalEngine* withToolkitFonts(ORLMasterGraphicalEngine* engine)
+{
+    installToolkitFonts();
+    return engine;
+}
+} // namespace
+
+ORLVSTGUIEditorWrapperV1::ORLVSTGUIEditorWrapperV1()
+    : editor(std::make_unique<ORLChordwellEditor>(withToolkitFonts(this)))
+{
+    editor->setWebOpener([](const char* address) { platform::shellOpen(address); });
+    const Steinberg::ViewRect size(0, 0, frameWidth(), frameHeight());
+    setRect(size);
+}
+
+ORLVSTGUIEditorWrapperV1::~ORLVSTGUIEditorWrapperV1()
+{
+    closeWindow();
+}
+
+int ORLVSTGUIEditorWrapperV1::frameWidth() const
+{
+    return static_cast<int>(editor->getRect().getWidth());
+}
+
+int ORLVSTGUIEditorWrapperV1::frameHeight() const
+{
+    return static_cast<int>(editor->getRect().getHeight()) + kPresetBarHeight;
+}
+
+int32_t ORLVSTGUIEditorWrapperV1::getKnobMode()
+{
+    return knobMode;
+}
+
+Steinberg::tresult PLUGIN_API
+ORLVSTGUIEditorWrapperV1::isPlatformTypeSupported(Steinberg::FIDString type)
+{
+    return type && std::strcmp(type, Steinberg::kPlatformTypeX11EmbedWindowID) == 0
+               ? Steinberg::kResultTrue
+               : Steinberg::kResultFalse;
+}
+
+bool ORLVSTGUIEditorWrapperV1::openWindow(void* parent)
+{
+    if (isOpen())
+        return true;
+    attached(parent, Steinberg::kPlatformTypeX11EmbedWindowID);
+    return isOpen();
+}
+
+void ORLVSTGUIEditorWrapperV1::closeWindow()
+{
+    if (isOpen())
+        removed();
+}
+
+void ORLVSTGUIEditorWrapperV1::attachedToParent()
+{
+    if (frame)
+        return;
+    frame = std::make_unique<ORLFrame>(frameWidth(), frameHeight(), kFrameBackground);
+    if (systemWindow)
+        frame->addToDesktop(0, systemWindow);
+    frame->setVisible(true);
+    editor->open();
+    // Without a parent the frame itself marks the window as open (offscreen pictures).
+    windowHandle = systemWindow ? frame->getWindowHandle() : frame.get();
+    if (!windowHandle)
+        windowHandle = frame.get();
+    openExtras();
+    startTimer(kIdleMilliseconds);
+}
+
+void ORLVSTGUIEditorWrapperV1::removedFromParent()
+{
+    if (!frame)
+        return;
+    stopTimer();
+    windowHandle = nullptr;
+    editor->close();
+    closeExtras();
+    frame->hideHint();
+    if (frame->isOnDesktop())
+        frame->removeFromDesktop();
+    frame->removeAllChildren();
+    containers.clear();
+    frame.reset();
+}
+
+juce::Image ORLVSTGUIEditorWrapperV1::snapshot()
+{
+    if (!frame)
+        return {};
+    return frame->createComponentSnapshot(frame->getLocalBounds(), true, 1.0f);
+}
+
+void ORLVSTGUIEditorWrapperV1::setFrameBackground(int32_t resource)
+{
+    if (frame)
+        frame->setBackgroundImage(CORLBitmap(resource).getImage());
+}
+
+CORLViewContainerWrapper* ORLVSTGUIEditorWrapperV1::find(ORLViewContainer* container) const
+{
+    for (const auto& owned : containers)
+        if (owned.get() == container)
+            return owned.get();
+    return nullptr;
+}
+
+void ORLVSTGUIEditorWrapperV1::addView(ORLViewContainer* container)
+{
+    if (auto* wrapper = find(container); wrapper && frame)
+    {
+        frame->addAndMakeVisible(wrapper->getComponent());
+        wrapper->getComponent().toFront(false);
+    }
+}
+
+void ORLVSTGUIEditorWrapperV1::removeView(ORLViewContainer* container)
+{
+    if (auto* wrapper = find(container); wrapper && frame)
+        frame->removeChildComponent(&wrapper->getComponent());
+}
+
+ORLViewContainer* ORLVSTGUIEditorWrapperV1::createViewContainer(const ORLRect& r)
+{
+    if (!frame)
+        return nullptr;
+    containers.push_back(std::make_unique<CORLViewContainerWrapper>(r, this, this));
+    return containers.back().get();
+}
+
+ORLBitmap* ORLVSTGUIEditorWrapperV1::loadBitmap(int32_t resource, int32_t flags)
+{
+    return flags == 0 ? new CORLBitmapWrapper(resource) : nullptr;
+}
+
+void ORLVSTGUIEditorWrapperV1::getMousePosition(ORLPoint& p)
+{
+    p = hints.getPointerPosition();
+}
+
+void ORLVSTGUIEditorWrapperV1::getMouseButtons(int32_t& state)
+{
+    state = frame ? (hints.getButtons() & kORLButtonMask) : 0;
+}
+
+void ORLVSTGUIEditorWrapperV1::setKnobMode(int32_t mode)
+{
+    knobMode = mode;
+}
+
+void ORLVSTGUIEditorWrapperV1::parameterEdited(int32_t, double) {}
+
+void ORLVSTGUIEditorWrapperV1::resizeEditor(int32_t, int32_t) {}
+
+void ORLVSTGUIEditorWrapperV1::hostMouseDown(int32_t, int32_t) {}
+
+void ORLVSTGUIEditorWrapperV1::idle()
+{
+    if (!frame)
+        return;
+    hints.sample(*frame);
+    editor->idle();
+    if (const int32_t flag = hintsFlag(); flag != hintsState)
+        updateDisplay(kHintsTag, flag);
+    hints.update(*frame, hintsState != 0);
+}
+
+void ORLVSTGUIEditorWrapperV1::timerCallback()
+{
+    idle();
+}
+
+void ORLVSTGUIEditorWrapperV1::updateDisplay(int32_t tag, double value)
+{
+    editor->updateParameterDisplay(tag, value);
+    updateExtras(tag, value);
+}
+
+void ORLVSTGUIEditorWrapperV1::setPresetBarValue(intptr_t) {}
+
+void ORLVSTGUIEditorWrapperV1::valueChanged(int32_t tag, float value)
+{
+    controlChangedBeforeEditor(tag, value);
+    editor->controlChanged(tag, value);
+}
+
+void ORLVSTGUIEditorWrapperV1::beginEdit(int32_t) {}
+
+void ORLVSTGUIEditorWrapperV1::endEdit(int32_t) {}
+} // namespace Orlund

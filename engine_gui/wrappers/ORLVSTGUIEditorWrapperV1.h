@@ -1,0 +1,105 @@
+#pragma once
+
+#include "CORLControlListener.h"
+#include "ORLChordwellEditor.h"
+#include "ORLHintTracker.h"
+#include "ORLMasterGraphicalEngine.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+#include <public.sdk/source/common/pluginview.h>
+
+#include <memory>
+#include <vector>
+
+namespace Orlund
+{
+class CORLViewContainerWrapper;
+class ORLFrame;
+
+// The plug-in window for the product editor: a plug-in view of the host that, once attached
+// to a parent window, owns the frame with its panels, routes control changes to the editor
+// and host-side changes to its displays, and runs the 30 ms idle tick that drives the hints.
+// Reference counted like every plug-in view: release() instead of delete.
+// Main (UI) thread only.
+class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
+                                 public Steinberg::CPluginView,
+                                 public CORLControlListener,
+                                 private juce::Timer
+{
+  public:
+    static constexpr int kIdleMilliseconds = 30;
+    static constexpr int32_t kHintsTag = 45;
+    // The strip under the editor's panel that holds the preset bar.
+    static constexpr int kPresetBarHeight = 19;
+
+    ORLVSTGUIEditorWrapperV1();
+    ~ORLVSTGUIEditorWrapperV1() override;
+
+    // Main thread. Opens the window in parent (an X11 window id; null draws without a window,
+    // for offscreen pictures). The same as the plug-in view's attached().
+    bool openWindow(void* parent);
+    // Main thread. Closes the window; the same as the plug-in view's removed().
+    void closeWindow();
+    bool isOpen() const { return windowHandle != nullptr; }
+    // Main thread. The window's content as an image (empty while closed).
+    juce::Image snapshot();
+
+    ORLChordwellEditor& getEditor() { return *editor; }
+    ORLFrame* getFrame() const { return frame.get(); }
+    const ORLHintTracker& getHints() const { return hints; }
+    int32_t getHintsState() const { return hintsState; }
+
+    // The graphics engine.
+    void setFrameBackground(int32_t resource) override;
+    void addView(ORLViewContainer* container) override;
+    void removeView(ORLViewContainer* container) override;
+    ORLViewContainer* createViewContainer(const ORLRect& r) override;
+    ORLBitmap* loadBitmap(int32_t resource, int32_t flags) override;
+    void getMousePosition(ORLPoint& p) override;
+    void getMouseButtons(int32_t& state) override;
+    void setKnobMode(int32_t mode) override;
+    void parameterEdited(int32_t tag, double value) override;
+    void resizeEditor(int32_t width, int32_t height) override;
+    void hostMouseDown(int32_t tag, int32_t buttons) override;
+    void idle() override;
+    void updateDisplay(int32_t tag, double value) override;
+    void setPresetBarValue(intptr_t value) override;
+
+    // The window's listener.
+    void valueChanged(int32_t tag, float value) override;
+    void beginEdit(int32_t tag) override;
+    void endEdit(int32_t tag) override;
+
+    // The plug-in view.
+    void attachedToParent() override;
+    void removedFromParent() override;
+    Steinberg::tresult PLUGIN_API isPlatformTypeSupported(Steinberg::FIDString type) override;
+
+    static int32_t getKnobMode();
+
+  protected:
+    // Builds what lives in the open window beyond the editor (the preset bar).
+    virtual void openExtras() {}
+    // Forgets what openExtras built, before the frame's views go.
+    virtual void closeExtras() {}
+    // Offers a control change to the extras before the editor.
+    virtual void controlChangedBeforeEditor(int32_t, double) {}
+    // Shows a host-side change in the extras after the editor.
+    virtual void updateExtras(int32_t, double) {}
+    // The frame's size: the editor's panel and the strip under it.
+    int frameWidth() const;
+    int frameHeight() const;
+    void setHintsState(int32_t state) { hintsState = state; }
+
+  private:
+    void timerCallback() override;
+    CORLViewContainerWrapper* find(ORLViewContainer* container) const;
+
+    void* windowHandle = nullptr;
+    std::unique_ptr<ORLChordwellEditor> editor;
+    std::unique_ptr<ORLFrame> frame;
+    std::vector<std::unique_ptr<CORLViewContainerWrapper>> containers;
+    ORLHintTracker hints;
+    int32_t hintsState = 1;
+};
+} // namespace Orlund
