@@ -127,7 +127,11 @@ std::optional<std::string> readWholeFile(const std::string& path, bool& present)
     present = false;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
+    {
+        // Only a file that is not there is missing; one that cannot be read is kept aside.
+        present = errno != ENOENT;
         return std::nullopt;
+    }
     present = true;
     std::string text;
     char chunk[4096];
@@ -325,6 +329,11 @@ StoreStatus SettingsStore::read(const std::string& name, StoredValue& value) con
 
 StoreStatus SettingsStore::write(const std::string& name, const StoredValue& value)
 {
+    return write({{name, value}});
+}
+
+StoreStatus SettingsStore::write(const std::vector<std::pair<std::string, StoredValue>>& changes)
+{
     if (file.empty())
         return kStoreFailed;
     std::error_code error;
@@ -350,7 +359,8 @@ StoreStatus SettingsStore::write(const std::string& name, const StoredValue& val
         if (std::rename(file.c_str(), (file + suffix).c_str()) != 0)
             return kStoreFailed;
     }
-    values[name] = value;
+    for (const auto& [name, value] : changes)
+        values[name] = value;
 
     const std::string temporary = file + ".tmp-" + std::to_string(::getpid());
     if (!writeFileSynced(temporary, serialise(values)))

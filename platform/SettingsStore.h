@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A per-user store of named, typed values (binary or string) in one file: the place of a
@@ -55,6 +56,8 @@ class SettingsStore
     // Any thread. Writes one value, creating the store and its folder when missing; every
     // other value is kept.
     StoreStatus write(const std::string& name, const StoredValue& value);
+    // Any thread. Writes several values in one replacement of the file: all or none.
+    StoreStatus write(const std::vector<std::pair<std::string, StoredValue>>& values);
 
     const std::string& path() const { return file; }
 

@@ -5,8 +5,7 @@
 
 void saveFileLocations(const PresetBank& bank)
 {
-    platform::SettingsStore store = productSettings();
-    store.write("CurrDir", platform::StoredValue::text(bank.folder()));
-    store.write("CurrBank", platform::StoredValue::text(bank.bankFileName()));
-    store.write("CurrPreset", platform::StoredValue::text(bank.presetFileName()));
+    productSettings().write({{"CurrDir", platform::StoredValue::text(bank.folder())},
+                             {"CurrBank", platform::StoredValue::text(bank.bankFileName())},
+                             {"CurrPreset", platform::StoredValue::text(bank.presetFileName())}});
 }

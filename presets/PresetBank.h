@@ -99,7 +99,8 @@ class PresetBank final : public ORLPresetModel
     bool saveBankFile(const std::string& path);
     LoadResult loadBankFile(const std::string& path);
 
-    // Main thread. Read access for the preset bar, the controller and the settings.
+    // Main thread. Read access for the preset bar, the controller and the settings; an index
+    // outside 0-9 reads the current preset.
     int32_t currentIndex() const override { return current; }
     bool currentValue(int slot, double& value) const override;
     uint32_t extraHeaderValue() const override { return extra; }
