@@ -164,6 +164,27 @@ TEST(ParametersWrapper, state_chunk_round_trips_an_edited_bank)
     EXPECT_EQ(saved, again);
 }
 
+TEST(ParametersWrapper, parameter_chunk_restores_every_host_value_and_refuses_damage)
+{
+    constexpr AAX_CTypeID kElck = AAX_FourCC("elck");
+    InProcessPlugin plugin;
+    auto first = plugin.instance();
+    first->automate("3: Damp", 0.125);
+    first->automate("MasterBypassID", 1.0);
+    first->deliverUpdates();
+    std::vector<uint8_t> saved;
+    ASSERT_EQ(first->getChunk(kElck, saved), 0);
+
+    auto second = plugin.instance();
+    std::vector<uint8_t> damaged(saved.begin(), saved.end() - 3);
+    EXPECT_EQ(second->setChunk(kElck, damaged), -20011);
+    EXPECT_EQ(second->parameters()[4].value, 0.25);
+    ASSERT_EQ(second->setChunk(kElck, saved), 0);
+    EXPECT_EQ(second->parameters()[4].value, 0.125);
+    EXPECT_EQ(second->parameters()[0].value, 1.0);
+    EXPECT_EQ(second->setChunk(AAX_FourCC("nope"), saved), -20007);
+}
+
 TEST(ParametersWrapper, private_fields_of_the_wrong_size_are_refused)
 {
     InProcessPlugin plugin;
