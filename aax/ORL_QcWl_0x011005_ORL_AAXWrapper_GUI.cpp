@@ -1,10 +1,130 @@
 #include "ORL_QcWl_0x011005_ORL_AAXWrapper_GUI.h"
 
+#include "ORL_AAX_ControllerWrapper.h"
+#include "ORL_AAX_EditorWrapper.h"
+#include "ORL_QcWl_0x011005_AAX_Parameters_Wrapper.h"
+
+#include <AAX_IHostInterfaces.h>
+#include <ORLChordwellEffect.h>
+#include <ParameterTable.h>
+
+#include <cstring>
+
+namespace
+{
+// The latency is the same for every instance: probed once per process.
+bool latencyReported = false;
+int32_t latencySamples = 0;
+int32_t probes = 0;
+} // namespace
+
+ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::ORL_QcWl_0x011005_ORL_AAXWrapper_GUI()
+    : editor(new ORL_AAX_EditorWrapper)
+{
+}
+
+ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::~ORL_QcWl_0x011005_ORL_AAXWrapper_GUI()
+{
+    unwire();
+    editor->closeWindow();
+    editor->release();
+}
+
+int32_t ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::latencyProbeCount()
+{
+    return probes;
+}
+
+void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::unwire()
+{
+    if (ORL_AAX_ControllerWrapper* master = editor->masterController())
+        master->setEditor(nullptr);
+    editor->setMasterController(nullptr);
+    editor->setGUI(nullptr);
+    editor->setPresetBarValue(0);
+}
+
+void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
+{
+    const int32_t type = ViewContainerType();
+    if (type != AAX_eViewContainer_Type_NativeWindow && type != AAX_eViewContainer_Type_NSView)
+        return;
+    native = NativeView();
+
+    auto* parameters =
+        dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
+    ORL_AAX_ControllerWrapper* master = parameters ? &parameters->masterController() : nullptr;
+    editor->setMasterController(master);
+    editor->setGUI(this);
+    if (master != nullptr)
+    {
+        editor->setPresetBarValue(reinterpret_cast<intptr_t>(master->getPresetModel()));
+        master->setEditor(editor);
+    }
+    // Type 1 is the platform's native view object: here a component of the shared toolkit.
+    editor->open(native, type == AAX_eViewContainer_Type_NSView);
+    if (master != nullptr)
+        master->pushInternalToEditor();
+    reportLatency();
+}
+
+void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::DeleteViewContainerContents()
+{
+    editor->closeWindow();
+}
+
+void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::reportLatency()
+{
+    AAX_IController* host = GetController();
+    if (!latencyReported)
+    {
+        float rate = 44100.0f;
+        if (host != nullptr)
+            host->GetSampleRate(&rate);
+        ORLChordwellEffect engine;
+        engine.setSampleRate(rate);
+        engine.reset();
+        latencySamples = static_cast<int32_t>(engine.getLatency());
+        latencyReported = true;
+        ++probes;
+    }
+    if (host != nullptr)
+        host->SetSignalLatency(latencySamples);
+}
+
 AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::GetViewSize(AAX_Point* size) const
 {
     if (size == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    size->horz = kWidth;
-    size->vert = kHeight;
+    size->horz = 1024.0f;
+    size->vert = 768.0f;
+    if (editor == nullptr)
+        return AAX_SUCCESS;
+    ORLRect r = editor->viewRect();
+    if (!(r.right - r.left > 0) || !(r.bottom - r.top > 0))
+    {
+        const Steinberg::ViewRect& frame = editor->getRect();
+        r = {static_cast<double>(frame.left), static_cast<double>(frame.top),
+             static_cast<double>(frame.right), static_cast<double>(frame.bottom)};
+    }
+    size->horz = static_cast<float>(r.right - r.left);
+    size->vert = static_cast<float>(r.bottom - r.top);
+    return AAX_SUCCESS;
+}
+
+AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID id)
+{
+    AAX_IEffectParameters* parameters = GetEffectParameters();
+    if (id == nullptr || editor == nullptr || parameters == nullptr)
+        return AAX_SUCCESS;
+    for (int32_t slot = 0; slot < chordwell::kSlotCount; ++slot)
+    {
+        const char* slotId = getParameterIdentifier(slot);
+        if (slotId == nullptr || std::strcmp(slotId, id) != 0)
+            continue;
+        double value = 0.0;
+        if (parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)
+            editor->updateDisplay(slot, value);
+    }
     return AAX_SUCCESS;
 }

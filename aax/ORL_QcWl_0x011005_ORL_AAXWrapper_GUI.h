@@ -4,13 +4,41 @@
 
 #include <AAX_CEffectGUI.h>
 
-// The effect's GUI object. For now it reports the window size and has no view contents;
-// the editor attaches here. Main thread.
+#include <cstdint>
+
+class ORL_AAX_EditorWrapper;
+class AAX_IViewContainer;
+
+// The effect's GUI object: owns the editor object, opens it in the host's view, wires it to
+// the master controller and the preset bank, and shows host parameter changes in it. The
+// master controller's editor pointer is cleared before the editor object goes.
+// Main thread.
 class ORL_QcWl_0x011005_ORL_AAXWrapper_GUI final : public AAX_CEffectGUI, private LiveObject
 {
   public:
-    static constexpr float kWidth = 401.0f;
-    static constexpr float kHeight = 301.0f;
+    ORL_QcWl_0x011005_ORL_AAXWrapper_GUI();
+    ~ORL_QcWl_0x011005_ORL_AAXWrapper_GUI() override;
 
+    // The editor's window size; 1024 x 768 without an editor object.
     AAX_Result GetViewSize(AAX_Point* size) const override;
+    // Every slot with this identifier shows the parameter's value in the editor.
+    AAX_Result ParameterUpdated(AAX_CParamID id) override;
+
+    ORL_AAX_EditorWrapper* editorWrapper() const { return editor; }
+    AAX_IViewContainer* viewContainer() const { return GetViewContainer(); }
+    void* nativeView() const { return native; }
+
+    // Latency probes made in this process (a temporary engine each); for tests.
+    static int32_t latencyProbeCount();
+
+  protected:
+    void CreateViewContainerContents() override;
+    void DeleteViewContainerContents() override;
+
+  private:
+    void reportLatency();
+    void unwire();
+
+    ORL_AAX_EditorWrapper* editor = nullptr;
+    void* native = nullptr;
 };

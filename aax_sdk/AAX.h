@@ -117,6 +117,7 @@ enum AAX_EDataInPortType : int32_t
 enum AAX_EViewContainerType : int32_t
 {
     AAX_eViewContainer_Type_NULL = 0,
+    AAX_eViewContainer_Type_NSView = 1,
     AAX_eViewContainer_Type_NativeWindow = 3,
 };
 

@@ -1,6 +1,9 @@
 #include "AAX_CEffectGUI.h"
 
+#include "AAX_IEffectParameters.h"
 #include "AAX_IHostInterfaces.h"
+#include "AAX_IString.h"
+#include "AAX_IViewContainer.h"
 
 AAX_Result AAX_CEffectGUI::Initialize(AAX_IController* hostController)
 {
@@ -30,7 +33,36 @@ AAX_Result AAX_CEffectGUI::DeleteViewContainer()
         DeleteViewContainerContents();
     containerType = AAX_eViewContainer_Type_NULL;
     nativeView = nullptr;
+    viewContainer = nullptr;
     return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectGUI::SetViewContainer(AAX_IViewContainer* container)
+{
+    if (container == nullptr)
+    {
+        DeleteViewContainer();
+        viewContainer = nullptr;
+        return AAX_SUCCESS;
+    }
+    viewContainer = container;
+    const AAX_Result result = CreateViewContainer(container->GetType(), container->GetPtr());
+    UpdateAllParameters();
+    return result;
+}
+
+void AAX_CEffectGUI::UpdateAllParameters()
+{
+    AAX_IEffectParameters* parameters = GetEffectParameters();
+    int32_t count = 0;
+    if (parameters == nullptr || parameters->GetNumberOfParameters(&count) != AAX_SUCCESS)
+        return;
+    for (int32_t index = 0; index < count; ++index)
+    {
+        AAX_CString id;
+        if (parameters->GetParameterIDFromIndex(index, &id) == AAX_SUCCESS)
+            ParameterUpdated(id.Get());
+    }
 }
 
 AAX_Result AAX_CEffectGUI::GetViewSize(AAX_Point* size) const

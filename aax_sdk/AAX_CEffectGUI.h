@@ -13,6 +13,7 @@ class AAX_CEffectGUI : public AAX_IEffectGUI
     AAX_Result Uninitialize() override;
     AAX_Result CreateViewContainer(int32_t type, void* native) override;
     AAX_Result DeleteViewContainer() override;
+    AAX_Result SetViewContainer(AAX_IViewContainer* container) override;
     AAX_Result GetViewSize(AAX_Point* size) const override;
     AAX_Result ParameterUpdated(AAX_CParamID id) override;
 
@@ -22,11 +23,17 @@ class AAX_CEffectGUI : public AAX_IEffectGUI
     virtual void DeleteViewContainerContents() {}
     AAX_IController* GetController() const { return controller; }
     AAX_IEffectParameters* GetEffectParameters() const;
+    // Shows every parameter's current value: ParameterUpdated for each, as after a view
+    // container is set.
+    void UpdateAllParameters();
     int32_t ViewContainerType() const { return containerType; }
     void* NativeView() const { return nativeView; }
+    // The host's view container, null without one.
+    AAX_IViewContainer* GetViewContainer() const { return viewContainer; }
 
   private:
     AAX_IController* controller = nullptr;
     int32_t containerType = AAX_eViewContainer_Type_NULL;
     void* nativeView = nullptr;
+    AAX_IViewContainer* viewContainer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "AAX.h"
 
 class AAX_IController;
+class AAX_IViewContainer;
 
 // The effect's GUI object (procedure selector 1). Main thread.
 class AAX_IEffectGUI
@@ -14,6 +15,9 @@ class AAX_IEffectGUI
     // type: AAX_EViewContainerType; native: the parent window for type 3.
     virtual AAX_Result CreateViewContainer(int32_t type, void* native) = 0;
     virtual AAX_Result DeleteViewContainer() = 0;
+    // The host's view container (null closes the view): its type and native view go to
+    // CreateViewContainer; the plug-in keeps it for sizes and parameter clicks.
+    virtual AAX_Result SetViewContainer(AAX_IViewContainer* container) = 0;
     virtual AAX_Result GetViewSize(AAX_Point* size) const = 0;
     // The host delivered a change of parameter id.
     virtual AAX_Result ParameterUpdated(AAX_CParamID id) = 0;

@@ -37,6 +37,8 @@ class AAX_IController
     virtual AAX_Result GetSampleRate(float* rate) = 0;
     // Main thread.
     virtual AAX_Result GetSignalLatency(int32_t* samples) = 0;
+    // Main thread. The effect's processing latency in samples.
+    virtual AAX_Result SetSignalLatency(int32_t samples) = 0;
 
   protected:
     ~AAX_IController() = default;

@@ -1,6 +1,9 @@
 #include "DescribeCommand.h"
+#include "EditCommand.h"
 #include "InspectCommand.h"
+#include "InstallManualCommand.h"
 #include "RenderCommand.h"
+#include "SnapshotCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -27,6 +30,19 @@ int main(int argc, char** argv)
         app.add_subcommand("inspect", "show the presets of a preset (.orl) or bank (.orb) file");
     addInspectOptions(*inspectCommand, inspect);
 
+    InstallManualOptions installManual;
+    CLI::App* installManualCommand = app.add_subcommand(
+        "install-manual", "record where the operation manual is, for the window's \"?\" button");
+    addInstallManualOptions(*installManualCommand, installManual);
+    EditOptions edit;
+    CLI::App* editCommand = app.add_subcommand(
+        "edit", "open the plug-in's window; closing it can save the state (--state-out)");
+    addEditOptions(*editCommand, edit);
+    SnapshotOptions snapshot;
+    CLI::App* snapshotCommand = app.add_subcommand(
+        "snapshot", "draw the plug-in's whole window into a PNG file, without a display");
+    addSnapshotOptions(*snapshotCommand, snapshot);
+
     try
     {
         app.parse(argc, argv);
@@ -43,5 +59,11 @@ int main(int argc, char** argv)
         return runDescribe(describe);
     if (inspectCommand->parsed())
         return runInspect(inspect);
+    if (installManualCommand->parsed())
+        return runInstallManual(installManual);
+    if (editCommand->parsed())
+        return runEdit(edit);
+    if (snapshotCommand->parsed())
+        return runSnapshot(snapshot);
     return 2;
 }

@@ -25,6 +25,14 @@ std::string manualPath()
     return path.size() <= 1024 ? path : std::string();
 }
 
+int32_t storeManualPath(const std::string& path)
+{
+    // What manualPath() would not read back is not stored.
+    if (path.size() > 1024 || path.find('\0') != std::string::npos)
+        return platform::kStoreFailed;
+    return productSettings().write("ManualPath", platform::StoredValue::text(path));
+}
+
 void openManual(ShellOpener opener)
 {
     const int result = (opener != nullptr ? opener : platform::shellOpen)(manualPath());

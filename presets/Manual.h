@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,10 @@ std::optional<ManualMessage> manualFailureMessage(int shellResult);
 
 // Main thread. The stored manual path, empty when missing or unreadable.
 std::string manualPath();
+
+// Main thread. Records path as the "ManualPath" setting (the installation's step); returns the
+// store's status (0 success). A path longer than 1024 characters is refused (non-zero).
+int32_t storeManualPath(const std::string& path);
 
 using ShellOpener = int (*)(const std::string& path);
 

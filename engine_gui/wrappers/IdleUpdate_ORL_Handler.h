@@ -22,6 +22,7 @@ class IdleUpdate_ORL_Handler : private juce::Timer
 
   private:
     IdleUpdate_ORL_Handler();
+    ~IdleUpdate_ORL_Handler() override;
     void timerCallback() override { tick(); }
 };
 } // namespace Orlund

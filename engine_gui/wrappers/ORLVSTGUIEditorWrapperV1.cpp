@@ -58,17 +58,26 @@ int32_t ORLVSTGUIEditorWrapperV1::getKnobMode()
 Steinberg::tresult PLUGIN_API
 ORLVSTGUIEditorWrapperV1::isPlatformTypeSupported(Steinberg::FIDString type)
 {
-    return type && std::strcmp(type, Steinberg::kPlatformTypeX11EmbedWindowID) == 0
-               ? Steinberg::kResultTrue
-               : Steinberg::kResultFalse;
+    const bool known = type && (std::strcmp(type, Steinberg::kPlatformTypeX11EmbedWindowID) == 0 ||
+                                std::strcmp(type, kPlatformTypeToolkitComponent) == 0);
+    return known ? Steinberg::kResultTrue : Steinberg::kResultFalse;
 }
 
-bool ORLVSTGUIEditorWrapperV1::openWindow(void* parent)
+bool ORLVSTGUIEditorWrapperV1::openWindow(void* parent, const char* platformType)
 {
     if (isOpen())
         return true;
-    attached(parent, Steinberg::kPlatformTypeX11EmbedWindowID);
+    attached(parent, platformType);
     return isOpen();
+}
+
+Steinberg::tresult PLUGIN_API ORLVSTGUIEditorWrapperV1::attached(void* parent,
+                                                                 Steinberg::FIDString type)
+{
+    if (isPlatformTypeSupported(type) != Steinberg::kResultTrue)
+        return Steinberg::kResultFalse;
+    parentIsComponent = std::strcmp(type, kPlatformTypeToolkitComponent) == 0;
+    return CPluginView::attached(parent, type);
 }
 
 void ORLVSTGUIEditorWrapperV1::closeWindow()
@@ -82,12 +91,14 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (frame)
         return;
     frame = std::make_unique<ORLFrame>(frameWidth(), frameHeight(), kFrameBackground);
-    if (systemWindow)
+    if (systemWindow && parentIsComponent)
+        static_cast<juce::Component*>(systemWindow)->addAndMakeVisible(*frame);
+    else if (systemWindow)
         frame->addToDesktop(0, systemWindow);
     frame->setVisible(true);
     editor->open();
     // Without a parent the frame itself marks the window as open (offscreen pictures).
-    windowHandle = systemWindow ? frame->getWindowHandle() : frame.get();
+    windowHandle = frame->isOnDesktop() ? frame->getWindowHandle() : frame.get();
     if (!windowHandle)
         windowHandle = frame.get();
     openExtras();
@@ -105,6 +116,8 @@ void ORLVSTGUIEditorWrapperV1::removedFromParent()
     frame->hideHint();
     if (frame->isOnDesktop())
         frame->removeFromDesktop();
+    if (auto* parent = frame->getParentComponent())
+        parent->removeChildComponent(frame.get());
     frame->removeAllChildren();
     containers.clear();
     frame.reset();

@@ -6,6 +6,7 @@
 #include "ORLMasterGraphicalEngine.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
+#include <pluginterfaces/gui/iplugview.h>
 #include <public.sdk/source/common/pluginview.h>
 
 #include <memory>
@@ -35,9 +36,15 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     ORLVSTGUIEditorWrapperV1();
     ~ORLVSTGUIEditorWrapperV1() override;
 
-    // Main thread. Opens the window in parent (an X11 window id; null draws without a window,
-    // for offscreen pictures). The same as the plug-in view's attached().
-    bool openWindow(void* parent);
+    // The platform type of a parent that is a component of the shared toolkit (drawn with
+    // the host's own windows or offscreen, without an X server).
+    static constexpr const char* kPlatformTypeToolkitComponent = "ORLToolkitComponent";
+
+    // Main thread. Opens the window in parent: an X11 window id for
+    // kPlatformTypeX11EmbedWindowID, a juce::Component for kPlatformTypeToolkitComponent;
+    // a null parent draws without any window (offscreen pictures). The same as attached().
+    bool openWindow(void* parent,
+                    const char* platformType = Steinberg::kPlatformTypeX11EmbedWindowID);
     // Main thread. Closes the window; the same as the plug-in view's removed().
     void closeWindow();
     bool isOpen() const { return windowHandle != nullptr; }
@@ -71,6 +78,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     void endEdit(int32_t tag) override;
 
     // The plug-in view.
+    Steinberg::tresult PLUGIN_API attached(void* parent, Steinberg::FIDString type) override;
     void attachedToParent() override;
     void removedFromParent() override;
     Steinberg::tresult PLUGIN_API isPlatformTypeSupported(Steinberg::FIDString type) override;
@@ -96,6 +104,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     CORLViewContainerWrapper* find(ORLViewContainer* container) const;
 
     void* windowHandle = nullptr;
+    bool parentIsComponent = false;
     std::unique_ptr<ORLChordwellEditor> editor;
     std::unique_ptr<ORLFrame> frame;
     std::vector<std::unique_ptr<CORLViewContainerWrapper>> containers;

@@ -337,7 +337,14 @@ AAX_Result EffectInstance::GetSignalLatency(int32_t* samples)
 {
     if (samples == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    *samples = 0;
+    *samples = latency;
+    return AAX_SUCCESS;
+}
+
+AAX_Result EffectInstance::SetSignalLatency(int32_t samples)
+{
+    latency = samples;
+    ++latencyReports;
     return AAX_SUCCESS;
 }
 

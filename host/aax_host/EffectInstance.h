@@ -92,6 +92,9 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     // Main thread. Creates the GUI object (selector 1); false when the plug-in has none.
     bool openGUI();
     AAX_IEffectGUI* gui() const { return guiObject; }
+    // Main thread. The latency the plug-in reported last, and how often it reported one.
+    int32_t reportedLatency() const { return latency; }
+    int32_t latencyReportCount() const { return latencyReports; }
 
     AAX_IEffectParameters& parametersObject() const { return *parametersObj; }
     const ComponentDescription& component() const { return *componentDescription; }
@@ -120,6 +123,7 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     AAX_IAutomationDelegate* GetAutomationDelegate() override { return this; }
     AAX_Result GetSampleRate(float* rate) override;
     AAX_Result GetSignalLatency(int32_t* samples) override;
+    AAX_Result SetSignalLatency(int32_t samples) override;
     // AAX_IAutomationDelegate
     AAX_Result TouchParameter(AAX_CParamID id) override;
     AAX_Result ReleaseParameter(AAX_CParamID id) override;
@@ -140,6 +144,8 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     std::deque<Update> updates;
     std::vector<Call> callLog;
     bool delivering = false;
+    int32_t latency = 0;
+    int32_t latencyReports = 0;
     std::string deliveringID;
     bool deliveringTouched = false;
 

@@ -1,0 +1,155 @@
+#include "EditCommand.h"
+
+#include "AudioFile.h"
+#include "BinaryFile.h"
+#include "HostViewContainer.h"
+#include "WindowManagerAtoms.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <vector>
+
+namespace
+{
+constexpr int kPumpMilliseconds = 10;
+std::atomic<bool> stopRequested{false};
+
+void requestStop(int)
+{
+    stopRequested.store(true);
+}
+
+int report(int status, const std::string& message)
+{
+    std::fprintf(stderr, "chordwell-host edit: %s\n", message.c_str());
+    return status;
+}
+
+// The host's own window around the plug-in's view.
+class HostWindow : public juce::Component
+{
+  public:
+    HostWindow()
+    {
+        setName("ORL Chordwell");
+        setOpaque(true);
+    }
+    void paint(juce::Graphics& g) override { g.fillAll(juce::Colours::black); }
+    void userTriedToCloseWindow() override { stopRequested.store(true); }
+};
+
+// Delivers the host's queued updates, prints the parameters that changed and ends the
+// message loop once a stop was asked for.
+class Pump : public juce::Timer
+{
+  public:
+    explicit Pump(EditorSession& s) : session(s)
+    {
+        for (const auto& p : session.instance().parameters())
+            shown.push_back(p.value);
+    }
+    void timerCallback() override
+    {
+        session.deliver();
+        const auto& parameters = session.instance().parameters();
+        for (size_t i = 0; i < parameters.size() && i < shown.size(); ++i)
+        {
+            if (parameters[i].value == shown[i])
+                continue;
+            shown[i] = parameters[i].value;
+            std::printf("param %s = %g\n", parameters[i].id.c_str(), parameters[i].value);
+            std::fflush(stdout);
+        }
+        if (stopRequested.load())
+        {
+            stopTimer();
+            juce::MessageManager::getInstance()->stopDispatchLoop();
+        }
+    }
+
+  private:
+    EditorSession& session;
+    std::vector<double> shown;
+};
+} // namespace
+
+void addEditOptions(CLI::App& command, EditOptions& options)
+{
+    command.add_option("input", options.input,
+                       "audio file to play through the plug-in (the built-in demo without it)");
+    command.add_option("--state-out", options.stateOut,
+                       "save the plug-in's state chunk 'All ' to this file when the window closes");
+    addSessionOptions(command, options.session);
+}
+
+int runEdit(const EditOptions& options)
+{
+    std::string error;
+    if (!checkSessionOptions(options.session, error))
+        return report(2, error);
+    if (!options.input.empty())
+    {
+        AudioBuffer audio;
+        if (!readAudioFile(options.input, audio, error))
+            return report(1, error);
+    }
+
+    if (!internWindowManagerAtoms())
+        return report(1, "no display: set DISPLAY to an X server (or use xvfb-run)");
+    // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
+    std::unique_ptr<PluginLibrary> library;
+    juce::ScopedJuceInitialiser_GUI toolkit;
+    try
+    {
+        library = loadSessionLibrary(options.session);
+        EditorSession session(*library, options.session);
+        const AAX_Point size = session.viewSize();
+        HostWindow window;
+        window.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+        window.addToDesktop(juce::ComponentPeer::windowHasTitleBar |
+                            juce::ComponentPeer::windowHasCloseButton |
+                            juce::ComponentPeer::windowAppearsOnTaskbar);
+        window.setVisible(true);
+        void* native = window.getWindowHandle();
+        if (native == nullptr)
+            return report(1, "the window system gave the window no handle");
+
+        HostViewContainer container(AAX_eViewContainer_Type_NativeWindow, native);
+        container.onSetViewSize = [&window](const AAX_Point& s)
+        { window.setSize(static_cast<int>(s.horz), static_cast<int>(s.vert)); };
+        container.onParameterMouseDown = [](const char* id, uint32_t modifiers)
+        {
+            std::printf("click %s modifiers %u\n", id, modifiers);
+            std::fflush(stdout);
+        };
+        session.openView(container);
+        std::printf("window 0x%lx %d x %d\n", reinterpret_cast<unsigned long>(native),
+                    window.getWidth(), window.getHeight());
+        std::printf("no audio output: this host plays no sound, the window runs silently\n");
+        std::fflush(stdout);
+
+        std::signal(SIGINT, requestStop);
+        std::signal(SIGTERM, requestStop);
+        Pump pump(session);
+        pump.startTimer(kPumpMilliseconds);
+        juce::MessageManager::getInstance()->runDispatchLoop();
+        pump.stopTimer();
+
+        session.closeView();
+        window.removeFromDesktop();
+        if (!options.stateOut.empty())
+        {
+            if (!writeBinaryFile(options.stateOut, session.saveState(), error))
+                return report(1, error);
+            std::printf("saved the state to %s\n", options.stateOut.c_str());
+        }
+        return 0;
+    }
+    catch (const HostError& e)
+    {
+        return report(1, e.what());
+    }
+}

@@ -1,0 +1,121 @@
+#include "EditorSession.h"
+
+#include "BinaryFile.h"
+#include "ParameterArgs.h"
+
+#include <AAX_IEffectGUI.h>
+#include <ParameterTable.h>
+
+namespace
+{
+// A state chunk is a few kilobytes; anything near this is not one.
+constexpr size_t kMaxStateFile = 1 << 20;
+
+std::vector<std::pair<int, double>> parseSets(const std::vector<std::string>& sets,
+                                              std::string& error)
+{
+    std::vector<std::pair<int, double>> parsed;
+    for (const std::string& set : sets)
+    {
+        const auto assignment = parseSlotAssignment(set, error);
+        if (!assignment)
+            return {};
+        parsed.push_back(*assignment);
+    }
+    return parsed;
+}
+} // namespace
+
+void addSessionOptions(CLI::App& command, SessionOptions& options)
+{
+    command.add_option("--plugin", options.plugin,
+                       "plug-in library (default: ORLChordwell.so beside chordwell-host)");
+    command.add_option("--state-in", options.stateIn,
+                       "restore the plug-in's state chunk 'All ' from this file first");
+    command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)")
+        ->allow_extra_args(false);
+}
+
+bool checkSessionOptions(const SessionOptions& options, std::string& error)
+{
+    error.clear();
+    parseSets(options.sets, error);
+    return error.empty();
+}
+
+std::unique_ptr<PluginLibrary> loadSessionLibrary(const SessionOptions& options)
+{
+    return std::make_unique<PluginLibrary>(options.plugin.empty() ? defaultPluginPath()
+                                                                  : options.plugin);
+}
+
+EditorSession::EditorSession(const PluginLibrary& library, const SessionOptions& options)
+{
+    std::string error;
+    const auto sets = parseSets(options.sets, error);
+    if (!error.empty())
+        throw HostError(error);
+    std::vector<uint8_t> state;
+    if (!options.stateIn.empty() && !readBinaryFile(options.stateIn, state, kMaxStateFile, error))
+        throw HostError(error);
+
+    renderer = std::make_unique<PluginRenderer>(library, Layout::Stereo, kSampleRate);
+    if (!options.stateIn.empty())
+    {
+        const AAX_Result restored = renderer->restoreState(state);
+        if (restored != AAX_SUCCESS)
+            throw HostError("the plug-in refused the state: " + std::to_string(restored) + " (" +
+                            AAX_ResultName(restored) + ")");
+    }
+    for (const auto& [slot, value] : sets)
+        instance().automate(getParameterIdentifier(slot), value);
+    deliver();
+    if (!instance().openGUI())
+        throw HostError("the plug-in has no editor");
+}
+
+EditorSession::~EditorSession()
+{
+    closeView();
+}
+
+AAX_Point EditorSession::viewSize() const
+{
+    AAX_Point size;
+    if (AAX_IEffectGUI* gui = renderer->instance().gui())
+        gui->GetViewSize(&size);
+    return size;
+}
+
+void EditorSession::openView(AAX_IViewContainer& container)
+{
+    if (AAX_IEffectGUI* gui = instance().gui())
+    {
+        gui->SetViewContainer(&container);
+        viewOpen = true;
+    }
+}
+
+void EditorSession::closeView()
+{
+    if (!viewOpen)
+        return;
+    viewOpen = false;
+    if (AAX_IEffectGUI* gui = instance().gui())
+        gui->SetViewContainer(nullptr);
+}
+
+void EditorSession::deliver()
+{
+    instance().deliverUpdates();
+}
+
+std::vector<uint8_t> EditorSession::saveState()
+{
+    std::vector<uint8_t> state;
+    const AAX_Result saved = renderer->saveState(state);
+    if (saved != AAX_SUCCESS)
+        throw HostError("the plug-in gave no state: " + std::to_string(saved) + " (" +
+                        AAX_ResultName(saved) + ")");
+    return state;
+}

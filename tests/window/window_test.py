@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+"""Real-window tests of `chordwell-host edit`, driven by xdotool on an X server (xvfb-run).
+
+usage: window_test.py CHORDWELL_HOST ARTEFACT_DIR
+Prints one line per check and exits 1 when any failed. Screenshots go to ARTEFACT_DIR.
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+HOST, ARTEFACTS = sys.argv[1], sys.argv[2]
+os.makedirs(ARTEFACTS, exist_ok=True)
+failures = []
+
+# Places in the window (window pixels).
+TITLE_BAND = (200, 30)
+DECAY_KNOB = (91, 117)
+NEXT_ARROW = (262, 291)
+HINTS_BULB = (390, 291)
+NAME_FIELD = (100, 285, 130, 12)  # x, y, width, height
+OUTSIDE = (700, 550)
+HINT_BACKGROUND = (255, 255, 225)
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                          text=True).stdout
+
+
+def move(point):
+    xdotool("mousemove", point[0], point[1])
+    time.sleep(0.1)
+
+
+def click(point):
+    move(point)
+    xdotool("click", 1)
+    time.sleep(0.4)
+
+
+def screenshot(name):
+    path = os.path.join(ARTEFACTS, name + ".png")
+    subprocess.run(["import", "-window", "root", "-crop", "401x301+0+0", "+repage", path],
+                   check=True)
+    return path
+
+
+def pixels(path, x, y, w, h):
+    out = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8",
+                          "txt:-"], check=True, capture_output=True, text=True).stdout
+    return [tuple(map(int, m.groups())) for m in re.finditer(r"\((\d+),(\d+),(\d+)", out)]
+
+
+def brightness(path, x, y, w, h):
+    values = pixels(path, x, y, w, h)
+    return sum(sum(p) / 3 for p in values) / max(1, len(values))
+
+
+def edited_pixels(path):
+    # The name of an edited preset is drawn in a dark red; committed names are black on blue.
+    return sum(1 for r, g, b in pixels(path, *NAME_FIELD) if r > b + 30)
+
+
+def hint_pixels(path):
+    return sum(1 for p in pixels(path, 0, 0, 401, 301) if p == HINT_BACKGROUND)
+
+
+store = tempfile.mkdtemp(prefix="orl-window-store-")
+state = os.path.join(store, "state.bin")
+env = dict(os.environ, ORL_CHORDWELL_STORE_DIR=store)
+host = subprocess.Popen([HOST, "edit", "--state-out", state], stdout=subprocess.PIPE,
+                        stderr=subprocess.STDOUT, text=True, env=env)
+lines = []
+
+
+def read_output():
+    for line in host.stdout:
+        lines.append(line.rstrip("\n"))
+
+
+threading.Thread(target=read_output, daemon=True).start()
+
+
+def wait_for(pattern, since=0, seconds=5.0):
+    end = time.time() + seconds
+    while time.time() < end:
+        for line in lines[since:]:
+            if re.search(pattern, line):
+                return line
+        time.sleep(0.05)
+    return None
+
+
+try:
+    opened = wait_for(r"^window 0x[0-9a-f]+", seconds=30)
+    check(opened is not None, "the edit window opens")
+    if opened is None:
+        raise SystemExit(1)
+    window = int(opened.split()[1], 16)
+    geometry = xdotool("getwindowgeometry", "--shell", window)
+    check("WIDTH=401" in geometry and "HEIGHT=301" in geometry,
+          "the window is 401 x 301 (" + " ".join(geometry.split()) + ")")
+    time.sleep(0.5)
+    move(OUTSIDE)
+
+    front = screenshot("front")
+    check(brightness(front, 50, 20, 10, 10) > 150, "the front panel shows its title band")
+    click(TITLE_BAND)
+    move(OUTSIDE)
+    rear = screenshot("rear")
+    check(brightness(rear, 50, 20, 10, 10) < 100, "a click on the title band shows the rear panel")
+    click((200, 150))
+    move(OUTSIDE)
+    back = screenshot("front-again")
+    check(brightness(back, 50, 20, 10, 10) > 150, "a click on the rear panel returns to the front")
+
+    check(edited_pixels(back) == 0, "the preset starts unedited")
+    before = len(lines)
+    move(DECAY_KNOB)
+    xdotool("mousedown", 1)
+    for step in range(1, 11):
+        xdotool("mousemove", DECAY_KNOB[0], DECAY_KNOB[1] - 3 * step)
+        time.sleep(0.03)
+    xdotool("mouseup", 1)
+    changed = wait_for(r"^param 2: Decay = ", since=before)
+    check(changed is not None, "a drag on the Decay knob changes the host parameter (" +
+          str(changed) + ")")
+    move(OUTSIDE)
+    time.sleep(0.3)
+    edited = screenshot("edited")
+    check(edited_pixels(edited) > 3, "the dragged preset is marked [EDIT]")
+
+    before = len(lines)
+    click(NEXT_ARROW)
+    switched = wait_for(r"^param 3: Damp = 0\.05$", since=before)
+    check(switched is not None, "the next preset arrow sends preset 01's values to the host")
+    move(OUTSIDE)
+
+    move(DECAY_KNOB)
+    time.sleep(1.5)
+    hinted = screenshot("hint")
+    check(hint_pixels(hinted) > 100, "a hint appears after the pointer rests on a knob")
+
+    click(HINTS_BULB)
+    move(OUTSIDE)
+    move(DECAY_KNOB)
+    time.sleep(1.5)
+    quiet = screenshot("hints-off")
+    check(hint_pixels(quiet) == 0, "no hint appears while hints are off")
+    click(HINTS_BULB)
+    move(OUTSIDE)
+    time.sleep(0.3)
+    shutil.copy(screenshot("final"), os.path.join(ARTEFACTS, "window.png"))
+finally:
+    if host.poll() is None:
+        host.send_signal(signal.SIGTERM)
+    try:
+        rc = host.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        host.kill()
+        rc = host.wait()
+    check(rc == 0, f"closing the window ends the host cleanly (exit {rc})")
+    check(os.path.exists(state) and os.path.getsize(state) > 0,
+          "closing the window saved the state (--state-out)")
+    with open(os.path.join(ARTEFACTS, "edit.log"), "w") as log:
+        log.write("\n".join(lines) + "\n")
+    shutil.rmtree(store, ignore_errors=True)
+
+sys.exit(1 if failures else 0)
