@@ -18,13 +18,12 @@ int32_t latencySamples = 0;
 int32_t probes = 0;
 } // namespace
 
-ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::ORL_QcWl_0x011005_ORL_AAXWrapper_GUI()
-    : editor(new ORL_AAX_EditorWrapper)
-{
-}
+ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::ORL_QcWl_0x011005_ORL_AAXWrapper_GUI() = default;
 
 ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::~ORL_QcWl_0x011005_ORL_AAXWrapper_GUI()
 {
+    if (editor == nullptr)
+        return;
     unwire();
     editor->closeWindow();
     editor->release();
@@ -51,6 +50,9 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
         return;
     native = NativeView();
 
+    // Made with the first view: a GUI object that only answers questions needs no toolkit.
+    if (editor == nullptr)
+        editor = new ORL_AAX_EditorWrapper;
     auto* parameters =
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
     ORL_AAX_ControllerWrapper* master = parameters ? &parameters->masterController() : nullptr;
@@ -70,7 +72,8 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
 
 void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::DeleteViewContainerContents()
 {
-    editor->closeWindow();
+    if (editor != nullptr)
+        editor->closeWindow();
 }
 
 void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::reportLatency()

@@ -9,9 +9,10 @@
 class ORL_AAX_EditorWrapper;
 class AAX_IViewContainer;
 
-// The effect's GUI object: owns the editor object, opens it in the host's view, wires it to
-// the master controller and the preset bank, and shows host parameter changes in it. The
-// master controller's editor pointer is cleared before the editor object goes.
+// The effect's GUI object: owns the editor object (made when the first view opens), opens it
+// in the host's view, wires it to the master controller and the preset bank, and shows host
+// parameter changes in it. The master controller's editor pointer is cleared before the
+// editor object goes.
 // Main thread.
 class ORL_QcWl_0x011005_ORL_AAXWrapper_GUI final : public AAX_CEffectGUI, private LiveObject
 {

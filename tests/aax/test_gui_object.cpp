@@ -63,8 +63,16 @@ struct OpenEditor
 
 TEST(GuiObject, opens_the_401_by_301_window_in_the_host_view_and_reports_its_size)
 {
-    OpenEditor open;
+    ScratchStore store;
+    InProcessPlugin plugin;
+    auto idle = plugin.instance();
+    idle->openGUI();
     AAX_Point size;
+    ASSERT_EQ(idle->gui()->GetViewSize(&size), AAX_SUCCESS);
+    EXPECT_EQ(size.horz, 1024.0f) << "no editor object before a view opens";
+    EXPECT_EQ(size.vert, 768.0f);
+
+    OpenEditor open;
     ASSERT_EQ(open.gui().GetViewSize(&size), AAX_SUCCESS);
     EXPECT_EQ(size.horz, 401.0f);
     EXPECT_EQ(size.vert, 301.0f);
