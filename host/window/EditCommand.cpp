@@ -1,7 +1,9 @@
 #include "EditCommand.h"
 
 #include "AudioFile.h"
+#include "AudioLoop.h"
 #include "BinaryFile.h"
+#include "DemoSignal.h"
 #include "HostViewContainer.h"
 #include "WindowManagerAtoms.h"
 
@@ -78,8 +80,10 @@ class Pump : public juce::Timer
 
 void addEditOptions(CLI::App& command, EditOptions& options)
 {
-    command.add_option("input", options.input,
-                       "audio file to play through the plug-in (the built-in demo without it)");
+    command.add_option(
+        "input", options.input,
+        "audio file to play in a loop through the plug-in where an output device exists "
+        "(the built-in demo without it)");
     command.add_option("--state-out", options.stateOut,
                        "save the plug-in's state chunk 'All ' to this file when the window closes");
     addSessionOptions(command, options.session);
@@ -90,12 +94,13 @@ int runEdit(const EditOptions& options)
     std::string error;
     if (!checkSessionOptions(options.session, error))
         return report(2, error);
-    if (!options.input.empty())
-    {
-        AudioBuffer audio;
-        if (!readAudioFile(options.input, audio, error))
-            return report(1, error);
-    }
+    AudioBuffer audio;
+    if (options.input.empty())
+        audio = makeDemoSignal();
+    else if (!readAudioFile(options.input, audio, error))
+        return report(1, error);
+    if (audio.channels.size() > 2 || audio.frames() == 0)
+        return report(1, options.input + ": the host plays one or two channels");
 
     if (!internWindowManagerAtoms())
         return report(1, "no display: set DISPLAY to an X server (or use xvfb-run)");
@@ -128,7 +133,14 @@ int runEdit(const EditOptions& options)
         session.openView(container);
         std::printf("window 0x%lx %d x %d\n", reinterpret_cast<unsigned long>(native),
                     window.getWidth(), window.getHeight());
-        std::printf("no audio output: this host plays no sound, the window runs silently\n");
+        AudioLoop player(session.audio(), audio);
+        if (player.start(error))
+            std::printf("playing %s in a loop on %s\n",
+                        options.input.empty() ? "the built-in demo" : options.input.c_str(),
+                        player.deviceName().c_str());
+        else
+            std::printf("no audio output device%s: the window runs silently\n",
+                        error.empty() ? "" : (" (" + error + ")").c_str());
         std::fflush(stdout);
 
         std::signal(SIGINT, requestStop);
@@ -137,6 +149,7 @@ int runEdit(const EditOptions& options)
         pump.startTimer(kPumpMilliseconds);
         juce::MessageManager::getInstance()->runDispatchLoop();
         pump.stopTimer();
+        player.stop();
 
         session.closeView();
         window.removeFromDesktop();
