@@ -111,7 +111,7 @@ void ORLPresetBarEditor::open(int32_t width, int32_t height)
     container->setBackgroundColor(bg.red, bg.green, bg.blue, bg.alpha);
     owner->addView(container);
     layout = computePresetBarLayout(width);
-    build(width);
+    build();
     setLabelTexts(width);
 
     built = true;
@@ -121,7 +121,7 @@ void ORLPresetBarEditor::open(int32_t width, int32_t height)
     bulb->redraw();
 }
 
-void ORLPresetBarEditor::build(int32_t)
+void ORLPresetBarEditor::build()
 {
     manageButton = new PresetBarLabelButton(layout.manage, kManageTag, "MANAGE");
     container->addControl(manageButton);

@@ -104,7 +104,7 @@ class ORLPresetBarEditor
     PresetBarBulbButton* getBulb() const { return bulb; }
 
   private:
-    void build(int32_t width);
+    void build();
     void placeControls();
     void setLabelTexts(int32_t width);
     void refreshNameDisplay();
