@@ -2,32 +2,13 @@
 
 #include "ORLBitmap.h"
 #include "ORLEngineView.h"
+#include "ParameterTable.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace
-{
-double defaultForTag(int32_t tag)
-{
-    switch (tag)
-    {
-    case 0:
-    case 4:
-    case 5:
-        return 0.5;
-    case 1:
-    case 2:
-    case 3:
-        return 0.25;
-    default:
-        return 0.0;
-    }
-}
-} // namespace
-
 ORLBaseControl::ORLBaseControl(const ORLRect& r, int32_t t, ORLBitmap* img, int32_t k)
-    : image(img), rect(r), tag(t), kind(k), defaultValue(defaultForTag(t)), initialRect(r)
+    : image(img), rect(r), tag(t), kind(k), defaultValue(getParameterDefault(t)), initialRect(r)
 {
     if (image)
         image->remember();

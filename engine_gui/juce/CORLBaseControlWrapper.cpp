@@ -22,48 +22,69 @@ void CORLBaseControlWrapper::paint(juce::Graphics& g)
     setGraphics(nullptr);
 }
 
+bool CORLBaseControlWrapper::handleMouseDown(ORLPoint where, int32_t buttons)
+{
+    buttons &= kORLButtonMask;
+    tracking = control->onMouseDown(where, buttons) == kORLMouseHandled;
+    if (control->getHostMouseDown() && engine)
+        engine->hostMouseDown(tag, buttons);
+    return tracking;
+}
+
+bool CORLBaseControlWrapper::handleMouseMoved(ORLPoint where, int32_t buttons)
+{
+    return control->onMouseMoved(where, buttons & kORLButtonMask) == kORLMouseHandled;
+}
+
+bool CORLBaseControlWrapper::handleMouseUp(ORLPoint where, int32_t buttons)
+{
+    if (!tracking)
+        return false;
+    tracking = false;
+    return control->onMouseUp(where, buttons & kORLButtonMask) == kORLMouseHandled;
+}
+
+bool CORLBaseControlWrapper::handleWheel(ORLPoint where, double notches, int32_t buttons)
+{
+    return control->onWheel(where, notches, buttons & kORLButtonMask);
+}
+
 void CORLBaseControlWrapper::mouseDown(const juce::MouseEvent& e)
 {
-    const int32_t buttons = toButtonState(e, true);
-    tracking = control->onMouseDown(toPanel(e.position), buttons) == kORLMouseHandled;
-    if (control && control->getHostMouseDown() && engine)
-        engine->hostMouseDown(tag, buttons);
+    handleMouseDown(toPanel(e.position), toButtonState(e, true));
 }
 
 void CORLBaseControlWrapper::mouseDrag(const juce::MouseEvent& e)
 {
+    // Moves belong to the press only when the control wanted them.
     if (tracking)
-        control->onMouseMoved(toPanel(e.position), toButtonState(e, false));
+        handleMouseMoved(toPanel(e.position), toButtonState(e, false));
 }
 
 void CORLBaseControlWrapper::mouseMove(const juce::MouseEvent& e)
 {
-    control->onMouseMoved(toPanel(e.position), toButtonState(e, false));
+    handleMouseMoved(toPanel(e.position), toButtonState(e, false));
 }
 
 void CORLBaseControlWrapper::mouseUp(const juce::MouseEvent& e)
 {
-    if (!tracking)
-        return;
-    tracking = false;
-    control->onMouseUp(toPanel(e.position), toButtonState(e, false));
+    handleMouseUp(toPanel(e.position), toButtonState(e, false));
 }
 
 void CORLBaseControlWrapper::mouseEnter(const juce::MouseEvent& e)
 {
-    control->onMouseEntered(toPanel(e.position), toButtonState(e, false));
+    control->onMouseEntered(toPanel(e.position), toButtonState(e, false) & kORLButtonMask);
 }
 
 void CORLBaseControlWrapper::mouseExit(const juce::MouseEvent& e)
 {
-    control->onMouseExited(toPanel(e.position), toButtonState(e, false));
+    control->onMouseExited(toPanel(e.position), toButtonState(e, false) & kORLButtonMask);
 }
 
 void CORLBaseControlWrapper::mouseWheelMove(const juce::MouseEvent& e,
                                             const juce::MouseWheelDetails& w)
 {
-    const double notches = w.deltaY / kToolkitWheelNotch;
-    if (!control->onWheel(toPanel(e.position), notches, toButtonState(e, false)))
+    if (!handleWheel(toPanel(e.position), w.deltaY / kToolkitWheelNotch, toButtonState(e, false)))
         Component::mouseWheelMove(e, w);
 }
 } // namespace Orlund

@@ -25,6 +25,13 @@ class CORLBaseControlWrapper : public CORLEngineViewLink<ORLEngineView>,
     void mouseExit(const juce::MouseEvent& e) override;
     void mouseWheelMove(const juce::MouseEvent& e, const juce::MouseWheelDetails& w) override;
 
+    // The toolkit's events as the control sees them: panel pixels and button-state bits
+    // (masked with 0x7FE here). Answers whether the toolkit should count them as handled.
+    bool handleMouseDown(ORLPoint where, int32_t buttons);
+    bool handleMouseMoved(ORLPoint where, int32_t buttons);
+    bool handleMouseUp(ORLPoint where, int32_t buttons);
+    bool handleWheel(ORLPoint where, double notches, int32_t buttons);
+
   private:
     // Whether the control wanted the moves and the release of the current press.
     bool tracking = false;

@@ -26,7 +26,7 @@ inline juce::Colour toJuce(ORLColor c)
 // One wheel notch as the toolkit reports it on X11.
 inline constexpr float kToolkitWheelNotch = 50.0f / 256.0f;
 
-// The toolkit's mouse event as button-state bits (masked with 0x7FE).
+// The toolkit's mouse event as button-state bits.
 inline int32_t toButtonState(const juce::MouseEvent& e, bool withClicks)
 {
     const auto& m = e.mods;
@@ -45,6 +45,6 @@ inline int32_t toButtonState(const juce::MouseEvent& e, bool withClicks)
         state |= kORLAlt;
     if (withClicks && e.getNumberOfClicks() > 1)
         state |= kORLDoubleClick;
-    return state & kORLButtonMask;
+    return state;
 }
 } // namespace Orlund

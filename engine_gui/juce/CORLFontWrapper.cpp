@@ -24,6 +24,23 @@ class ToolkitFontFactory : public ORLFontFactory
         return new CORLFontWrapper(name, size);
     }
 };
+
+// The installed factory and with it the shared fonts last as long as the toolkit: they are
+// released when it shuts down, before its typefaces go.
+class ToolkitFonts : public juce::DeletedAtShutdown
+{
+  public:
+    ToolkitFonts() { ORLInstallFontFactory(&factory); }
+    ~ToolkitFonts() override
+    {
+        ORLInstallFontFactory(nullptr);
+        instance = nullptr;
+    }
+    static inline ToolkitFonts* instance = nullptr;
+
+  private:
+    ToolkitFontFactory factory;
+};
 } // namespace
 
 CORLFontWrapper::CORLFontWrapper(const char* n, double s)
@@ -44,7 +61,7 @@ juce::Font fontOf(ORLFont* font)
 
 void installToolkitFonts()
 {
-    static ToolkitFontFactory factory;
-    ORLInstallFontFactory(&factory);
+    if (!ToolkitFonts::instance)
+        ToolkitFonts::instance = new ToolkitFonts;
 }
 } // namespace Orlund

@@ -26,7 +26,8 @@ class CORLFontWrapper : public ORLCounted<ORLFont>
 // The toolkit's font, or the default 12-point face for a font of another implementation.
 juce::Font fontOf(ORLFont* font);
 
-// Installs the toolkit's font factory for the editors (ORLInstallFontFactory), once per
-// process; makes the shared fonts. Main (UI) thread, inside an initialised toolkit.
+// Installs the toolkit's font factory for the editors (ORLInstallFontFactory) and makes the
+// shared fonts, once per toolkit lifetime: the toolkit's shutdown releases them.
+// Main (UI) thread, inside an initialised toolkit.
 void installToolkitFonts();
 } // namespace Orlund

@@ -7,6 +7,7 @@
 #include "CORLTextEditWrapper.h"
 #include "CORLTextLabelWrapper.h"
 #include "ORLBaseControl.h"
+#include "ORLTextControl.h"
 
 namespace Orlund
 {
@@ -63,17 +64,24 @@ void CORLViewContainerWrapper::invalid()
 
 CORLControlView* CORLViewContainerWrapper::makeView(ORLBaseControl* control)
 {
+    // Text views read the text fields, so only text controls get them.
+    const bool text = dynamic_cast<ORLTextControl*>(control) != nullptr;
     switch (control->getKind())
     {
     case kORLKindTextLabel:
-        return new CORLTextLabelWrapper(control, listener, engine);
+        if (text)
+            return new CORLTextLabelWrapper(control, listener, engine);
+        break;
     case kORLKindTextEdit:
-        return new CORLTextEditWrapper(control, listener, engine);
+        if (text)
+            return new CORLTextEditWrapper(control, listener, engine);
+        break;
     case kORLKindOptionMenu:
         return new CORLOptionMenuWrapper(control, listener, engine);
     default:
-        return new CORLBaseControlWrapper(control, listener, engine);
+        break;
     }
+    return new CORLBaseControlWrapper(control, listener, engine);
 }
 
 bool CORLViewContainerWrapper::addControl(ORLBaseControl* control)

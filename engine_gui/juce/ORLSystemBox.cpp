@@ -22,8 +22,6 @@ ORLSystemBox::ORLSystemBox(const juce::String& text, const Style& style)
     setColour(juce::TextEditor::focusedOutlineColourId, juce::Colours::transparentBlack);
     setText(text, false);
     selectAll();
-    onReturnKey = [this] { end(true); };
-    onEscapeKey = [this] { end(false); };
 }
 
 juce::Rectangle<int> ORLSystemBox::placeFor(const ORLRect& r, double fontSize)
@@ -56,6 +54,16 @@ bool ORLSystemBox::keyPressed(const juce::KeyPress& key)
         return true; // an unused Tab stays in the field, which has no use for it
     }
     return juce::TextEditor::keyPressed(key);
+}
+
+void ORLSystemBox::returnPressed()
+{
+    end(true);
+}
+
+void ORLSystemBox::escapePressed()
+{
+    end(false);
 }
 
 void ORLSystemBox::focusLost(FocusChangeType cause)

@@ -46,6 +46,11 @@ class ORLSystemBox : public juce::TextEditor
     bool keyPressed(const juce::KeyPress& key) override;
     void focusLost(FocusChangeType cause) override;
 
+  protected:
+    // The toolkit would post these keys to itself; the edit ends at once instead.
+    void returnPressed() override;
+    void escapePressed() override;
+
   private:
     void end(bool taken);
 

@@ -38,6 +38,7 @@ void ORLOffscreenEditorEngine::open()
     close();
     frame = std::make_unique<Frame>();
     frame->setBounds(toJuceInt(editor.getRect()));
+    frame->setVisible(true);
     editor.open();
 }
 
@@ -127,7 +128,11 @@ void ORLOffscreenEditorEngine::parameterEdited(int32_t tag, double value)
 
 void ORLOffscreenEditorEngine::resizeEditor(int32_t, int32_t) {}
 
-void ORLOffscreenEditorEngine::hostMouseDown(int32_t, int32_t) {}
+void ORLOffscreenEditorEngine::hostMouseDown(int32_t tag, int32_t buttons)
+{
+    if (onHostMouseDown)
+        onHostMouseDown(tag, buttons);
+}
 
 void ORLOffscreenEditorEngine::idle()
 {

@@ -23,6 +23,8 @@ class ORLOffscreenEditorEngine : public ORLMasterGraphicalEngine, public CORLCon
   public:
     // Called for every parameter edit of the editor (tag 0-7, value).
     std::function<void(int32_t tag, double value)> onParameterEdited;
+    // Called for every press offered to the host (tag, button state).
+    std::function<void(int32_t tag, int32_t buttons)> onHostMouseDown;
 
     ORLOffscreenEditorEngine();
     ~ORLOffscreenEditorEngine() override;

@@ -188,7 +188,6 @@ void drawBypassSeat(juce::Graphics& g)
                                            juce::Colour(0xff4A2A08), hole.getX(), hole.getBottom(),
                                            false));
     g.fillEllipse(hole.expanded(1.0f));
-    drawCaption(g, "ACTIVE", 200.5f, 165.0f);
 }
 
 void drawMakerMark(juce::Graphics& g)

@@ -1,0 +1,124 @@
+#include "FakeEngineView.h"
+#include "ORLKickButton.h"
+#include "ORLMovieMeter.h"
+#include "ORLOnOffButton.h"
+
+#include <gtest/gtest.h>
+
+TEST(OnOffButton, left_press_toggles_at_the_half_and_right_press_is_ignored)
+{
+    ORLOnOffButton button({0, 0, 78, 35}, 7, nullptr);
+    FakeEngineView view;
+    button.setEngineView(&view);
+
+    button.setValue(0.49);
+    EXPECT_EQ(button.onMouseDown({}, kORLLeftButton), kORLMouseDone);
+    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
+    button.setValue(0.5);
+    button.onMouseDown({}, kORLLeftButton);
+    EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
+    EXPECT_EQ(view.valueChanges, 2);
+
+    EXPECT_EQ(button.onMouseDown({}, kORLRightButton), kORLMouseNotHandled);
+    EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
+    EXPECT_EQ(view.valueChanges, 2);
+}
+
+TEST(OnOffButton, wheel_towards_the_user_engages_and_away_releases)
+{
+    ORLOnOffButton button({0, 0, 78, 35}, 7, nullptr);
+    button.setValue(0.0);
+    button.onWheel({}, -1.0, 0);
+    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
+    button.onWheel({}, -1.0, 0); // already engaged
+    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
+    button.onWheel({}, 0.05, 0); // too small to count
+    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
+    button.onWheel({}, 1.0, 0);
+    EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
+}
+
+TEST(OnOffButton, draws_the_lower_half_of_its_image_when_on)
+{
+    FakeBitmap* image = new FakeBitmap(78, 70);
+    ORLOnOffButton button({164, 203, 242, 238}, 7, image);
+    image->forget();
+    FakeDrawContext context;
+    button.setValue(0.0);
+    button.draw(context);
+    button.setValue(0.5);
+    button.draw(context);
+    ASSERT_EQ(context.blits.size(), 2u);
+    EXPECT_EQ(context.blits[0].source.y, 0);
+    EXPECT_EQ(context.blits[1].source.y, 35);
+}
+
+TEST(KickButton, notifies_once_per_press_and_shows_its_three_frames)
+{
+    FakeBitmap* image = new FakeBitmap(225, 60);
+    ORLKickButton button({89, 44, 314, 64}, 14, image);
+    image->forget();
+    FakeEngineView view;
+    button.setEngineView(&view);
+    FakeDrawContext context;
+
+    EXPECT_EQ(button.onMouseDown({}, kORLRightButton), kORLMouseDone);
+    EXPECT_EQ(view.valueChanges, 0);
+
+    button.onMouseEntered({}, 0);
+    button.draw(context);
+    EXPECT_EQ(button.onMouseDown({}, kORLLeftButton), kORLMouseHandled);
+    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
+    button.draw(context);
+    button.onMouseMoved({}, kORLLeftButton);
+    button.onMouseUp({}, 0);
+    EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
+    button.onMouseExited({}, 0);
+    button.draw(context);
+
+    EXPECT_EQ(view.valueChanges, 1);
+    ASSERT_EQ(context.blits.size(), 3u);
+    EXPECT_EQ(context.blits[0].source.y, 20);
+    EXPECT_EQ(context.blits[1].source.y, 40);
+    EXPECT_EQ(context.blits[2].source.y, 0);
+}
+
+TEST(KickButton, double_click_only_ignores_single_presses_and_control_reports_a_half)
+{
+    ORLKickButton button({0, 0, 10, 10}, 3, nullptr);
+    FakeEngineView view;
+    button.setEngineView(&view);
+    button.setDoubleClickOnly(true);
+    button.onMouseDown({}, kORLLeftButton);
+    EXPECT_EQ(view.valueChanges, 0);
+    button.onMouseDown({}, kORLLeftButton | kORLDoubleClick | kORLControl);
+    EXPECT_EQ(view.valueChanges, 1);
+    EXPECT_DOUBLE_EQ(button.getValue(), 0.5);
+}
+
+TEST(MovieMeter, picks_its_frame_by_truncation_and_answers_presses_with_its_value)
+{
+    FakeBitmap* image = new FakeBitmap(13, 25);
+    ORLMovieMeter led({194, 169, 207, 181}, 7, image, 2);
+    image->forget();
+    FakeEngineView view;
+    led.setEngineView(&view);
+
+    led.setMeterValue(0.99);
+    EXPECT_EQ(led.getFrameIndex(), 0);
+    led.setMeterValue(1.0);
+    EXPECT_EQ(led.getFrameIndex(), 1);
+    led.setMeterValue(7.0);
+    EXPECT_DOUBLE_EQ(led.getValue(), 1.0);
+
+    FakeDrawContext context;
+    led.draw(context);
+    ASSERT_EQ(context.blits.size(), 1u);
+    EXPECT_EQ(context.blits[0].source.y, 12);
+
+    EXPECT_EQ(led.onMouseDown({}, kORLLeftButton), kORLMouseHandled);
+    EXPECT_EQ(led.onMouseDown({}, kORLRightButton), kORLMouseHandled);
+    EXPECT_EQ(view.valueChanges, 1);
+    EXPECT_EQ(led.onMouseMoved({}, kORLLeftButton), kORLMouseNotHandled);
+    EXPECT_DOUBLE_EQ(led.getValue(), 1.0);
+}

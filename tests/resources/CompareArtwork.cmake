@@ -1,0 +1,18 @@
+# cmake -DGENERATOR=<program> -DIMAGES=<committed folder> -DWORK=<scratch folder> -P ...
+file(REMOVE_RECURSE "${WORK}")
+execute_process(COMMAND "${GENERATOR}" "${WORK}" RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the generator failed: ${result}")
+endif()
+file(GLOB committed RELATIVE "${IMAGES}" "${IMAGES}/*.png")
+list(LENGTH committed count)
+if(NOT count EQUAL 7)
+  message(FATAL_ERROR "expected 7 committed images, found ${count}")
+endif()
+foreach(name ${committed})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${IMAGES}/${name}" "${WORK}/${name}"
+                  RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name} differs from what the generator draws; run chordwell-artwork resources/images")
+  endif()
+endforeach()
