@@ -173,6 +173,10 @@ void printText(const ordered_json& d)
         std::printf("  %2d %s", f["index"].get<int>(), f["kind"].get<std::string>().c_str());
         if (f.contains("size"))
             std::printf(", %u bytes", f["size"].get<unsigned>());
+        if (f.contains("portType"))
+            std::printf(", port type %d", f["portType"].get<int>());
+        if (f.contains("options"))
+            std::printf(", options %d", f["options"].get<int>());
         if (f.contains("meterCount"))
             std::printf(", %zu meters", f["meterCount"].get<size_t>());
         std::printf("\n");

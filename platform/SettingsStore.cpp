@@ -127,7 +127,11 @@ std::optional<std::string> readWholeFile(const std::string& path, bool& present)
     present = false;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
+    {
+        // Only a file that is not there is missing; one that cannot be read is kept aside.
+        present = errno != ENOENT;
         return std::nullopt;
+    }
     present = true;
     std::string text;
     char chunk[4096];

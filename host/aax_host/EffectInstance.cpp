@@ -4,6 +4,24 @@
 
 #include <cstring>
 
+namespace
+{
+// A chunk header followed by room for exactly size bytes of data (so a sanitizer sees any
+// read past the data). The allocation is aligned for the header.
+class ChunkBuffer
+{
+  public:
+    explicit ChunkBuffer(size_t size) : storage(sizeof(AAX_SPlugInChunkHeader) + size)
+    {
+        *chunk() = AAX_SPlugInChunk{};
+    }
+    AAX_SPlugInChunk* chunk() { return reinterpret_cast<AAX_SPlugInChunk*>(storage.data()); }
+
+  private:
+    std::vector<uint8_t> storage;
+};
+} // namespace
+
 class EffectInstance::DataAccess final : public AAX_IPrivateDataAccess
 {
   public:
@@ -154,10 +172,9 @@ void EffectInstance::buildContext()
         if (declaration.index < 0 || declaration.index >= 32)
             throw HostError("field index out of range: " + std::to_string(declaration.index));
         Field f{declaration, {}};
-        size_t bytes = 0;
+        // Exactly the declared size: a field overrun is a sanitizer report, not a silent write.
         if (declaration.kind == FieldKind::DataInPort || declaration.kind == FieldKind::PrivateData)
-            bytes = declaration.size;
-        f.storage.resize((bytes + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t));
+            f.storage.resize(declaration.size);
         fields.push_back(std::move(f));
     }
     for (Field& f : fields)
@@ -202,7 +219,7 @@ const uint8_t* EffectInstance::privateData(int32_t index) const
 {
     for (const Field& f : fields)
         if (f.declaration.index == index && f.declaration.kind == FieldKind::PrivateData)
-            return reinterpret_cast<const uint8_t*>(f.storage.data());
+            return f.storage.data();
     return nullptr;
 }
 
@@ -351,11 +368,8 @@ float EffectInstance::meter(size_t index) const
 
 AAX_Result EffectInstance::setChunk(AAX_CTypeID id, const std::vector<uint8_t>& data)
 {
-    std::vector<std::max_align_t> storage(
-        (sizeof(AAX_SPlugInChunkHeader) + data.size() + sizeof(std::max_align_t) - 1) /
-        sizeof(std::max_align_t));
-    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*>(storage.data());
-    *chunk = AAX_SPlugInChunk{};
+    ChunkBuffer buffer(data.size());
+    AAX_SPlugInChunk* chunk = buffer.chunk();
     chunk->fSize = static_cast<int32_t>(data.size());
     chunk->fChunkID = id;
     if (!data.empty())
@@ -371,11 +385,8 @@ AAX_Result EffectInstance::getChunk(AAX_CTypeID id, std::vector<uint8_t>& data)
     AAX_Result result = parametersObj->GetChunkSize(id, &size);
     if (result != AAX_SUCCESS)
         return result;
-    std::vector<std::max_align_t> storage(
-        (sizeof(AAX_SPlugInChunkHeader) + size + sizeof(std::max_align_t) - 1) /
-        sizeof(std::max_align_t));
-    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*>(storage.data());
-    *chunk = AAX_SPlugInChunk{};
+    ChunkBuffer buffer(size);
+    AAX_SPlugInChunk* chunk = buffer.chunk();
     result = parametersObj->GetChunk(id, chunk);
     if (result != AAX_SUCCESS)
         return result;

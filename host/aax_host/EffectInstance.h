@@ -108,8 +108,9 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     struct Field
     {
         FieldDeclaration declaration;
-        std::vector<std::max_align_t> storage;
-        uint8_t* bytes() { return reinterpret_cast<uint8_t*>(storage.data()); }
+        // From operator new: aligned for any object the plug-in builds in private data.
+        std::vector<uint8_t> storage;
+        uint8_t* bytes() { return storage.data(); }
     };
     class DataAccess;
 

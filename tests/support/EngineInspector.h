@@ -9,6 +9,7 @@ struct ORLChordwellEffectInspector
     double sampleRate() const { return e.sampleRate; }
     double outputGain() const { return e.outputGain; }
     double mix() const { return e.mix; }
+    double parameter(int slot) const { return e.parameters[slot]; }
     double feedbackGain() const { return e.feedbackGain; }
     double dampCoef(int k) const { return e.dampCoef[k]; }
     double transposeTarget() const { return e.transposeTarget; }

@@ -1,0 +1,198 @@
+#include <AAX_IEffectDirectData.h>
+#include <AAX_IEffectGUI.h>
+#include <AAX_IEffectParameters.h>
+#include <aax_host/DescriptionRecorder.h>
+#include <aax_host/PluginLibrary.h>
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace
+{
+// A host object that can withhold each of its interfaces and counts the questions.
+struct TestHost final : IACFUnknown
+{
+    struct Services final : AAX_IACFHostServices
+    {
+        AAX_Result Trace(int32_t, const char*) override { return 0; }
+    } services;
+    struct Definition final : IACFUnknown
+    {
+        AAX_Result QueryInterface(const acfIID&, void** out) override
+        {
+            *out = this;
+            return 0;
+        }
+    } definition;
+    DescriptionRecorder recorder;
+    bool offersCollection = true;
+    bool offersDefinition = true;
+    int servicesAsked = 0;
+
+    AAX_Result QueryInterface(const acfIID& iid, void** out) override
+    {
+        *out = nullptr;
+        if (iid == IID_IAAXCollection && offersCollection)
+            *out = static_cast<AAX_IACFCollection*>(&recorder);
+        if (iid == IID_IACFPluginDefinition && offersDefinition)
+            *out = &definition;
+        if (iid == IID_IAAXHostServices)
+        {
+            ++servicesAsked;
+            *out = static_cast<AAX_IACFHostServices*>(&services);
+        }
+        return *out != nullptr ? 0 : -20004;
+    }
+};
+
+struct Library
+{
+    Library() : handle(dlopen(ORL_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL)) {}
+    ~Library()
+    {
+        if (handle != nullptr)
+            dlclose(handle);
+    }
+    template <typename F> F entry(const char* name) const
+    {
+        return reinterpret_cast<F>(dlsym(handle, name));
+    }
+    void* handle;
+};
+
+using Entry = AAX_Result (*)(IACFUnknown*);
+using Register = AAX_Result (*)(IACFUnknown*, IACFUnknown**);
+
+TEST(PluginLibrary, exports_exactly_the_nine_entry_points)
+{
+    FILE* pipe = popen("nm -D --defined-only " ORL_PLUGIN_PATH, "r");
+    ASSERT_NE(pipe, nullptr);
+    std::set<std::string> names;
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe) != nullptr)
+    {
+        std::string text(line);
+        const size_t last = text.find_last_of(' ');
+        names.insert(text.substr(last + 1, text.find_last_not_of("\n") - last));
+    }
+    ASSERT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(names,
+              (std::set<std::string>{"ACFRegisterPlugin", "ACFRegisterComponent",
+                                     "ACFGetClassFactory", "ACFCanUnloadNow", "ACFStartup",
+                                     "ACFShutdown", "ACFGetSDKVersion", "InitDll", "ExitDll"}));
+}
+
+TEST(PluginLibrary, small_entry_points_answer_their_fixed_values)
+{
+    Library library;
+    ASSERT_NE(library.handle, nullptr) << dlerror();
+    uint64_t version = 0;
+    EXPECT_EQ(library.entry<AAX_Result (*)(uint64_t*)>("ACFGetSDKVersion")(&version), 0);
+    EXPECT_EQ(version, 0x0000020200B45B38ull);
+    void* factory = &version;
+    EXPECT_EQ(library.entry<AAX_Result (*)(IACFUnknown*, const acfIID*, const acfIID*, void**)>(
+                  "ACFGetClassFactory")(nullptr, nullptr, nullptr, &factory),
+              -20009);
+    EXPECT_EQ(factory, nullptr);
+    IACFUnknown* component = reinterpret_cast<IACFUnknown*>(&version);
+    EXPECT_EQ(library.entry<AAX_Result (*)(IACFUnknown*, uint32_t, IACFUnknown**)>(
+                  "ACFRegisterComponent")(nullptr, 0, &component),
+              0);
+    EXPECT_EQ(component, nullptr);
+    EXPECT_EQ(dlsym(library.handle, "InitDll"), dlsym(library.handle, "ExitDll"));
+    EXPECT_TRUE(library.entry<bool (*)()>("InitDll")());
+}
+
+TEST(PluginLibrary, startup_twice_makes_one_host_services_wrapper)
+{
+    Library library;
+    TestHost host;
+    auto startup = library.entry<Entry>("ACFStartup");
+    EXPECT_EQ(startup(&host), 0);
+    EXPECT_EQ(startup(&host), 0);
+    EXPECT_EQ(host.servicesAsked, 1);
+    EXPECT_EQ(startup(nullptr), 0); // destroys it
+    EXPECT_EQ(startup(&host), 0);
+    EXPECT_EQ(host.servicesAsked, 2);
+    EXPECT_EQ(library.entry<Entry>("ACFShutdown")(&host), 0);
+}
+
+TEST(PluginLibrary, registration_failures_become_result_codes)
+{
+    Library library;
+    auto registerPlugin = library.entry<Register>("ACFRegisterPlugin");
+    TestHost lostCollection;
+    lostCollection.offersCollection = false;
+    IACFUnknown* definition = nullptr;
+    EXPECT_EQ(registerPlugin(&lostCollection, &definition), static_cast<AAX_Result>(0x8000FFFF));
+
+    TestHost noDefinition;
+    noDefinition.offersDefinition = false;
+    EXPECT_EQ(registerPlugin(&noDefinition, &definition), -20004);
+    EXPECT_EQ(noDefinition.recorder.description().effects.size(), 1u);
+
+    TestHost good;
+    EXPECT_EQ(registerPlugin(&good, &definition), 0);
+    EXPECT_EQ(definition, &good.definition);
+}
+
+TEST(PluginLibrary, can_unload_only_when_every_object_is_gone)
+{
+    Library library;
+    TestHost host;
+    IACFUnknown* definition = nullptr;
+    ASSERT_EQ(library.entry<Register>("ACFRegisterPlugin")(&host, &definition), 0);
+    auto canUnload = library.entry<Entry>("ACFCanUnloadNow");
+    const EffectDescription& effect = host.recorder.description().effects.at(0);
+    EXPECT_EQ(canUnload(nullptr), 0);
+    auto* parameters = static_cast<AAX_IEffectParameters*>(effect.proc(0)());
+    auto* direct = static_cast<AAX_IEffectDirectData*>(effect.proc(5)());
+    auto* gui = static_cast<AAX_IEffectGUI*>(effect.proc(1)());
+    EXPECT_EQ(canUnload(nullptr), 3);
+    delete parameters;
+    delete gui;
+    EXPECT_EQ(canUnload(nullptr), 1);
+    delete direct;
+    EXPECT_EQ(canUnload(nullptr), 0);
+}
+
+TEST(PluginLibrary, host_names_what_is_wrong_with_a_library)
+{
+    try
+    {
+        PluginLibrary missing("/nonexistent/ORLChordwell.so");
+        ADD_FAILURE();
+    }
+    catch (const HostError& e)
+    {
+        EXPECT_NE(std::string(e.what()).find("cannot load plug-in library"), std::string::npos);
+    }
+    try
+    {
+        PluginLibrary notAPlugin("libm.so.6");
+        ADD_FAILURE();
+    }
+    catch (const HostError& e)
+    {
+        EXPECT_NE(std::string(e.what()).find("no entry point ACFRegisterPlugin"),
+                  std::string::npos);
+    }
+    try
+    {
+        PluginLibrary failing(ORL_FAILING_PLUGIN_PATH);
+        ADD_FAILURE();
+    }
+    catch (const HostError& e)
+    {
+        EXPECT_NE(std::string(e.what()).find("-20004 (AAX_ERROR_NULL_OBJECT)"), std::string::npos)
+            << e.what();
+    }
+    PluginLibrary good(ORL_PLUGIN_PATH);
+    EXPECT_EQ(good.effect().components.size(), 3u);
+}
+} // namespace

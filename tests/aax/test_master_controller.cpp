@@ -1,0 +1,116 @@
+#include "InProcessPlugin.h"
+
+#include <PresetBank.h>
+
+#include <cmath>
+
+namespace
+{
+struct ControllerFixture : ::testing::Test
+{
+    InProcessPlugin plugin;
+    std::unique_ptr<EffectInstance> instance = plugin.instance();
+    ORL_AAX_ControllerWrapper& controller = wrapperOf(*instance).masterController();
+    PresetBank& bank = dynamic_cast<PresetBank&>(*controller.getPresetModel());
+    DisplaySpy editor;
+
+    void SetUp() override
+    {
+        instance->deliverUpdates();
+        controller.setEditor(&editor);
+        instance->clearCalls();
+    }
+    void TearDown() override { controller.setEditor(nullptr); }
+
+    int count(const std::string& what) const
+    {
+        int n = 0;
+        for (const auto& call : instance->calls())
+            n += call.what == what ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(ControllerFixture, preset_transfer_is_echoed_framed_and_kept_from_the_preset_model)
+{
+    const PresetRecord before = bank.workingPreset(bank.currentIndex());
+    const double values[8] = {0.5, 0.3, 0.9, 0.1, 0.5, 0.5, 0.2, 0.0};
+    controller.editorControlChanged(47, 1.0);
+    for (int slot = 0; slot < 8; ++slot)
+        controller.editorControlChanged(slot, values[slot]);
+    controller.editorControlChanged(48, 1.0);
+    EXPECT_EQ(count("touch"), 8);
+    EXPECT_EQ(count("set"), 8);
+    EXPECT_EQ(count("release"), 8);
+    ASSERT_EQ(editor.shown.size(), 2u); // the markers themselves
+    editor.shown.clear();
+
+    instance->deliverUpdates();
+    EXPECT_EQ(count("update"), 8);
+    EXPECT_EQ(count("echo-set"), 8);
+    ASSERT_EQ(editor.shown.size(), 2u);
+    EXPECT_EQ(editor.shown.front().first, 47);
+    EXPECT_EQ(editor.shown.back().first, 48);
+    const PresetRecord& after = bank.workingPreset(bank.currentIndex());
+    for (int slot = 0; slot < 8; ++slot)
+        EXPECT_EQ(after.values[slot], before.values[slot]) << slot;
+    EXPECT_FALSE(bank.isEdited(bank.currentIndex()));
+
+    // The transfer is over: the next knob turn edits the preset again, echoed once.
+    instance->clearCalls();
+    controller.editorControlChanged(2, 0.6);
+    instance->deliverUpdates();
+    EXPECT_EQ(count("set"), 1);
+    EXPECT_EQ(count("echo-set"), 1);
+    EXPECT_EQ(bank.workingPreset(bank.currentIndex()).values[2], 0.6f);
+    EXPECT_TRUE(bank.isEdited(bank.currentIndex()));
+}
+
+TEST_F(ControllerFixture, internal_slot_from_the_editor_is_pending_and_shown_not_sent)
+{
+    controller.editorControlChanged(12, 0.3);
+    EXPECT_TRUE(instance->calls().empty());
+    EXPECT_EQ(controller.currentValue(12), 0.3);
+    ASSERT_EQ(editor.shown.size(), 1u);
+    EXPECT_EQ(editor.shown[0], std::make_pair(12, 0.3));
+    double pending[17];
+    ASSERT_TRUE(controller.takePending(pending));
+    EXPECT_EQ(pending[12], 0.3);
+    EXPECT_EQ(pending[11], -1.0);
+    EXPECT_EQ(pending[0], -1.0);
+    EXPECT_FALSE(controller.takePending(pending));
+}
+
+TEST_F(ControllerFixture, bank_state_slot_is_shown_and_not_stored)
+{
+    controller.setParameter(17, 0.7);
+    EXPECT_EQ(editor.shown, (std::vector<std::pair<int, double>>{{17, 0.7}}));
+    EXPECT_TRUE(instance->calls().empty());
+    double pending[17];
+    EXPECT_FALSE(controller.takePending(pending));
+}
+
+TEST_F(ControllerFixture, out_of_range_value_is_clamped_for_the_host_only)
+{
+    controller.setParameter(3, 1.7);
+    ASSERT_EQ(count("set"), 1);
+    EXPECT_EQ(instance->calls()[1].value, 1.0);
+    EXPECT_EQ(controller.currentValue(3), 1.7);
+    EXPECT_EQ(bank.workingPreset(bank.currentIndex()).values[3], 1.0f);
+    instance->clearCalls();
+    controller.setParameter(1, std::nan(""));
+    EXPECT_EQ(instance->calls()[1].value, 0.0);
+}
+
+TEST_F(ControllerFixture, untouched_host_automation_never_reaches_the_preset_bank)
+{
+    const float before = bank.workingPreset(bank.currentIndex()).values[2];
+    instance->automate("2: Decay", 0.95);
+    instance->deliverUpdates();
+    EXPECT_EQ(bank.workingPreset(bank.currentIndex()).values[2], before);
+    EXPECT_FALSE(bank.isEdited(bank.currentIndex()));
+    double value = 0.0;
+    instance->parametersObject().GetParameterNormalizedValue("2: Decay", &value);
+    EXPECT_EQ(value, static_cast<double>(0.95f));
+}
+} // namespace

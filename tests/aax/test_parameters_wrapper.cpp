@@ -1,0 +1,207 @@
+#include "InProcessPlugin.h"
+
+#include <ParameterTable.h>
+#include <PresetBank.h>
+
+#include <cstring>
+
+namespace
+{
+constexpr AAX_CTypeID kAll = AAX_FourCC("All ");
+
+std::string textFor(EffectInstance& instance, const char* id, double value, int32_t maxLength,
+                    AAX_Result* result = nullptr)
+{
+    AAX_CString text("untouched");
+    const AAX_Result r =
+        instance.parametersObject().GetParameterStringFromValue(id, value, &text, maxLength);
+    if (result != nullptr)
+        *result = r;
+    return text.str();
+}
+
+TEST(ParametersWrapper, host_parameters_follow_the_slot_table)
+{
+    InProcessPlugin plugin;
+    auto instance = plugin.instance();
+    const auto& p = instance->parameters();
+    ASSERT_EQ(p.size(), 9u);
+    EXPECT_EQ(p[0].id, "MasterBypassID");
+    EXPECT_EQ(p[0].name, "Master Bypass");
+    EXPECT_EQ(p[0].type, 0);
+    EXPECT_EQ(p[0].steps, 2);
+    const char* ids[8] = {"0: Output",    "1: Mix",  "2: Decay",  "3: Damp",
+                          "4: Transpose", "5: Tune", "6: Detune", "7: Bypass"};
+    const double defaults[8] = {0.5, 0.25, 0.25, 0.25, 0.5, 0.5, 0.0, 0.0};
+    for (int slot = 0; slot < 8; ++slot)
+    {
+        const auto& q = p[static_cast<size_t>(slot) + 1];
+        EXPECT_EQ(q.id, ids[slot]);
+        EXPECT_EQ(q.name, ids[slot]);
+        EXPECT_EQ(q.defaultValue, defaults[slot]);
+        EXPECT_EQ(q.type, slot == 7 ? 0 : 1);
+        EXPECT_EQ(q.steps, slot == 7 ? 2 : 128);
+        EXPECT_TRUE(q.automatable);
+    }
+    AAX_CString current;
+    instance->parametersObject().GetParameterValueString("1: Mix", &current, 32);
+    EXPECT_EQ(current.str(), "0.25");
+    instance->parametersObject().GetParameterValueString("MasterBypassID", &current, 32);
+    EXPECT_EQ(current.str(), "bypass");
+}
+
+TEST(ParametersWrapper, value_texts_for_given_values)
+{
+    InProcessPlugin plugin;
+    auto instance = plugin.instance();
+    AAX_Result result = 0;
+    EXPECT_EQ(textFor(*instance, "MasterBypassID", 1.0, 32, &result), "untouched");
+    EXPECT_EQ(result, -20001);
+    EXPECT_EQ(textFor(*instance, "no such id", 0.5, 32, &result), "untouched");
+    EXPECT_EQ(result, -20001);
+    EXPECT_EQ(textFor(*instance, "0: Output", 0.5, 4), "0.0 ");
+    EXPECT_EQ(textFor(*instance, "0: Output", 0.5, 32), "0.0 dB");
+    EXPECT_EQ(textFor(*instance, "4: Transpose", 0.0, 32), "-24 st");
+    EXPECT_EQ(textFor(*instance, "7: Bypass", 0.0, 32), "process ");
+    EXPECT_EQ(textFor(*instance, "8:  ", 0.3, 32, &result), "  ");
+    EXPECT_EQ(result, 0);
+}
+
+TEST(ParametersWrapper, chunk_ids_and_sizes)
+{
+    InProcessPlugin plugin;
+    auto instance = plugin.instance();
+    AAX_IEffectParameters& p = instance->parametersObject();
+    int32_t count = 0;
+    p.GetNumberOfChunks(&count);
+    EXPECT_EQ(count, 2);
+    AAX_CTypeID id = 99;
+    EXPECT_EQ(p.GetChunkIDFromIndex(0, &id), 0);
+    EXPECT_EQ(id, AAX_FourCC("elck"));
+    EXPECT_EQ(p.GetChunkIDFromIndex(1, &id), 0);
+    EXPECT_EQ(id, 0x416C6C20u);
+    EXPECT_EQ(p.GetChunkIDFromIndex(2, &id), -20006);
+    EXPECT_EQ(id, 0u);
+    EXPECT_EQ(p.GetChunkIDFromIndex(-1, &id), -20006);
+
+    std::vector<uint8_t> chunk;
+    ASSERT_EQ(instance->getChunk(kAll, chunk), 0);
+    ASSERT_EQ(chunk.size(), 4289u + 8u);
+    EXPECT_EQ(std::memcmp(chunk.data(), "\0\0\0\2lWcQ", 8), 0);
+    EXPECT_EQ(std::memcmp(chunk.data() + 4289, "\0\0\x30\0\0\0\x30\0", 8), 0);
+}
+
+TEST(ParametersWrapper, restored_state_chunk_touches_sets_and_releases_each_public_slot)
+{
+    InProcessPlugin plugin;
+    PresetBank source(nullptr, false);
+    source.selectPreset(3);
+    int32_t size = 0;
+    const uint8_t* state = source.makeHostState(size);
+    std::vector<uint8_t> chunk(state, state + size);
+    chunk.resize(chunk.size() + 8);
+
+    auto instance = plugin.instance();
+    DisplaySpy editor;
+    wrapperOf(*instance).masterController().setEditor(&editor);
+    instance->clearCalls();
+    ASSERT_EQ(instance->setChunk(kAll, chunk), 0);
+
+    std::vector<std::string> sequence;
+    for (const auto& call : instance->calls())
+        if (call.what != "update" && call.what != "echo-set")
+            sequence.push_back(call.what + " " + call.id);
+    ASSERT_GE(sequence.size(), 24u);
+    for (int slot = 0; slot < 8; ++slot)
+    {
+        const std::string id = getParameterIdentifier(slot);
+        EXPECT_EQ(sequence[static_cast<size_t>(slot) * 3], "touch " + id);
+        EXPECT_EQ(sequence[static_cast<size_t>(slot) * 3 + 1], "set " + id);
+        EXPECT_EQ(sequence[static_cast<size_t>(slot) * 3 + 2], "release " + id);
+        const double expected = source.workingPreset(3).values[slot];
+        EXPECT_EQ(instance->parameters()[static_cast<size_t>(slot) + 1].value, expected);
+    }
+    ASSERT_FALSE(editor.shown.empty());
+    EXPECT_EQ(editor.shown.front().first, 17);
+    EXPECT_EQ(wrapperOf(*instance).masterController().getPresetModel()->currentIndex(), 3);
+    wrapperOf(*instance).masterController().setEditor(nullptr);
+}
+
+TEST(ParametersWrapper, short_or_damaged_state_chunks_change_nothing)
+{
+    InProcessPlugin plugin;
+    auto instance = plugin.instance();
+    std::vector<uint8_t> before;
+    ASSERT_EQ(instance->getChunk(kAll, before), 0);
+    instance->clearCalls();
+    EXPECT_EQ(instance->setChunk(kAll, std::vector<uint8_t>(11, 0xFF)), -20011);
+    EXPECT_TRUE(instance->calls().empty());
+    // Longer than 12 bytes but cut inside the bank image: refused by the bank, read within.
+    std::vector<uint8_t> cut(before.begin(), before.begin() + 40);
+    EXPECT_EQ(instance->setChunk(kAll, cut), 0);
+    std::vector<uint8_t> truncatedRecords(before.begin(), before.begin() + 1000);
+    EXPECT_EQ(instance->setChunk(kAll, truncatedRecords), 0);
+    std::vector<uint8_t> after;
+    ASSERT_EQ(instance->getChunk(kAll, after), 0);
+    EXPECT_EQ(before, after);
+}
+
+TEST(ParametersWrapper, state_chunk_round_trips_an_edited_bank)
+{
+    InProcessPlugin plugin;
+    auto first = plugin.instance();
+    auto& controller = wrapperOf(*first).masterController();
+    controller.editorControlChanged(2, 0.875); // a knob turn in the editor
+    first->deliverUpdates();
+    std::vector<uint8_t> saved;
+    ASSERT_EQ(first->getChunk(kAll, saved), 0);
+
+    auto second = plugin.instance();
+    ASSERT_EQ(second->setChunk(kAll, saved), 0);
+    EXPECT_EQ(second->parameters()[3].value, static_cast<double>(0.875f));
+    std::vector<uint8_t> again;
+    ASSERT_EQ(second->getChunk(kAll, again), 0);
+    EXPECT_EQ(saved, again);
+}
+
+TEST(ParametersWrapper, parameter_chunk_restores_every_host_value_and_refuses_damage)
+{
+    constexpr AAX_CTypeID kElck = AAX_FourCC("elck");
+    InProcessPlugin plugin;
+    auto first = plugin.instance();
+    first->automate("3: Damp", 0.125);
+    first->automate("MasterBypassID", 1.0);
+    first->deliverUpdates();
+    std::vector<uint8_t> saved;
+    ASSERT_EQ(first->getChunk(kElck, saved), 0);
+
+    auto second = plugin.instance();
+    std::vector<uint8_t> damaged(saved.begin(), saved.end() - 3);
+    EXPECT_EQ(second->setChunk(kElck, damaged), -20011);
+    EXPECT_EQ(second->parameters()[4].value, 0.25);
+    ASSERT_EQ(second->setChunk(kElck, saved), 0);
+    EXPECT_EQ(second->parameters()[4].value, 0.125);
+    EXPECT_EQ(second->parameters()[0].value, 1.0);
+    EXPECT_EQ(second->setChunk(AAX_FourCC("nope"), saved), -20007);
+}
+
+TEST(ParametersWrapper, private_fields_of_the_wrong_size_are_refused)
+{
+    InProcessPlugin plugin;
+    auto instance = plugin.instance();
+    AAX_IEffectParameters& p = instance->parametersObject();
+    alignas(16) uint8_t buffer[600] = {};
+    EXPECT_EQ(p.ResetFieldData(14, buffer, 64), -20016);
+    EXPECT_EQ(p.ResetFieldData(15, nullptr, 4), -20016);
+    EXPECT_EQ(p.ResetFieldData(16, buffer, 527), -20016);
+    buffer[0] = 7;
+    EXPECT_EQ(p.ResetFieldData(3, buffer, 4), 0);
+    EXPECT_EQ(buffer[0], 0);
+    EXPECT_EQ(p.ResetFieldData(14, buffer, 68), 0);
+    float first = 0.0f;
+    std::memcpy(&first, buffer, 4);
+    uint32_t bits = 0;
+    std::memcpy(&bits, &first, 4);
+    EXPECT_EQ(bits, 0xBFD53F7Du);
+}
+} // namespace
