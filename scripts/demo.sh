@@ -4,6 +4,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-BUILD_TARGETS="chordwell-host" "$root/scripts/build.sh" release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+BUILD_TARGETS="chordwell-host ORLChordwell" "$root/scripts/build.sh" release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 mkdir -p "$root/out"
 "$root/build/release/host/chordwell-host" render "$@" "$root/out/demo.wav"
