@@ -326,14 +326,12 @@ void PresetBank::applyHostState(const uint8_t* block, size_t size)
     if (block == nullptr || size < kHostStatePrefixSize)
         return;
     const std::span<const uint8_t> image(block + kHostStatePrefixSize, size - kHostStatePrefixSize);
-    // A chunk that does not carry our code is not our state: nothing is laid onto the bank.
-    const auto order = detectByteReversal(image);
-    if (!order)
-        return;
-    const auto header = readHeader(image, *order);
+    // The host hands back exactly what makeHostState wrote: read in our own byte order, with
+    // neither prefix, code nor image type checked. The record walk stays within the block.
+    const auto header = readHeader(image, false);
     if (!header)
         return;
-    applyBankRecords(*header, image.subspan(kHeaderSize), *order);
+    applyBankRecords(*header, image.subspan(kHeaderSize), false);
 }
 
 bool PresetBank::rememberPath(const std::string& path, std::string& fileName)

@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-BUILD_TARGETS="chordwell-host" "$root/scripts/build.sh" release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+BUILD_TARGETS="chordwell-host ORLChordwell" "$root/scripts/build.sh" release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 mkdir -p "$root/out"
 # The installation's step: the window's "?" button opens this manual.
 "$root/build/release/host/chordwell-host" install-manual "$root/docs/manual.html"
