@@ -1,6 +1,6 @@
 #include "DescribeCommand.h"
 #include "EditCommand.h"
-#include "InspectCommand.h"
+#include "FileReportCommand.h"
 #include "InstallManualCommand.h"
 #include "RenderCommand.h"
 #include "SnapshotCommand.h"

@@ -1,6 +1,6 @@
 #include "InProcessPlugin.h"
 
-#include <EngineInspector.h>
+#include <EngineFields.h>
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "EngineInspector.h"
+#include "EngineFields.h"
 
 #include <gtest/gtest.h>
 

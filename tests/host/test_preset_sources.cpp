@@ -1,4 +1,4 @@
-#include <InspectCommand.h>
+#include <FileReportCommand.h>
 #include <PresetBank.h>
 #include <PresetSources.h>
 

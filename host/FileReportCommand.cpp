@@ -1,4 +1,4 @@
-#include "InspectCommand.h"
+#include "FileReportCommand.h"
 
 #include "PresetSources.h"
 
