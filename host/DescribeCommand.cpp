@@ -217,7 +217,7 @@ int runDescribe(const DescribeOptions& options)
 {
     try
     {
-        PluginLibrary library(options.plugin.empty() ? defaultPluginPath() : options.plugin);
+        PluginLibrary library(pluginPath(options.plugin));
         const ordered_json description = describe(library);
         if (options.json)
             std::cout << description.dump(2) << "\n";

@@ -20,6 +20,20 @@ inline int outputChannels(Layout layout)
     return layout == Layout::Mono ? 1 : 2;
 }
 
+inline const char* layoutName(Layout layout)
+{
+    switch (layout)
+    {
+    case Layout::Mono:
+        return "mono";
+    case Layout::Stereo:
+        return "stereo";
+    case Layout::MonoStereo:
+        return "mono-stereo";
+    }
+    return "?";
+}
+
 inline std::optional<Layout> parseLayout(const std::string& text)
 {
     if (text == "mono")

@@ -45,19 +45,6 @@ std::string decibels(float peak)
     return text;
 }
 
-const char* layoutName(Layout layout)
-{
-    switch (layout)
-    {
-    case Layout::Mono:
-        return "mono";
-    case Layout::Stereo:
-        return "stereo";
-    case Layout::MonoStereo:
-        return "mono-stereo";
-    }
-    return "?";
-}
 } // namespace
 
 void addRenderOptions(CLI::App& command, RenderOptions& options)
@@ -180,7 +167,7 @@ int runRender(const RenderOptions& options)
 
     try
     {
-        PluginLibrary library(options.plugin.empty() ? defaultPluginPath() : options.plugin);
+        PluginLibrary library(pluginPath(options.plugin));
         AudioBuffer output;
         float inputPeak = 0.0f;
         float outputPeak = 0.0f;

@@ -87,8 +87,10 @@ uint64_t PluginLibrary::sdkVersion() const
     return version;
 }
 
-std::string defaultPluginPath()
+std::string pluginPath(const std::string& chosen)
 {
+    if (!chosen.empty())
+        return chosen;
     std::vector<char> buffer(PATH_MAX + 1, '\0');
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), PATH_MAX);
     std::string self = length > 0 ? std::string(buffer.data(), static_cast<size_t>(length)) : "";

@@ -46,5 +46,6 @@ class PluginLibrary
     Version getVersion = nullptr;
 };
 
-// The plug-in library built beside the running executable.
-std::string defaultPluginPath();
+// The plug-in library a command loads: the chosen path, or, when none was chosen, the library
+// built beside the running executable.
+std::string pluginPath(const std::string& chosen);

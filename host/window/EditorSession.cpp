@@ -45,8 +45,7 @@ bool checkSessionOptions(const SessionOptions& options, std::string& error)
 
 std::unique_ptr<PluginLibrary> loadSessionLibrary(const SessionOptions& options)
 {
-    return std::make_unique<PluginLibrary>(options.plugin.empty() ? defaultPluginPath()
-                                                                  : options.plugin);
+    return std::make_unique<PluginLibrary>(pluginPath(options.plugin));
 }
 
 EditorSession::EditorSession(const PluginLibrary& library, const SessionOptions& options)

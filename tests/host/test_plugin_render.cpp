@@ -1,6 +1,6 @@
+#include "EngineRenderer.h"
 #include <BinaryFile.h>
 #include <DemoSignal.h>
-#include <EngineRenderer.h>
 #include <FactoryPresets.h>
 #include <PluginRenderer.h>
 #include <PresetState.h>

@@ -1,8 +1,8 @@
 #include "LiteralChordwell.h"
 
+#include "EngineRenderer.h"
 #include <AudioFile.h>
 #include <DemoSignal.h>
-#include <EngineRenderer.h>
 #include <RenderCommand.h>
 #include <RenderLoop.h>
 

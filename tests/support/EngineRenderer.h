@@ -6,8 +6,9 @@
 
 #include <memory>
 
-// Drives the engine directly with the render path's semantics: the rate and any changed
-// slot values are applied before each block, peaks are metered on channel 0.
+// The render path without the plug-in boundary, for tests: drives the engine directly with
+// the render callback's semantics (the rate and any changed slot values applied before each
+// block, peaks metered on channel 0), so the path through the plug-in can be compared with it.
 class EngineRenderer final : public Renderer
 {
   public:
