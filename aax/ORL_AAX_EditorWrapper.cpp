@@ -1,7 +1,6 @@
 #include "ORL_AAX_EditorWrapper.h"
 
 #include "ORLKeyboardChord.h"
-#include "ORL_AAX_ControllerWrapper.h"
 #include "ORL_QcWl_0x011005_ORL_AAXWrapper_GUI.h"
 
 #include <AAX_IViewContainer.h>
@@ -16,13 +15,8 @@ ORL_AAX_EditorWrapper::ORL_AAX_EditorWrapper() : chordQuery(Orlund::ctrlAltWindo
 
 void ORL_AAX_EditorWrapper::open(void* nativeView, bool inComponent)
 {
-    if (!openWindow(nativeView, inComponent ? kPlatformTypeToolkitComponent
-                                            : Steinberg::kPlatformTypeX11EmbedWindowID))
-        return;
-    const ORLRect& panel = getEditor().getRect();
-    ORLPresetBarEditor::resize(static_cast<int32_t>(panel.getWidth()),
-                               static_cast<int32_t>(panel.getHeight()) + kPresetBarHeight);
-    resized();
+    openWindow(nativeView, inComponent ? kPlatformTypeToolkitComponent
+                                       : Steinberg::kPlatformTypeX11EmbedWindowID);
 }
 
 void ORL_AAX_EditorWrapper::resized()
@@ -44,17 +38,6 @@ void ORL_AAX_EditorWrapper::resized()
 void ORL_AAX_EditorWrapper::resizeEditor(int32_t, int32_t)
 {
     resized();
-}
-
-void ORL_AAX_EditorWrapper::controlChanged(int32_t index, double value)
-{
-    if (master != nullptr)
-        master->editorControlChanged(index, value);
-}
-
-void ORL_AAX_EditorWrapper::parameterEdited(int32_t tag, double value)
-{
-    controlChanged(tag, value);
 }
 
 uint32_t ORL_AAX_EditorWrapper::hostModifiers(int32_t buttons) const
@@ -82,10 +65,4 @@ void ORL_AAX_EditorWrapper::hostMouseDown(int32_t tag, int32_t buttons)
         return;
     if (AAX_IViewContainer* container = gui->viewContainer())
         container->HandleParameterMouseDown(getParameterIdentifier(tag), hostModifiers(buttons));
-}
-
-void ORL_AAX_EditorWrapper::updateDisplay(int32_t index, double value)
-{
-    if (isOpen())
-        ORLVSTGUIEditorWrapperV4_PresetBar::updateDisplay(index, value);
 }

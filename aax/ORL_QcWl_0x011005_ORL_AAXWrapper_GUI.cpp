@@ -36,7 +36,7 @@ int32_t ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::latencyProbeCount()
 
 void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::unwire()
 {
-    if (ORL_AAX_ControllerWrapper* master = editor->masterController())
+    if (ORLShellController* master = editor->masterController())
         master->setEditor(nullptr);
     editor->setMasterController(nullptr);
     editor->setGUI(nullptr);
@@ -99,8 +99,10 @@ AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::GetViewSize(AAX_Point* size) co
 {
     if (size == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    size->horz = 1024.0f;
-    size->vert = 768.0f;
+    // The window has one size, known before any view exists: hosts size their frame from
+    // this answer before they open the view.
+    size->horz = static_cast<float>(Orlund::ORLVSTGUIEditorWrapperV2::kWidth);
+    size->vert = static_cast<float>(Orlund::ORLVSTGUIEditorWrapperV2::kHeight);
     if (editor == nullptr)
         return AAX_SUCCESS;
     ORLRect r = editor->viewRect();

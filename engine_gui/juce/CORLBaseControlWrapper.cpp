@@ -25,7 +25,13 @@ void CORLBaseControlWrapper::paint(juce::Graphics& g)
 bool CORLBaseControlWrapper::handleMouseDown(ORLPoint where, int32_t buttons)
 {
     buttons &= kORLButtonMask;
+    // A press is one gesture for the host: begun before the control's first value, ended
+    // with the release (at once when the control does not follow the mouse).
+    if (listener)
+        listener->beginEdit(tag);
     tracking = control->onMouseDown(where, buttons) == kORLMouseHandled;
+    if (!tracking && listener)
+        listener->endEdit(tag);
     if (control->getHostMouseDown() && engine)
         engine->hostMouseDown(tag, buttons);
     return tracking;
@@ -41,7 +47,10 @@ bool CORLBaseControlWrapper::handleMouseUp(ORLPoint where, int32_t buttons)
     if (!tracking)
         return false;
     tracking = false;
-    return control->onMouseUp(where, buttons & kORLButtonMask) == kORLMouseHandled;
+    const bool handled = control->onMouseUp(where, buttons & kORLButtonMask) == kORLMouseHandled;
+    if (listener)
+        listener->endEdit(tag);
+    return handled;
 }
 
 bool CORLBaseControlWrapper::handleWheel(ORLPoint where, double notches, int32_t buttons)

@@ -69,8 +69,8 @@ TEST(GuiObject, opens_the_401_by_301_window_in_the_host_view_and_reports_its_siz
     idle->openGUI();
     AAX_Point size;
     ASSERT_EQ(idle->gui()->GetViewSize(&size), AAX_SUCCESS);
-    EXPECT_EQ(size.horz, 1024.0f) << "no editor object before a view opens";
-    EXPECT_EQ(size.vert, 768.0f);
+    EXPECT_EQ(size.horz, 401.0f) << "the window's size is known before a view opens";
+    EXPECT_EQ(size.vert, 301.0f);
 
     OpenEditor open;
     ASSERT_EQ(open.gui().GetViewSize(&size), AAX_SUCCESS);

@@ -1,0 +1,170 @@
+#include "ORLShellController.h"
+
+#include "ORLEditorDisplay.h"
+#include "PresetModelFactory.h"
+
+#include <ParameterTable.h>
+#include <PresetBank.h>
+#include <RegistrySettings.h>
+
+using namespace chordwell;
+
+ORLShellController::ORLShellController()
+{
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        current[slot] = getParameterDefault(slot);
+    controller = std::make_unique<ORLChordwellController>(this);
+    presetModel = makePresetModel(this);
+}
+
+ORLShellController::~ORLShellController() = default;
+
+void ORLShellController::sendToHost(int32_t index, double value)
+{
+    if (index < 0 || index >= kPublicSlotCount)
+        return;
+    // NaN becomes 0.0 for the host, which takes only values within 0..1.
+    const double clamped = !(value >= 0.0) ? 0.0 : (value > 1.0 ? 1.0 : value);
+    if (host != nullptr)
+    {
+        host->touchParameter(index);
+        host->setParameterValue(index, clamped);
+        host->releaseParameter(index);
+    }
+    if (presetModel && !transferActive && (getParameterFlags(index) & kFlagReportedToPresets))
+        presetModel->setParameterValue(index, value);
+}
+
+void ORLShellController::storeAndShow(int32_t index, double value)
+{
+    if (index >= 8)
+    {
+        if (editor != nullptr)
+            editor->updateDisplay(index, value);
+        if (index <= 16)
+            pending.store(index, value);
+    }
+    if (index >= 0 && index <= 16)
+        current[index] = value;
+}
+
+void ORLShellController::setParameter(int32_t index, double value)
+{
+    if (controller && !guard)
+    {
+        guard = true;
+        controller->parameterChanged(index, value);
+        guard = false;
+    }
+    sendToHost(index, value);
+    storeAndShow(index, value);
+}
+
+void ORLShellController::editorControlChanged(int32_t index, double value)
+{
+    if (recording)
+        ++counter;
+    if (index == kBeginTransfer)
+    {
+        transferActive = true;
+        recording = true;
+        counter = 0;
+        replayed = 0;
+    }
+    else if (index == kEndTransfer)
+    {
+        expectedEchoes = counter - 2;
+        recording = false;
+        counter = -1;
+    }
+    else if (index >= 0 && index < kPublicSlotCount)
+    {
+        // The engine hears of it through the host's packet.
+        sendToHost(index, value);
+        return;
+    }
+    storeAndShow(index, value);
+}
+
+void ORLShellController::recallPreset(int32_t index)
+{
+    auto* bank = dynamic_cast<PresetBank*>(presetModel.get());
+    if (bank == nullptr || index < 0 || index >= PresetBank::kPresetCount)
+        return;
+    bank->selectPreset(index);
+    const PresetRecord& preset = bank->workingPreset(index);
+    editorControlChanged(kBeginTransfer, 1.0);
+    for (int32_t slot = 0; slot < kPublicSlotCount; ++slot)
+    {
+        const double v = preset.values[slot];
+        editorControlChanged(slot, !(v >= 0.0) ? 0.0 : (v > 1.0 ? 1.0 : v));
+    }
+    editorControlChanged(kEndTransfer, 1.0);
+}
+
+void ORLShellController::editorGestureBegan(int32_t index)
+{
+    if (host != nullptr && index >= 0 && index < kPublicSlotCount)
+        host->beginGesture(index);
+}
+
+void ORLShellController::editorGestureEnded(int32_t index)
+{
+    if (host != nullptr && index >= 0 && index < kPublicSlotCount)
+        host->endGesture(index);
+}
+
+void ORLShellController::hostParameterEcho(int32_t index, double value)
+{
+    if (expectedEchoes <= 0)
+    {
+        setParameter(index, value);
+    }
+    else if (replayed == 0)
+    {
+        setParameter(kBeginTransfer, 1.0);
+        setParameter(index, value);
+        ++replayed;
+    }
+    else if (replayed < expectedEchoes)
+    {
+        setParameter(index, value);
+        ++replayed;
+    }
+    else
+    {
+        setParameter(index, value);
+        setParameter(kEndTransfer, 1.0);
+        expectedEchoes = 0;
+        transferActive = false;
+    }
+}
+
+bool ORLShellController::takePending(double* out)
+{
+    return pending.take(out);
+}
+
+void ORLShellController::pushInternalToEditor()
+{
+    if (editor == nullptr)
+        return;
+    for (int32_t index = 8; index <= 16; ++index)
+        if (current[index] != -1.0)
+            editor->updateDisplay(index, current[index]);
+}
+
+double ORLShellController::currentValue(int32_t slot) const
+{
+    return slot >= 0 && slot < kSlotCount ? current[slot] : 0.0;
+}
+
+int32_t ORLShellController::saveGlobalValue(int32_t index, double value)
+{
+    return writeSetting(index, value);
+}
+
+int32_t ORLShellController::loadGlobalValue(int32_t index, double& value)
+{
+    return readSetting(index, value);
+}

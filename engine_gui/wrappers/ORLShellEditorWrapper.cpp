@@ -1,0 +1,69 @@
+#include "ORLShellEditorWrapper.h"
+
+#include <ORLShellController.h>
+#include <ParameterTable.h>
+
+namespace Orlund
+{
+namespace
+{
+bool isPublicSlot(int32_t tag)
+{
+    return tag >= 0 && tag < chordwell::kPublicSlotCount;
+}
+} // namespace
+
+void ORLShellEditorWrapper::attachedToParent()
+{
+    ORLVSTGUIEditorWrapperV4_PresetBar::attachedToParent();
+    if (getFrame() == nullptr)
+        return;
+    const ORLRect& panel = getEditor().getRect();
+    ORLPresetBarEditor::resize(static_cast<int32_t>(panel.getWidth()),
+                               static_cast<int32_t>(panel.getHeight()) + kPresetBarHeight);
+    resizeEditor(frameWidth(), frameHeight());
+}
+
+void ORLShellEditorWrapper::removedFromParent()
+{
+    for (int32_t tag = 0; tag < chordwell::kPublicSlotCount; ++tag)
+        if (openGestures & (1u << tag))
+            endEdit(tag);
+    ORLVSTGUIEditorWrapperV4_PresetBar::removedFromParent();
+}
+
+void ORLShellEditorWrapper::controlChanged(int32_t index, double value)
+{
+    if (master != nullptr)
+        master->editorControlChanged(index, value);
+}
+
+void ORLShellEditorWrapper::parameterEdited(int32_t tag, double value)
+{
+    controlChanged(tag, value);
+}
+
+void ORLShellEditorWrapper::updateDisplay(int32_t index, double value)
+{
+    if (isOpen())
+        ORLVSTGUIEditorWrapperV4_PresetBar::updateDisplay(index, value);
+}
+
+void ORLShellEditorWrapper::beginEdit(int32_t tag)
+{
+    if (!isPublicSlot(tag) || (openGestures & (1u << tag)))
+        return;
+    openGestures |= 1u << tag;
+    if (master != nullptr)
+        master->editorGestureBegan(tag);
+}
+
+void ORLShellEditorWrapper::endEdit(int32_t tag)
+{
+    if (!isPublicSlot(tag) || !(openGestures & (1u << tag)))
+        return;
+    openGestures &= ~(1u << tag);
+    if (master != nullptr)
+        master->editorGestureEnded(tag);
+}
+} // namespace Orlund

@@ -1,0 +1,95 @@
+#include "ChordwellAudioPath.h"
+
+#include <algorithm>
+
+ChordwellAudioPath::ChordwellAudioPath() : engine(std::make_unique<ORLChordwellEffect>())
+{
+    // Differs from every value, so the first block applies all eight.
+    cache.fill(-1.666f);
+    for (auto& m : mailbox)
+        m.store(0.0f, std::memory_order_relaxed);
+}
+
+void ChordwellAudioPath::post(int32_t slot, double value)
+{
+    if (slot < 0 || slot >= 8)
+        return;
+    mailbox[slot].store(static_cast<float>(value), std::memory_order_relaxed);
+    // Raised after the value: whoever sees the bit also sees the value.
+    posted.fetch_or(1u << slot, std::memory_order_release);
+}
+
+void ChordwellAudioPath::reset()
+{
+    engine->reset();
+}
+
+void ChordwellAudioPath::apply(int32_t slot, double value)
+{
+    const float port = static_cast<float>(value);
+    // Unordered (a NaN) counts as a change, and the engine ignores non-finite values.
+    if (port == cache[slot])
+        return;
+    cache[slot] = port;
+    engine->setParameter(static_cast<uint32_t>(slot), static_cast<double>(port));
+}
+
+void ChordwellAudioPath::applyPending(const double* internal)
+{
+    const float rate = static_cast<float>(pendingRate);
+    if (!(rate == lastRate))
+    {
+        lastRate = rate;
+        engine->setSampleRate(static_cast<double>(rate));
+    }
+    uint32_t bits = posted.exchange(0, std::memory_order_acquire);
+    for (int32_t slot = 0; bits != 0; ++slot, bits >>= 1)
+        if (bits & 1u)
+            apply(slot, mailbox[slot].load(std::memory_order_relaxed));
+    if (internal != nullptr)
+        for (uint32_t slot = 8; slot < 17; ++slot)
+            if (internal[slot] >= 0.0)
+                engine->setParameter(slot, static_cast<double>(static_cast<float>(internal[slot])));
+}
+
+template <typename Sample>
+void ChordwellAudioPath::render(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output,
+                                int32_t frames, PointSource& points, const double* internal)
+{
+    applyPending(internal);
+    if (frames < 0)
+        frames = 0;
+    Point point{};
+    bool havePoint = points.next(point);
+    int32_t position = 0;
+    for (;;)
+    {
+        // Points at or before the position take effect before the frames that follow them;
+        // a point past the block's end lands after its last frame.
+        while (havePoint && std::min(point.offset, frames) <= position)
+        {
+            if (point.slot >= 0 && point.slot < 8)
+                apply(point.slot, point.value);
+            havePoint = points.next(point);
+        }
+        if (position >= frames)
+            break;
+        const int32_t end = havePoint && point.offset < frames ? point.offset : frames;
+        const auto at = [position](Sample* p) { return p != nullptr ? p + position : nullptr; };
+        const ChannelPair<Sample> in{at(input.channel0), at(input.channel1)};
+        const ChannelPair<Sample> out{at(output.channel0), at(output.channel1)};
+        const auto count = static_cast<uint32_t>(end - position);
+        if constexpr (sizeof(Sample) == sizeof(float))
+            engine->process(in, out, count);
+        else
+            engine->processDouble(in, out, count);
+        position = end;
+    }
+}
+
+template void ChordwellAudioPath::render<float>(const ChannelPair<float>&,
+                                                const ChannelPair<float>&, int32_t, PointSource&,
+                                                const double*);
+template void ChordwellAudioPath::render<double>(const ChannelPair<double>&,
+                                                 const ChannelPair<double>&, int32_t, PointSource&,
+                                                 const double*);

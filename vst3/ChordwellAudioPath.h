@@ -1,0 +1,80 @@
+#pragma once
+
+#include <ChannelPair.h>
+#include <ORLChordwellEffect.h>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+// The render side of the VST 3 shell: owns the engine and brings it up to date before each
+// stretch of audio, the way the AAX render callback does with its port cache. Values come
+// from two roads: changes that the main thread posts (a restored state, a value the host set
+// while nothing was playing) and the host's timed parameter points, which split the block
+// at their sample offsets. Every value is narrowed to a 32-bit float, as on the AAX data
+// ports, so both shells feed the engine the same numbers.
+class ChordwellAudioPath
+{
+  public:
+    enum class Layout
+    {
+        Mono,         // one channel in, one out
+        MonoToStereo, // one in, two out
+        Stereo,       // two in, two out
+    };
+
+    // One timed value: slot 0-7, offset in frames from the block's start.
+    struct Point
+    {
+        int32_t slot;
+        int32_t offset;
+        double value;
+    };
+    // Where the timed points of a block come from; the shell adapts the host's queues.
+    class PointSource
+    {
+      public:
+        // Audio thread. The next point in offset order, or false when there are no more.
+        virtual bool next(Point& point) = 0;
+
+      protected:
+        ~PointSource() = default;
+    };
+
+    // Main thread. Makes the engine (allocates all its memory).
+    ChordwellAudioPath();
+
+    // Main thread, while not processing.
+    void setLayout(Layout layout) { currentLayout = layout; }
+    Layout layout() const { return currentLayout; }
+    // Main thread, while not processing. Takes effect before the next block.
+    void setSampleRate(double rate) { pendingRate = rate; }
+
+    // Main thread (any time). The value of slot 0-7 reaches the engine before the next block.
+    // Lock-free.
+    void post(int32_t slot, double value);
+
+    // Audio thread. Real-time safe: no allocation, no lock, no system call. Applies posted
+    // values, then the internal values in `internal` (17 entries, negative for none; may be
+    // null), then processes frames in stretches split at the points' offsets. channels point
+    // at the first and second channel of input and output as the layout has them.
+    template <typename Sample>
+    void render(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output, int32_t frames,
+                PointSource& points, const double* internal);
+
+    // Main thread, while not processing. Silences the strings (a host's reset).
+    void reset();
+
+  private:
+    void apply(int32_t slot, double value);
+    void applyPending(const double* internal);
+
+    std::unique_ptr<ORLChordwellEffect> engine;
+    Layout currentLayout = Layout::Stereo;
+    double pendingRate = 44100.0;
+    float lastRate = -1.666f;
+    std::array<float, 8> cache;
+    std::array<std::atomic<float>, 8> mailbox;
+    std::atomic<uint32_t> posted{0};
+};

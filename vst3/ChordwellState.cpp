@@ -1,0 +1,73 @@
+#include "ChordwellState.h"
+
+#include <PresetImage.h>
+
+#include <cstring>
+
+namespace chordwell::vst3state
+{
+namespace
+{
+constexpr uint8_t kMagic[4] = {'O', 'R', 'L', '3'};
+// The state image starts with the version word 0x02000000 and the code's bytes "lWcQ".
+constexpr uint8_t kImagePrefix[8] = {0x00, 0x00, 0x00, 0x02, 'l', 'W', 'c', 'Q'};
+
+uint32_t readU32(const uint8_t* p)
+{
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+bool isBankState(std::span<const uint8_t> bytes)
+{
+    // The state image and the two closing words at the least.
+    return bytes.size() >= presetimage::kHostStateSize + 8 && bytes.size() <= kMaxBankState &&
+           std::memcmp(bytes.data(), kImagePrefix, sizeof kImagePrefix) == 0;
+}
+} // namespace
+
+std::vector<uint8_t> encode(const std::array<float, 8>& values, std::span<const uint8_t> bankState)
+{
+    std::vector<uint8_t> out(kMagic, kMagic + 4);
+    presetimage::appendU32(out, kVersion);
+    presetimage::appendU32(out, 8);
+    for (float v : values)
+    {
+        uint32_t bits;
+        std::memcpy(&bits, &v, 4);
+        presetimage::appendU32(out, bits);
+    }
+    presetimage::appendU32(out, static_cast<uint32_t>(bankState.size()));
+    out.insert(out.end(), bankState.begin(), bankState.end());
+    return out;
+}
+
+std::optional<Decoded> decode(std::span<const uint8_t> bytes)
+{
+    Decoded result;
+    if (bytes.size() >= 4 && std::memcmp(bytes.data(), kMagic, 4) == 0)
+    {
+        if (bytes.size() < kHeaderSize || readU32(bytes.data() + 4) != kVersion ||
+            readU32(bytes.data() + 8) != 8)
+            return std::nullopt;
+        std::array<float, 8> values{};
+        for (size_t i = 0; i < 8; ++i)
+        {
+            const uint32_t bits = readU32(bytes.data() + 12 + 4 * i);
+            std::memcpy(&values[i], &bits, 4);
+            if (!presetimage::isNormalized(values[i]))
+                return std::nullopt;
+        }
+        const uint32_t size = readU32(bytes.data() + 44);
+        if (size != bytes.size() - kHeaderSize || !isBankState(bytes.subspan(kHeaderSize)))
+            return std::nullopt;
+        result.values = values;
+        result.bankState.assign(bytes.begin() + kHeaderSize, bytes.end());
+        return result;
+    }
+    if (!isBankState(bytes))
+        return std::nullopt;
+    result.bankState.assign(bytes.begin(), bytes.end());
+    return result;
+}
+} // namespace chordwell::vst3state

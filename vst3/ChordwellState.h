@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+// The plug-in's state as a VST 3 host keeps it in a session: every host parameter value and
+// the whole preset bank. Layout, little-endian:
+//
+//   0   4   "ORL3"
+//   4   4   version (1)
+//   8   4   parameter count (8)
+//   12  32  eight 32-bit float normalized values, slot 0-7
+//   44  4   n, the size of the bank state that follows
+//   48  n   the bank state: what the AAX shell stores as its 'All ' chunk (the preset model's
+//           state image, then the two closing words)
+//
+// The reader also takes a bare 'All ' chunk as `chordwell-host render --state-out` writes it
+// (no parameter values: they come from the bank's current preset). Stateless; any thread.
+namespace chordwell::vst3state
+{
+inline constexpr uint32_t kVersion = 1;
+inline constexpr size_t kHeaderSize = 48;
+// Far above any bank state: a larger claim is damage, never a reason to allocate.
+inline constexpr size_t kMaxBankState = 64 * 1024;
+
+struct Decoded
+{
+    // Empty when the state came without host values.
+    std::optional<std::array<float, 8>> values;
+    // The bank state (state image and the two closing words).
+    std::vector<uint8_t> bankState;
+};
+
+std::vector<uint8_t> encode(const std::array<float, 8>& values, std::span<const uint8_t> bankState);
+
+// Nothing when bytes are neither layout, a count or size disagrees, a value lies outside
+// 0..1, or the bank state does not start with the state image's prefix and code. The bank's
+// records are checked by the preset model when it is applied.
+std::optional<Decoded> decode(std::span<const uint8_t> bytes);
+} // namespace chordwell::vst3state

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "RunLoopBridge.h"
+
+#include <ORLShellEditorWrapper.h>
+
+class ORL_VST3_Effect;
+
+// The VST 3 shell's plug-in view: the shared editor object in the host's X11 window, its
+// toolkit driven by the host's run loop. It shows the effect's current values when it opens
+// and sends the editor's changes to the effect's master controller, each press on a knob as
+// one gesture. The host owns it (reference counted); it may outlive its effect, and then
+// shows nothing and sends nothing. Main thread only.
+class ORL_VST3_EditorWrapper final : public Orlund::ORLShellEditorWrapper
+{
+  public:
+    explicit ORL_VST3_EditorWrapper(ORL_VST3_Effect* effect);
+    ~ORL_VST3_EditorWrapper() override;
+
+    Steinberg::tresult PLUGIN_API attached(void* parent, Steinberg::FIDString type) override;
+    Steinberg::tresult PLUGIN_API removed() override;
+    Steinberg::tresult PLUGIN_API isPlatformTypeSupported(Steinberg::FIDString type) override;
+
+    // Main thread. The effect is going: cut every link to it.
+    void effectGone();
+
+    // Every way the editor reaches the product is one call into the effect.
+    void parameterEdited(int32_t tag, double value) override;
+    void valueChanged(int32_t tag, float value) override;
+    void beginEdit(int32_t tag) override;
+    void endEdit(int32_t tag) override;
+
+  private:
+    void unwire();
+    template <typename F> void intoEffect(F&& call);
+
+    ORL_VST3_Effect* effect;
+    RunLoopBridge runLoop;
+};

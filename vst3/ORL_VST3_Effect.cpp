@@ -1,0 +1,573 @@
+#include "ORL_VST3_Effect.h"
+
+#include "ChordwellIds.h"
+#include "ChordwellParameters.h"
+#include "ChordwellState.h"
+#include "ORL_VST3_EditorWrapper.h"
+#include "TailLength.h"
+
+#include <ParameterTable.h>
+#include <PresetBank.h>
+#include <PresetImage.h>
+
+#include <pluginterfaces/base/ibstream.h>
+#include <pluginterfaces/vst/ivstparameterchanges.h>
+#include <pluginterfaces/vst/vstspeaker.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+using chordwell::vst3ids::kProgramCount;
+using chordwell::vst3ids::kProgramList;
+using chordwell::vst3ids::kProgramParameter;
+
+namespace
+{
+// Bytes a state may have: a larger stream is not ours, and is not read to its end.
+constexpr size_t kMaxStateBytes =
+    chordwell::vst3state::kHeaderSize + chordwell::vst3state::kMaxBankState;
+// The two words that close the bank state after the state image.
+constexpr uint8_t kClosingWords[8] = {0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x30, 0x00};
+
+// The host's timed parameter points of one block, merged across queues in offset order.
+// Audio thread: reads the host's queues in place, allocates nothing.
+class HostPoints final : public ChordwellAudioPath::PointSource
+{
+  public:
+    explicit HostPoints(IParameterChanges* changes)
+    {
+        const int32 count = changes != nullptr ? changes->getParameterCount() : 0;
+        for (int32 i = 0; i < count && queueCount < kMaxQueues; ++i)
+        {
+            IParamValueQueue* queue = changes->getParameterData(i);
+            if (queue == nullptr || queue->getParameterId() >= 8 || queue->getPointCount() <= 0)
+                continue;
+            queues[queueCount++] = {queue, static_cast<int32_t>(queue->getParameterId()), 0};
+        }
+    }
+
+    bool next(ChordwellAudioPath::Point& point) override
+    {
+        int best = -1;
+        int32 bestOffset = 0;
+        ParamValue bestValue = 0.0;
+        for (int q = 0; q < queueCount; ++q)
+        {
+            Queue& queue = queues[q];
+            int32 offset = 0;
+            ParamValue value = 0.0;
+            while (queue.cursor < queue.queue->getPointCount() &&
+                   queue.queue->getPoint(queue.cursor, offset, value) != kResultTrue)
+                ++queue.cursor; // a point the host cannot give is skipped
+            if (queue.cursor >= queue.queue->getPointCount())
+                continue;
+            if (best < 0 || offset < bestOffset)
+            {
+                best = q;
+                bestOffset = offset;
+                bestValue = value;
+            }
+        }
+        if (best < 0)
+            return false;
+        ++queues[best].cursor;
+        point = {queues[best].slot, std::max<int32>(bestOffset, 0), bestValue};
+        return true;
+    }
+
+  private:
+    static constexpr int kMaxQueues = 8;
+    struct Queue
+    {
+        IParamValueQueue* queue;
+        int32_t slot;
+        int32 cursor;
+    };
+    Queue queues[kMaxQueues]{};
+    int queueCount = 0;
+};
+
+template <typename Sample> Sample* channel(AudioBusBuffers& bus, int32 index)
+{
+    Sample** buffers = nullptr;
+    if constexpr (sizeof(Sample) == sizeof(float))
+        buffers = reinterpret_cast<Sample**>(bus.channelBuffers32);
+    else
+        buffers = reinterpret_cast<Sample**>(bus.channelBuffers64);
+    return buffers != nullptr && index < bus.numChannels ? buffers[index] : nullptr;
+}
+
+template <typename Sample>
+void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& points,
+                 const double* internal)
+{
+    const bool haveAudio = data.numInputs > 0 && data.numOutputs > 0 && data.inputs != nullptr &&
+                           data.outputs != nullptr;
+    ChannelPair<Sample> in, out;
+    if (haveAudio)
+    {
+        const auto layout = audio.layout();
+        in.channel0 = channel<Sample>(data.inputs[0], 0);
+        in.channel1 = layout == ChordwellAudioPath::Layout::Stereo
+                          ? channel<Sample>(data.inputs[0], 1)
+                          : nullptr;
+        out.channel0 = channel<Sample>(data.outputs[0], 0);
+        out.channel1 = layout != ChordwellAudioPath::Layout::Mono
+                           ? channel<Sample>(data.outputs[0], 1)
+                           : nullptr;
+        data.outputs[0].silenceFlags = 0;
+    }
+    const bool playable = in.channel0 != nullptr && out.channel0 != nullptr;
+    audio.render(in, out, playable ? data.numSamples : 0, points, internal);
+}
+
+bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
+{
+    if (stream == nullptr)
+        return false;
+    bytes.clear();
+    uint8_t buffer[4096];
+    for (;;)
+    {
+        int32 got = 0;
+        if (stream->read(buffer, sizeof buffer, &got) != kResultTrue || got <= 0)
+            break;
+        bytes.insert(bytes.end(), buffer, buffer + std::min<int32>(got, sizeof buffer));
+        if (bytes.size() > kMaxStateBytes)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+ORL_VST3_Effect::ORL_VST3_Effect() : hostSide(*this, audio)
+{
+    master.setHostParameters(&hostSide);
+}
+
+ORL_VST3_Effect::~ORL_VST3_Effect()
+{
+    if (editor != nullptr)
+        editor->effectGone();
+    master.setEditor(nullptr);
+    master.setHostParameters(nullptr);
+}
+
+FUnknown* ORL_VST3_Effect::create(void*)
+{
+    return static_cast<IAudioProcessor*>(new ORL_VST3_Effect);
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::initialize(FUnknown* context)
+{
+    const tresult result = EditController::initialize(context);
+    if (result != kResultOk)
+        return result;
+    if (parameters.getParameterCount() == 0)
+    {
+        for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
+            parameters.addParameter(chordwell::vst3params::makeSlotParameter(slot));
+        parameters.addParameter(chordwell::vst3params::makeProgramParameter(
+            [this](int index)
+            {
+                auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
+                return bank != nullptr ? bank->presetName(index) : "";
+            }));
+    }
+    syncPrograms();
+    return kResultOk;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::terminate()
+{
+    if (editor != nullptr)
+        editor->effectGone();
+    editor = nullptr;
+    return EditController::terminate();
+}
+
+void ORL_VST3_Effect::leaveMainCall()
+{
+    if (--mainCallDepth == 0)
+        settle();
+}
+
+void ORL_VST3_Effect::idle()
+{
+    if (mainCallDepth == 0)
+        settle();
+}
+
+void ORL_VST3_Effect::settle()
+{
+    // A transfer that is still being sent is delivered once its end marker is in.
+    if (!master.isRecordingTransfer())
+        for (int round = 0; round < 4 && hostSide.hasEchoes(); ++round)
+            hostSide.deliverEchoes(master);
+    syncPrograms();
+}
+
+void ORL_VST3_Effect::syncPrograms()
+{
+    auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
+    if (bank == nullptr)
+        return;
+    bool namesChanged = false;
+    for (int32_t i = 0; i < kProgramCount; ++i)
+        if (shownNames[i] != bank->presetName(i))
+        {
+            shownNames[i] = bank->presetName(i);
+            namesChanged = true;
+        }
+    const int32_t current = bank->currentIndex();
+    const bool programChanged = current != shownProgram;
+    shownProgram = current;
+    if (programChanged)
+        if (auto* program = getParameterObject(kProgramParameter))
+            program->setNormalized(static_cast<double>(current) / (kProgramCount - 1));
+    if (componentHandler == nullptr || (!namesChanged && !programChanged))
+        return;
+    if (namesChanged)
+        if (FUnknownPtr<IUnitHandler> units(componentHandler); units)
+            units->notifyProgramListChange(kProgramList, -1);
+    componentHandler->restartComponent(kParamValuesChanged);
+}
+
+// --- component -------------------------------------------------------------------------------
+
+tresult PLUGIN_API ORL_VST3_Effect::getControllerClassId(TUID)
+{
+    return kResultFalse; // one object is both component and controller
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setIoMode(IoMode)
+{
+    return kResultOk;
+}
+
+int32 PLUGIN_API ORL_VST3_Effect::getBusCount(MediaType type, BusDirection)
+{
+    return type == kAudio ? 1 : 0;
+}
+
+int32_t ORL_VST3_Effect::inputChannels() const
+{
+    return audio.layout() == ChordwellAudioPath::Layout::Stereo ? 2 : 1;
+}
+
+int32_t ORL_VST3_Effect::outputChannels() const
+{
+    return audio.layout() == ChordwellAudioPath::Layout::Mono ? 1 : 2;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getBusInfo(MediaType type, BusDirection dir, int32 index,
+                                               BusInfo& bus)
+{
+    if (type != kAudio || index != 0)
+        return kInvalidArgument;
+    bus.mediaType = kAudio;
+    bus.direction = dir;
+    bus.channelCount = dir == kInput ? inputChannels() : outputChannels();
+    chordwell::vst3params::toString128(dir == kInput ? "Input" : "Output", bus.name);
+    bus.busType = kMain;
+    bus.flags = BusInfo::kDefaultActive;
+    return kResultOk;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getRoutingInfo(RoutingInfo&, RoutingInfo&)
+{
+    return kNotImplemented;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::activateBus(MediaType type, BusDirection, int32 index, TBool)
+{
+    return type == kAudio && index == 0 ? kResultOk : kInvalidArgument;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setActive(TBool state)
+{
+    active = state != 0;
+    return kResultOk;
+}
+
+std::array<double, 8> ORL_VST3_Effect::currentValues()
+{
+    std::array<double, 8> values{};
+    for (int slot = 0; slot < 8; ++slot)
+        values[slot] = getParamNormalized(static_cast<ParamID>(slot));
+    return values;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getState(IBStream* state)
+{
+    if (state == nullptr)
+        return kInvalidArgument;
+    const void* image = nullptr;
+    const int32_t imageSize = master.productController().getStateImage(&image);
+    if (image == nullptr || imageSize <= 0)
+        return kResultFalse;
+    std::vector<uint8_t> bank(static_cast<const uint8_t*>(image),
+                              static_cast<const uint8_t*>(image) + imageSize);
+    bank.insert(bank.end(), kClosingWords, kClosingWords + sizeof kClosingWords);
+    std::array<float, 8> values{};
+    const auto current = currentValues();
+    for (int slot = 0; slot < 8; ++slot)
+        values[slot] = static_cast<float>(current[slot]);
+    const std::vector<uint8_t> bytes = chordwell::vst3state::encode(values, bank);
+    int32 written = 0;
+    if (state->write(const_cast<uint8_t*>(bytes.data()), static_cast<int32>(bytes.size()),
+                     &written) != kResultOk ||
+        written != static_cast<int32>(bytes.size()))
+        return kResultFalse;
+    return kResultOk;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setState(IBStream* state)
+{
+    std::vector<uint8_t> bytes;
+    if (!readWhole(state, bytes))
+        return kResultFalse;
+    enterMainCall();
+    const bool applied = applyState(bytes);
+    leaveMainCall();
+    return applied ? kResultOk : kResultFalse;
+}
+
+bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
+{
+    namespace image = presetimage;
+    const auto decoded = chordwell::vst3state::decode(bytes);
+    if (!decoded)
+        return false;
+    // Checked on a scratch bank first: a refused state changes nothing here.
+    const std::span<const uint8_t> bankState(decoded->bankState);
+    const auto stateImage = bankState.first(bankState.size() - sizeof kClosingWords);
+    const auto bankImage = stateImage.subspan(image::kHostStatePrefixSize);
+    const auto header = image::readHeader(bankImage, false);
+    if (!header || header->code != image::kCode || header->type != image::kBankType)
+        return false;
+    {
+        PresetBank scratch(nullptr, false);
+        if (scratch.applyBankRecords(*header, bankImage.subspan(image::kHeaderSize), false) !=
+            LoadResult::Loaded)
+            return false;
+    }
+    hostSide.setRestoring(true);
+    master.productController().setStateImage(stateImage.data(),
+                                             static_cast<int32_t>(stateImage.size()), nullptr);
+    // The session's values win over the preset's: automation may have moved them.
+    if (decoded->values)
+        for (int32_t slot = 0; slot < 8; ++slot)
+            hostSide.setParameterValue(slot, (*decoded->values)[slot]);
+    hostSide.setRestoring(false);
+    if (componentHandler != nullptr)
+        componentHandler->restartComponent(kParamValuesChanged);
+    return true;
+}
+
+// --- audio processor -------------------------------------------------------------------------
+
+tresult PLUGIN_API ORL_VST3_Effect::setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
+                                                       SpeakerArrangement* outputs, int32 numOuts)
+{
+    if (active || numIns != 1 || numOuts != 1 || inputs == nullptr || outputs == nullptr)
+        return kResultFalse;
+    using namespace SpeakerArr;
+    if (inputs[0] == kMono && outputs[0] == kMono)
+        audio.setLayout(ChordwellAudioPath::Layout::Mono);
+    else if (inputs[0] == kMono && outputs[0] == kStereo)
+        audio.setLayout(ChordwellAudioPath::Layout::MonoToStereo);
+    else if (inputs[0] == kStereo && outputs[0] == kStereo)
+        audio.setLayout(ChordwellAudioPath::Layout::Stereo);
+    else
+        return kResultFalse;
+    return kResultTrue;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getBusArrangement(BusDirection dir, int32 index,
+                                                      SpeakerArrangement& arr)
+{
+    if (index != 0)
+        return kInvalidArgument;
+    const int32_t channels = dir == kInput ? inputChannels() : outputChannels();
+    arr = channels == 2 ? SpeakerArr::kStereo : SpeakerArr::kMono;
+    return kResultTrue;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::canProcessSampleSize(int32 size)
+{
+    return size == kSample32 || size == kSample64 ? kResultTrue : kResultFalse;
+}
+
+uint32 PLUGIN_API ORL_VST3_Effect::getLatencySamples()
+{
+    return 0;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setupProcessing(ProcessSetup& setup)
+{
+    if (setup.symbolicSampleSize != kSample32 && setup.symbolicSampleSize != kSample64)
+        return kResultFalse;
+    sampleSize = setup.symbolicSampleSize;
+    sampleRate = setup.sampleRate;
+    audio.setSampleRate(setup.sampleRate);
+    return kResultOk;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setProcessing(TBool)
+{
+    return kResultOk;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::process(ProcessData& data)
+{
+    HostPoints points(data.inputParameterChanges);
+    double internal[17];
+    const double* pending = master.takePending(internal) ? internal : nullptr;
+    if (data.symbolicSampleSize == kSample64)
+        renderBlock<double>(audio, data, points, pending);
+    else
+        renderBlock<float>(audio, data, points, pending);
+    return kResultOk;
+}
+
+uint32 PLUGIN_API ORL_VST3_Effect::getTailSamples()
+{
+    const auto values = currentValues();
+    return tailSamples(values.data(), sampleRate);
+}
+
+// --- edit controller -------------------------------------------------------------------------
+
+tresult PLUGIN_API ORL_VST3_Effect::setComponentState(IBStream*)
+{
+    return kResultOk; // the component's state is this object's own
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue value)
+{
+    if (!std::isfinite(value))
+        return kInvalidArgument;
+    value = std::clamp(value, 0.0, 1.0);
+    if (tag == kProgramParameter)
+    {
+        const auto index = static_cast<int32_t>(std::lround(value * (kProgramCount - 1)));
+        auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
+        if (bank != nullptr && index != bank->currentIndex())
+        {
+            enterMainCall();
+            master.recallPreset(index);
+            leaveMainCall();
+        }
+        return EditController::setParamNormalized(tag, value);
+    }
+    const tresult result = EditController::setParamNormalized(tag, value);
+    if (result == kResultTrue && tag < 8)
+    {
+        // The host's own change (automation): engine and knobs, never the preset bank.
+        audio.post(static_cast<int32_t>(tag), value);
+        if (editor != nullptr)
+            editor->updateDisplay(static_cast<int32_t>(tag), value);
+    }
+    return result;
+}
+
+IPlugView* PLUGIN_API ORL_VST3_Effect::createView(FIDString name)
+{
+    if (name == nullptr || std::strcmp(name, ViewType::kEditor) != 0)
+        return nullptr;
+    return new ORL_VST3_EditorWrapper(this);
+}
+
+void ORL_VST3_Effect::editorGone(ORL_VST3_EditorWrapper* closing)
+{
+    if (editor != closing)
+        return;
+    editor = nullptr;
+    master.setEditor(nullptr);
+    hostSide.setEditor(nullptr);
+}
+
+// --- unit info -------------------------------------------------------------------------------
+
+int32 PLUGIN_API ORL_VST3_Effect::getUnitCount()
+{
+    return 1;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getUnitInfo(int32 unitIndex, UnitInfo& info)
+{
+    if (unitIndex != 0)
+        return kInvalidArgument;
+    info.id = kRootUnitId;
+    info.parentUnitId = kNoParentUnitId;
+    chordwell::vst3params::toString128("ORL Chordwell", info.name);
+    info.programListId = kProgramList;
+    return kResultTrue;
+}
+
+int32 PLUGIN_API ORL_VST3_Effect::getProgramListCount()
+{
+    return 1;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getProgramListInfo(int32 listIndex, ProgramListInfo& info)
+{
+    if (listIndex != 0)
+        return kInvalidArgument;
+    info.id = kProgramList;
+    chordwell::vst3params::toString128("Presets", info.name);
+    info.programCount = kProgramCount;
+    return kResultTrue;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getProgramName(ProgramListID listId, int32 programIndex,
+                                                   String128 name)
+{
+    auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
+    if (listId != kProgramList || programIndex < 0 || programIndex >= kProgramCount ||
+        bank == nullptr)
+        return kInvalidArgument;
+    chordwell::vst3params::toString128(bank->presetName(programIndex), name);
+    return kResultTrue;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getProgramInfo(ProgramListID, int32, Vst::CString, String128)
+{
+    return kResultFalse;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::hasProgramPitchNames(ProgramListID, int32)
+{
+    return kResultFalse;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getProgramPitchName(ProgramListID, int32, int16, String128)
+{
+    return kResultFalse;
+}
+
+UnitID PLUGIN_API ORL_VST3_Effect::getSelectedUnit()
+{
+    return kRootUnitId;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::selectUnit(UnitID unitId)
+{
+    return unitId == kRootUnitId ? kResultTrue : kResultFalse;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::getUnitByBus(MediaType, BusDirection, int32, int32,
+                                                 UnitID& unitId)
+{
+    unitId = kRootUnitId;
+    return kResultTrue;
+}
+
+tresult PLUGIN_API ORL_VST3_Effect::setUnitProgramData(int32, int32, IBStream*)
+{
+    return kResultFalse;
+}

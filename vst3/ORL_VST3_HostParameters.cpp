@@ -1,0 +1,77 @@
+#include "ORL_VST3_HostParameters.h"
+
+#include "ChordwellAudioPath.h"
+
+#include <ORLEditorDisplay.h>
+#include <ORLShellController.h>
+
+#include <public.sdk/source/vst/vsteditcontroller.h>
+
+ORL_VST3_HostParameters::ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller,
+                                                 ChordwellAudioPath& audio)
+    : controller(controller), audio(audio)
+{
+}
+
+void ORL_VST3_HostParameters::touchParameter(int32_t slot)
+{
+    if (!quiet(slot) && !(gestures & (1u << slot)))
+        controller.beginEdit(static_cast<Steinberg::Vst::ParamID>(slot));
+}
+
+void ORL_VST3_HostParameters::setParameterValue(int32_t slot, double value)
+{
+    const auto id = static_cast<Steinberg::Vst::ParamID>(slot);
+    if (auto* parameter = controller.getParameterObject(id))
+        parameter->setNormalized(value);
+    audio.post(slot, value);
+    if (restoring)
+    {
+        if (editor != nullptr)
+            editor->updateDisplay(slot, value);
+        return;
+    }
+    // The master controller's re-send of an echo: the host has that value already.
+    if (slot == delivering)
+        return;
+    controller.performEdit(id, value);
+    echoes.push_back({slot, value});
+}
+
+void ORL_VST3_HostParameters::releaseParameter(int32_t slot)
+{
+    if (!quiet(slot) && !(gestures & (1u << slot)))
+        controller.endEdit(static_cast<Steinberg::Vst::ParamID>(slot));
+}
+
+void ORL_VST3_HostParameters::beginGesture(int32_t slot)
+{
+    if (gestures & (1u << slot))
+        return;
+    gestures |= 1u << slot;
+    controller.beginEdit(static_cast<Steinberg::Vst::ParamID>(slot));
+}
+
+void ORL_VST3_HostParameters::endGesture(int32_t slot)
+{
+    if (!(gestures & (1u << slot)))
+        return;
+    gestures &= ~(1u << slot);
+    controller.endEdit(static_cast<Steinberg::Vst::ParamID>(slot));
+}
+
+void ORL_VST3_HostParameters::deliverEchoes(ORLShellController& master)
+{
+    // An echo may queue nothing new (its re-send is quiet), but take the queue first so that
+    // whatever the master controller does meanwhile is delivered in a later round.
+    std::vector<Echo> round;
+    round.swap(echoes);
+    for (const Echo& echo : round)
+    {
+        delivering = echo.slot;
+        master.hostParameterEcho(echo.slot, echo.value);
+        delivering = -1;
+        if (editor != nullptr)
+            editor->updateDisplay(echo.slot, echo.value);
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <ORLHostParameters.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace Steinberg::Vst
+{
+class EditController;
+}
+class ChordwellAudioPath;
+class ORLEditorDisplay;
+class ORLShellController;
+
+// The master controller's host side in a VST 3 host: a change becomes beginEdit,
+// performEdit and endEdit of the slot's parameter (one gesture spanning a whole press in the
+// editor), and the value reaches the render path at once. VST 3 hosts do not echo a
+// controller's own edits, so this side queues the echo that the master controller counts on
+// and delivers it later, like a host that echoes: after the call that made the change has
+// returned and never in the middle of a transfer. While a state is being restored, values
+// go to the parameters, the render path and the editor only, without gestures or echoes.
+// Main thread.
+class ORL_VST3_HostParameters final : public ORLHostParameters
+{
+  public:
+    ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller, ChordwellAudioPath& audio);
+
+    // Main thread. The open editor that host-side changes move, or null.
+    void setEditor(ORLEditorDisplay* display) { editor = display; }
+    // Main thread. While set, changes are a restore: no gestures, no echoes.
+    void setRestoring(bool on) { restoring = on; }
+
+    // Main thread. Hands every queued echo to the master controller, then shows its value in
+    // the editor, as a host reports a touched change back.
+    void deliverEchoes(ORLShellController& master);
+    bool hasEchoes() const { return !echoes.empty(); }
+
+    void touchParameter(int32_t slot) override;
+    void setParameterValue(int32_t slot, double value) override;
+    void releaseParameter(int32_t slot) override;
+    void beginGesture(int32_t slot) override;
+    void endGesture(int32_t slot) override;
+
+  private:
+    struct Echo
+    {
+        int32_t slot;
+        double value;
+    };
+    bool quiet(int32_t slot) const { return restoring || slot == delivering; }
+
+    Steinberg::Vst::EditController& controller;
+    ChordwellAudioPath& audio;
+    ORLEditorDisplay* editor = nullptr;
+    std::vector<Echo> echoes;
+    uint32_t gestures = 0;
+    int32_t delivering = -1;
+    bool restoring = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <pluginterfaces/gui/iplugview.h>
+
+#include <functional>
+#include <vector>
+
+// Drives the plug-in's private toolkit from a Linux VST 3 host's run loop: the toolkit's file
+// descriptors (its message queue and the X11 connection) are watched by the host, which calls
+// back when they are readable, and a timer of the host delivers whatever is due. The thread
+// of the host's run loop becomes the toolkit's message thread. No thread of ours runs.
+// Main thread only.
+class RunLoopBridge
+{
+  public:
+    explicit RunLoopBridge(std::function<void()> onTick);
+    ~RunLoopBridge();
+    RunLoopBridge(const RunLoopBridge&) = delete;
+    RunLoopBridge& operator=(const RunLoopBridge&) = delete;
+
+    // Main thread. Attaches to the run loop that frame offers; false when it offers none.
+    bool attach(Steinberg::IPlugFrame* frame);
+    // Main thread. Unregisters everything from the host's run loop.
+    void detach();
+    bool attached() const;
+
+    static constexpr int kTickMilliseconds = 10;
+
+  private:
+    struct Handlers;
+    Handlers* handlers;
+};
