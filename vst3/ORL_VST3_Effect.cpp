@@ -146,6 +146,10 @@ bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
 ORL_VST3_Effect::ORL_VST3_Effect() : hostSide(*this, audio)
 {
     master.setHostParameters(&hostSide);
+    // The first block applies every default as the host's 32-bit value, as a fresh AAX
+    // instance's data ports do.
+    for (int32_t slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
+        audio.post(slot, getParameterDefault(slot));
 }
 
 ORL_VST3_Effect::~ORL_VST3_Effect()

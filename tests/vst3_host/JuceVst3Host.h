@@ -1,0 +1,44 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// What the tests need of JUCE's VST 3 hosting: the bundle's description, instances in a
+// chosen layout, block renders, and the reference renders of chordwell-host.
+namespace vst3host
+{
+enum class Layout
+{
+    Mono,
+    MonoToStereo,
+    Stereo
+};
+
+juce::PluginDescription describeBundle();
+std::unique_ptr<juce::AudioPluginInstance> load(Layout layout = Layout::Stereo,
+                                                double rate = 48000.0, int block = 512);
+
+// Planar audio: channels of equal length.
+using Audio = std::vector<std::vector<float>>;
+
+// Runs input (then `tail` frames of silence) through the instance in blocks of `block`.
+Audio render(juce::AudioPluginInstance& plugin, const Audio& input, int tail, int block,
+             int outputChannels);
+
+// A test signal: noise bursts and a decaying tone, deterministic.
+Audio testSignal(int channels, int frames, double rate);
+
+bool writeWav(const std::string& path, const Audio& audio, int rate);
+Audio readWav(const std::string& path);
+
+// Runs chordwell-host with the arguments; its exit status.
+int chordwellHost(const std::string& arguments);
+// A fresh scratch folder for one test's files.
+std::string scratchFolder(const std::string& name);
+
+// The instance's raw VST 3 objects (JUCE hands out the component).
+Steinberg::Vst::IComponent* componentOf(juce::AudioPluginInstance& plugin);
+} // namespace vst3host

@@ -1,0 +1,123 @@
+// The editor in JUCE's VST 3 hosting on a real X display (Xvfb in the test command): a knob
+// dragged with xdotool reaches the host as one gesture, and the window opens and closes again
+// and again while audio runs.
+#include "JuceVst3Host.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <thread>
+
+using namespace vst3host;
+
+namespace
+{
+constexpr int kDecayKnobX = 91, kDecayKnobY = 117;
+
+void pump(int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
+}
+
+struct GestureLog final : juce::AudioProcessorParameter::Listener
+{
+    void parameterValueChanged(int, float) override { ++values; }
+    void parameterGestureChanged(int, bool starting) override
+    {
+        (starting ? begins : ends) += 1;
+        if (!starting && values == 0)
+            endedBeforeAnyValue = true;
+    }
+    int values = 0, begins = 0, ends = 0;
+    bool endedBeforeAnyValue = false;
+};
+
+std::unique_ptr<juce::AudioProcessorEditor> openEditor(juce::AudioPluginInstance& plugin)
+{
+    std::unique_ptr<juce::AudioProcessorEditor> editor(plugin.createEditorIfNeeded());
+    if (editor)
+    {
+        editor->setTopLeftPosition(60, 60);
+        editor->addToDesktop(juce::ComponentPeer::windowIsTemporary);
+        editor->setVisible(true);
+    }
+    return editor;
+}
+} // namespace
+
+TEST(Vst3Editor, a_knob_drag_reaches_the_host_as_one_gesture)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "no X display";
+    auto plugin = load();
+    ASSERT_NE(plugin, nullptr);
+    auto* decay = plugin->getParameters()[2];
+    GestureLog log;
+    decay->addListener(&log);
+    auto editor = openEditor(*plugin);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->getWidth(), 401);
+    EXPECT_EQ(editor->getHeight(), 301);
+    pump(1500);
+    const auto at = editor->getScreenPosition() + juce::Point<int>(kDecayKnobX, kDecayKnobY);
+    juce::StringArray drag{"xdotool", "mousemove", juce::String(at.x), juce::String(at.y),
+                           "sleep",   "0.2",       "mousedown",        "1"};
+    for (int step = 1; step <= 10; ++step)
+        drag.addArray(
+            {"sleep", "0.03", "mousemove", juce::String(at.x), juce::String(at.y - 3 * step)});
+    drag.addArray({"sleep", "0.1", "mouseup", "1"});
+    juce::ChildProcess xdotool;
+    ASSERT_TRUE(xdotool.start(drag));
+    while (xdotool.isRunning())
+        pump(20);
+    pump(500);
+    decay->removeListener(&log);
+    EXPECT_NE(decay->getValue(), 0.25f) << "the drag moved the host's Decay";
+    EXPECT_EQ(log.begins, 1) << "one gesture";
+    EXPECT_EQ(log.ends, 1);
+    EXPECT_GT(log.values, 1);
+    EXPECT_FALSE(log.endedBeforeAnyValue);
+    editor.reset();
+    pump(100);
+}
+
+TEST(Vst3Editor, opens_and_closes_fifty_times_while_audio_runs)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "no X display";
+    auto plugin = load();
+    ASSERT_NE(plugin, nullptr);
+    std::atomic<bool> running{true};
+    std::atomic<int> blocks{0};
+    std::atomic<bool> finite{true};
+    std::thread audio(
+        [&]
+        {
+            juce::AudioBuffer<float> buffer(2, 256);
+            juce::MidiBuffer midi;
+            const Audio signal = testSignal(2, 256, 48000.0);
+            while (running)
+            {
+                for (int c = 0; c < 2; ++c)
+                    buffer.copyFrom(c, 0, signal[c].data(), 256);
+                plugin->processBlock(buffer, midi);
+                for (int i = 0; i < 256; ++i)
+                    if (!std::isfinite(buffer.getSample(0, i)))
+                        finite = false;
+                ++blocks;
+            }
+        });
+    for (int round = 0; round < 50; ++round)
+    {
+        auto editor = openEditor(*plugin);
+        ASSERT_NE(editor, nullptr) << "round " << round;
+        pump(40);
+        editor.reset();
+        pump(10);
+    }
+    running = false;
+    audio.join();
+    EXPECT_GT(blocks.load(), 50);
+    EXPECT_TRUE(finite.load());
+}
