@@ -1,5 +1,6 @@
 #include "ChordwellState.h"
 
+#include <PresetBank.h>
 #include <PresetImage.h>
 
 #include <cstring>
@@ -18,10 +19,26 @@ uint32_t readU32(const uint8_t* p)
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
+constexpr size_t kClosingWordsSize = 8;
+
+// A bank image that a bank takes as a whole: right code and type, records within bounds,
+// every value within 0..1.
+bool isAcceptedBank(std::span<const uint8_t> stateImage)
+{
+    namespace image = presetimage;
+    const auto bankImage = stateImage.subspan(image::kHostStatePrefixSize);
+    const auto header = image::readHeader(bankImage, false);
+    if (!header || header->code != image::kCode || header->type != image::kBankType)
+        return false;
+    PresetBank scratch(nullptr, false);
+    return scratch.applyBankRecords(*header, bankImage.subspan(image::kHeaderSize), false) ==
+           LoadResult::Loaded;
+}
+
 bool isBankState(std::span<const uint8_t> bytes)
 {
     // The state image and the two closing words at the least.
-    return bytes.size() >= presetimage::kHostStateSize + 8 && bytes.size() <= kMaxBankState &&
+    return bytes.size() >= presetimage::kHostStateSize + kClosingWordsSize && bytes.size() <= kMaxBankState &&
            std::memcmp(bytes.data(), kImagePrefix, sizeof kImagePrefix) == 0;
 }
 } // namespace
@@ -63,11 +80,21 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes)
             return std::nullopt;
         result.values = values;
         result.bankState.assign(bytes.begin() + kHeaderSize, bytes.end());
-        return result;
     }
-    if (!isBankState(bytes))
+    else
+    {
+        if (!isBankState(bytes))
+            return std::nullopt;
+        result.bankState.assign(bytes.begin(), bytes.end());
+    }
+    if (!isAcceptedBank(stateImageOf(result)))
         return std::nullopt;
-    result.bankState.assign(bytes.begin(), bytes.end());
     return result;
+}
+
+std::span<const uint8_t> stateImageOf(const Decoded& decoded)
+{
+    const std::span<const uint8_t> bank(decoded.bankState);
+    return bank.first(bank.size() - kClosingWordsSize);
 }
 } // namespace chordwell::vst3state

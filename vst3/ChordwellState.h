@@ -38,7 +38,10 @@ struct Decoded
 std::vector<uint8_t> encode(const std::array<float, 8>& values, std::span<const uint8_t> bankState);
 
 // Nothing when bytes are neither layout, a count or size disagrees, a value lies outside
-// 0..1, or the bank state does not start with the state image's prefix and code. The bank's
-// records are checked by the preset model when it is applied.
+// 0..1, the bank state does not start with the state image's prefix, or its bank image is not
+// one that the preset bank takes whole (checked on a scratch bank, so nothing else changes).
 std::optional<Decoded> decode(std::span<const uint8_t> bytes);
+
+// The state image inside a decoded bank state (without the two closing words).
+std::span<const uint8_t> stateImageOf(const Decoded& decoded);
 } // namespace chordwell::vst3state

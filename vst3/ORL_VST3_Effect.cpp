@@ -8,7 +8,6 @@
 
 #include <ParameterTable.h>
 #include <PresetBank.h>
-#include <PresetImage.h>
 
 #include <pluginterfaces/base/ibstream.h>
 #include <pluginterfaces/vst/ivstparameterchanges.h>
@@ -342,23 +341,11 @@ tresult PLUGIN_API ORL_VST3_Effect::setState(IBStream* state)
 
 bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
 {
-    namespace image = presetimage;
+    // Everything is checked before anything changes: a refused state leaves all as it was.
     const auto decoded = chordwell::vst3state::decode(bytes);
     if (!decoded)
         return false;
-    // Checked on a scratch bank first: a refused state changes nothing here.
-    const std::span<const uint8_t> bankState(decoded->bankState);
-    const auto stateImage = bankState.first(bankState.size() - sizeof kClosingWords);
-    const auto bankImage = stateImage.subspan(image::kHostStatePrefixSize);
-    const auto header = image::readHeader(bankImage, false);
-    if (!header || header->code != image::kCode || header->type != image::kBankType)
-        return false;
-    {
-        PresetBank scratch(nullptr, false);
-        if (scratch.applyBankRecords(*header, bankImage.subspan(image::kHeaderSize), false) !=
-            LoadResult::Loaded)
-            return false;
-    }
+    const auto stateImage = chordwell::vst3state::stateImageOf(*decoded);
     hostSide.setRestoring(true);
     master.productController().setStateImage(stateImage.data(),
                                              static_cast<int32_t>(stateImage.size()), nullptr);

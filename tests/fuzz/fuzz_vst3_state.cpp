@@ -1,0 +1,29 @@
+#include "BankInvariants.h"
+
+#include <ChordwellState.h>
+
+#include <cstdlib>
+#include <vector>
+
+// A session state as a VST 3 host hands it back: whatever the reader accepts must lay onto a
+// bank and write out again to the same bytes it read.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const auto decoded = chordwell::vst3state::decode({data, size});
+    if (!decoded)
+        return 0;
+    PresetBank bank(nullptr, false);
+    const auto image = chordwell::vst3state::stateImageOf(*decoded);
+    bank.applyHostState(image.data(), image.size());
+    checkBank(bank);
+    if (decoded->values)
+    {
+        for (float v : *decoded->values)
+            if (!(v >= 0.0f && v <= 1.0f))
+                std::abort();
+        const auto again = chordwell::vst3state::encode(*decoded->values, decoded->bankState);
+        if (again != std::vector<uint8_t>(data, data + size))
+            std::abort();
+    }
+    return 0;
+}
