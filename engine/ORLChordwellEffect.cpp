@@ -17,10 +17,19 @@ using chordwell::kernels::tuneStrings;
 constexpr double kGuard = 1e-9;
 constexpr int32_t kMask = ORLChordwellEffect::kLineMask;
 
-// A host can hand us NaN or infinity; one such sample would poison every string for good.
+// Loudest input the strings take: about 190 dB over full scale. Beyond it a sample is
+// clipped, which bounds every line (the feedback gain stays below 1) and keeps even the float
+// output finite.
+constexpr double kInputLimit = 1073741824.0;
+
+// A host can hand us NaN or infinity; one such sample would poison every string for good, so
+// it is heard as silence.
 template <typename Sample> inline double readSample(Sample x)
 {
-    return std::isfinite(x) ? static_cast<double>(x) : 0.0;
+    const double value = static_cast<double>(x);
+    if (std::fabs(value) <= kInputLimit)
+        return value;
+    return std::isfinite(value) ? std::copysign(kInputLimit, value) : 0.0;
 }
 
 inline int32_t truncatedInt(double value)
