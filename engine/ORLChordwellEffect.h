@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ORLBaseAudioProcessor.h"
+#include "StringBlock.h"
 
 #include <cstdint>
 
@@ -57,6 +58,11 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     // Default normalized value of an engine slot 0 to 16.
     static double defaultValue(uint32_t index);
 
+    // Runs the strings on the given compiled path from now on; false (and nothing changes)
+    // when the path is not available here. All paths give the same bits: tests and
+    // benchmarks use this to compare them. Owner thread, never during process.
+    bool useKernelPath(chordwell::block::Path path);
+
   private:
     friend struct ::ORLChordwellEffectInspector;
 
@@ -85,6 +91,8 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     // 1 while readPos was last set by the tuning rule with results that advance exactly by
     // one per frame as long as rate, tune, detune and transpose stay as they are.
     int32_t indicesTracking;
+    // The widest compiled form of the string kernel this machine runs.
+    chordwell::block::Kernel stringKernel;
     double* lines[kStrings];
     int32_t writePos;
     int32_t readPos[kStrings];
