@@ -13,6 +13,7 @@ namespace
 using chordwell::strings::kBaseFrequency;
 
 using chordwell::kernels::advancesByOne;
+using chordwell::kernels::delayOf;
 using chordwell::kernels::retunedDistance;
 using chordwell::kernels::steadyDistance;
 using chordwell::kernels::tuneStrings;
@@ -98,13 +99,10 @@ bool steadySpan(const GlidePlan& plan, int k, int first, int last, int32_t (*dis
     return true;
 }
 
-DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last,
-                            int32_t (*distanceAt)[12])
+void planSpans(const GlidePlan& plan, int k, int first, int last, int32_t (*distanceAt)[12],
+               DistanceRange& range)
 {
     constexpr int kSpan = 8;
-    DistanceRange range;
-    if (last < first || steadySpan(plan, k, first, last, distanceAt, range))
-        return range;
     for (int begin = first; begin <= last; begin += kSpan)
     {
         const int end = std::min(begin + kSpan - 1, last);
@@ -117,6 +115,36 @@ DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last,
             range.take(distanceAt[i + 1][k]);
         }
     }
+}
+
+DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last,
+                            int32_t (*distanceAt)[12])
+{
+    DistanceRange range;
+    if (last < first || steadySpan(plan, k, first, last, distanceAt, range))
+        return range;
+    // Mostly the delay crosses one whole number in the run: guess the frame from the delays at
+    // the run's ends and prove each side steady; a wrong guess only costs the spans.
+    if (last - first >= 2)
+    {
+        const double from =
+            delayOf(k, plan.rate, plan.tune[first], plan.transpose, plan.detune[first]);
+        const double to = delayOf(k, plan.rate, plan.tune[last], plan.transpose, plan.detune[last]);
+        if (from > 0.0 && to > 0.0 && to < 16384.0 && from < 16384.0 &&
+            std::fabs(std::ceil(to) - std::ceil(from)) == 1.0)
+        {
+            const double boundary = std::ceil(std::min(from, to));
+            const double share = (boundary - from) / (to - from);
+            const int split =
+                std::clamp(first + static_cast<int>(share * (last - first)), first, last - 1);
+            if (!steadySpan(plan, k, first, split, distanceAt, range))
+                planSpans(plan, k, first, split, distanceAt, range);
+            if (!steadySpan(plan, k, split + 1, last, distanceAt, range))
+                planSpans(plan, k, split + 1, last, distanceAt, range);
+            return range;
+        }
+    }
+    planSpans(plan, k, first, last, distanceAt, range);
     return range;
 }
 

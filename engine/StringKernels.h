@@ -70,14 +70,20 @@ inline void tuneStrings(int32_t writePos, double s, double t, double r, double d
 #endif
 }
 
-// Distance behind the write index w at which string k reads after the tuning rule ran at w:
-// the per-string form of tuneStrings, with the same operations.
-inline int32_t retunedDistance(int k, int32_t w, double s, double t, double r, double d)
+// Delay of string k in samples by the tuning rule: the per-string form of tuneStrings, with the
+// same operations.
+inline double delayOf(int k, double s, double t, double r, double d)
 {
     const double a = s * 0.015;
     const double c = strings::kDetuneCoefficient[k];
     const double numerator = c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
-    const double delay = numerator / ((t * r) * strings::kBaseFrequency[k]);
+    return numerator / ((t * r) * strings::kBaseFrequency[k]);
+}
+
+// Distance behind the write index w at which string k reads after the tuning rule ran at w.
+inline int32_t retunedDistance(int k, int32_t w, double s, double t, double r, double d)
+{
+    const double delay = delayOf(k, s, t, r, d);
     return (w - lineIndex(static_cast<double>(w) - delay + 16384.0)) & kMask;
 }
 
