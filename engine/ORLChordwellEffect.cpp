@@ -1,5 +1,7 @@
 #include "ORLChordwellEffect.h"
 
+#include "FrameIo.h"
+
 #include "StringKernels.h"
 #include "StringTable.h"
 
@@ -20,21 +22,6 @@ using chordwell::kernels::tuneStrings;
 
 constexpr double kGuard = 1e-9;
 constexpr int32_t kMask = ORLChordwellEffect::kLineMask;
-
-// Loudest input the strings take: about 190 dB over full scale. Beyond it a sample is
-// clipped, which bounds every line (the feedback gain stays below 1) and keeps even the float
-// output finite.
-constexpr double kInputLimit = 1073741824.0;
-
-// A host can hand us NaN or infinity; one such sample would poison every string for good, so
-// it is heard as silence.
-template <typename Sample> inline double readSample(Sample x)
-{
-    const double value = static_cast<double>(x);
-    if (std::fabs(value) <= kInputLimit)
-        return value;
-    return std::isfinite(value) ? std::copysign(kInputLimit, value) : 0.0;
-}
 
 // One frame's glide of Tune and Detune towards their targets; true while either moves.
 inline bool glide(double& tune, double& detune, double tuneGoal, double detuneGoal)
@@ -547,41 +534,13 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             job.tap[k] = gatheredTaps[k];
         }
 
-        for (int i = 0; i < length; ++i)
-        {
-            const double x0 = readSample(in0[done + i]);
-            const double x1 = readSample(in1[done + i]);
-            if (!bypassed)
-            {
-                dry0[i] = x0 + guard;
-                dry1[i] = x1 + guard;
-                feed[i] = (dry1[i] + dry0[i]) * 0.5;
-            }
-            else
-            {
-                dry0[i] = x0;
-                dry1[i] = x1;
-                feed[i] = (guard + guard) * 0.5;
-            }
-            guard = -guard;
-        }
+        chordwell::io::readFrames(in0 + done, in1 + done, length, bypassed, guard, dry0, dry1,
+                                  feed);
 
         job.frames = length;
         stringKernel(job);
 
-        if (singleOutput)
-        {
-            for (int i = 0; i < length; ++i)
-                out0[done + i] = static_cast<Sample>((y1[i] + y0[i]) * gain * 0.5);
-        }
-        else
-        {
-            for (int i = 0; i < length; ++i)
-            {
-                out1[done + i] = static_cast<Sample>(y1[i] * gain);
-                out0[done + i] = static_cast<Sample>(y0[i] * gain);
-            }
-        }
+        chordwell::io::writeFrames(y0, y1, length, gain, singleOutput, out0 + done, out1 + done);
 
         done += static_cast<uint32_t>(length);
         wp = (wp + length) & kMask;
