@@ -108,10 +108,11 @@ DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last,
                             int32_t (*distanceAt)[12])
 {
     DistanceRange range;
-    if (last < first || steadySpan(plan, k, first, last, distanceAt, range))
+    if (last < first)
         return range;
-    // Mostly the delay crosses one whole number in the run: guess the frame from the delays at
-    // the run's ends and prove each side steady; a wrong guess only costs the spans.
+    // The caller found the whole run unsteady. Mostly the delay crosses one whole number in the
+    // run: guess the frame from the delays at the run's ends and prove each side steady; a wrong
+    // guess only costs the spans.
     if (last - first >= 2)
     {
         const double from =
@@ -480,9 +481,26 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             std::copy(distance, distance + kStrings, distanceAt[0]);
             const GlidePlan plan{sampleRate, transposeCurrent, tuneAt, detuneAt, wp};
             DistanceRange all;
+            // The whole run first, for all strings at once: their divisions overlap.
+            int32_t steadyAt[kStrings] = {};
+            if (retuned > 0)
+                for (int k = 0; k < kStrings; ++k)
+                    steadyAt[k] =
+                        steadyDistance(k, sampleRate, transposeCurrent, tuneAt[0],
+                                       tuneAt[retuned - 1], detuneAt[0], detuneAt[retuned - 1]);
             for (int k = 0; k < kStrings; ++k)
             {
-                DistanceRange range = planDistances(plan, k, 0, retuned - 1, distanceAt);
+                DistanceRange range;
+                if (steadyAt[k] != 0)
+                {
+                    for (int i = 0; i < retuned; ++i)
+                        distanceAt[i + 1][k] = steadyAt[k];
+                    range.take(steadyAt[k]);
+                }
+                else
+                {
+                    range = planDistances(plan, k, 0, retuned - 1, distanceAt);
+                }
                 for (int i = retuned; i < length; ++i)
                     distanceAt[i + 1][k] = distanceAt[i][k];
                 range.take(distanceAt[0][k]);
