@@ -57,7 +57,7 @@ struct GlidePlan
     int32_t writePos;
 };
 
-// Fills distanceAt[i + 1][k], the distance string k reads at after the retune of frame i, for
+// Fills row[i + 1], the distance string k reads at after the retune of frame i, for
 // frames first to last: at once where a whole span provably keeps one distance (the whole
 // run, else each eighth of the sub-block), and frame by frame by the tuning rule itself only
 // in the spans where the distance changes.
@@ -73,7 +73,7 @@ struct DistanceRange
     }
 };
 
-bool steadySpan(const GlidePlan& plan, int k, int first, int last, int32_t (*distanceAt)[12],
+bool steadySpan(const GlidePlan& plan, int k, int first, int last, int32_t* row,
                 DistanceRange& range)
 {
     const int32_t steadyAt = steadyDistance(k, plan.rate, plan.transpose, plan.tune[first],
@@ -81,31 +81,30 @@ bool steadySpan(const GlidePlan& plan, int k, int first, int last, int32_t (*dis
     if (steadyAt == 0)
         return false;
     for (int i = first; i <= last; ++i)
-        distanceAt[i + 1][k] = steadyAt;
+        row[i + 1] = steadyAt;
     range.take(steadyAt);
     return true;
 }
 
-void planSpans(const GlidePlan& plan, int k, int first, int last, int32_t (*distanceAt)[12],
+void planSpans(const GlidePlan& plan, int k, int first, int last, int32_t* row,
                DistanceRange& range)
 {
     constexpr int kSpan = 8;
     for (int begin = first; begin <= last; begin += kSpan)
     {
         const int end = std::min(begin + kSpan - 1, last);
-        if (steadySpan(plan, k, begin, end, distanceAt, range))
+        if (steadySpan(plan, k, begin, end, row, range))
             continue;
         for (int i = begin; i <= end; ++i)
         {
-            distanceAt[i + 1][k] = retunedDistance(k, (plan.writePos + i) & kMask, plan.rate,
-                                                   plan.tune[i], plan.transpose, plan.detune[i]);
-            range.take(distanceAt[i + 1][k]);
+            row[i + 1] = retunedDistance(k, (plan.writePos + i) & kMask, plan.rate, plan.tune[i],
+                                         plan.transpose, plan.detune[i]);
+            range.take(row[i + 1]);
         }
     }
 }
 
-DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last,
-                            int32_t (*distanceAt)[12])
+DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last, int32_t* row)
 {
     DistanceRange range;
     if (last < first)
@@ -125,14 +124,14 @@ DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last,
             const double share = (boundary - from) / (to - from);
             const int split =
                 std::clamp(first + static_cast<int>(share * (last - first)), first, last - 1);
-            if (!steadySpan(plan, k, first, split, distanceAt, range))
-                planSpans(plan, k, first, split, distanceAt, range);
-            if (!steadySpan(plan, k, split + 1, last, distanceAt, range))
-                planSpans(plan, k, split + 1, last, distanceAt, range);
+            if (!steadySpan(plan, k, first, split, row, range))
+                planSpans(plan, k, first, split, row, range);
+            if (!steadySpan(plan, k, split + 1, last, row, range))
+                planSpans(plan, k, split + 1, last, row, range);
             return range;
         }
     }
-    planSpans(plan, k, first, last, distanceAt, range);
+    planSpans(plan, k, first, last, row, range);
     return range;
 }
 
@@ -405,7 +404,7 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
     // Gathered line samples of strings whose read index moves or wraps inside a sub-block.
     alignas(32) double gathered[kStrings][kBufferFrames];
     alignas(32) double gatheredTaps[kStrings][kBufferFrames];
-    int32_t distanceAt[kMaxFrames + 1][kStrings];
+    int32_t distanceAt[kStrings][kMaxFrames + 1];
     double tuneAt[kMaxFrames], detuneAt[kMaxFrames];
     bool trackingAt[kMaxFrames];
     bool varies[kStrings];
@@ -444,6 +443,9 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
 
         // Whether every read index just advances through this sub-block.
         bool steady = tracking && tune == tuneGoal && detune == detuneGoal;
+        // Distances at the sub-block's first frame.
+        int32_t startDistance[kStrings];
+        std::copy(distance, distance + kStrings, startDistance);
         if (steady)
         {
             const auto [shortest, longest] = std::minmax_element(distance, distance + kStrings);
@@ -477,8 +479,8 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
                 }
                 trackingAt[frame] = tracking;
             }
-            // distanceAt[i + 1] is what the retune after frame i leaves.
-            std::copy(distance, distance + kStrings, distanceAt[0]);
+            // Row k holds the distance string k reads at in each frame, for the strings whose
+            // distance varies in the sub-block; the others keep theirs throughout.
             const GlidePlan plan{sampleRate, transposeCurrent, tuneAt, detuneAt, wp};
             DistanceRange all;
             // The whole run first, for all strings at once: their divisions overlap.
@@ -490,24 +492,32 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
                                        tuneAt[retuned - 1], detuneAt[0], detuneAt[retuned - 1]);
             for (int k = 0; k < kStrings; ++k)
             {
+                int32_t* row = distanceAt[k];
                 DistanceRange range;
-                if (steadyAt[k] != 0)
+                range.take(distance[k]);
+                if (retuned > 0 && steadyAt[k] != 0)
                 {
-                    for (int i = 0; i < retuned; ++i)
-                        distanceAt[i + 1][k] = steadyAt[k];
                     range.take(steadyAt[k]);
+                    if (steadyAt[k] != distance[k])
+                        std::fill(row + 1, row + retuned + 1, steadyAt[k]);
                 }
-                else
+                else if (retuned > 0)
                 {
-                    range = planDistances(plan, k, 0, retuned - 1, distanceAt);
+                    DistanceRange planned = planDistances(plan, k, 0, retuned - 1, row);
+                    range.take(planned.low);
+                    range.take(planned.high);
                 }
-                for (int i = retuned; i < length; ++i)
-                    distanceAt[i + 1][k] = distanceAt[i][k];
-                range.take(distanceAt[0][k]);
                 varies[k] = range.low != range.high;
+                if (varies[k])
+                {
+                    row[0] = distance[k];
+                    std::fill(row + retuned + 1, row + length + 1, row[retuned]);
+                }
                 all.take(range.low);
                 all.take(range.high);
             }
+            const auto distanceOf = [&](int k, int frame)
+            { return varies[k] ? distanceAt[k][frame] : distance[k]; };
             // A frame whose reads would reach into the sub-block starts the next one (or,
             // first of its sub-block, is a sub-block of its own).
             int frame = length;
@@ -517,8 +527,8 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
                 {
                     bool clear = true;
                     for (int k = 0; k < kStrings; ++k)
-                        clear &= distanceAt[frame][k] > frame &&
-                                 distanceAt[frame][k] <= kLongestDistance;
+                        clear &= distanceOf(k, frame) > frame &&
+                                 distanceOf(k, frame) <= kLongestDistance;
                     if (!clear)
                         break;
                 }
@@ -527,13 +537,15 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             tune = tuneAt[length - 1];
             detune = detuneAt[length - 1];
             tracking = trackingAt[length - 1];
-            std::copy(distanceAt[length], distanceAt[length] + kStrings, distance);
+            for (int k = 0; k < kStrings; ++k)
+                if (varies[k])
+                    distance[k] = distanceAt[k][length];
         }
 
         for (int k = 0; k < kStrings; ++k)
         {
             const int mirror = kStrings - 1 - k;
-            const int32_t first = steady ? distance[k] : distanceAt[0][k];
+            const int32_t first = startDistance[k];
             const int32_t start = (wp - first) & kMask;
             const bool contiguous = start + length <= kLineLength && (steady || !varies[k]);
             if (contiguous)
@@ -544,7 +556,7 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             }
             for (int i = 0; i < length; ++i)
             {
-                const int32_t at = steady ? start + i : wp + i - distanceAt[i][k];
+                const int32_t at = steady || !varies[k] ? start + i : wp + i - distanceAt[k][i];
                 gathered[k][i] = lines[k][at & kMask];
                 gatheredTaps[k][i] = lines[mirror][at & kMask];
             }
