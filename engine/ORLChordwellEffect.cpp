@@ -15,6 +15,7 @@ namespace
 using chordwell::strings::kBaseFrequency;
 
 using chordwell::kernels::advancesByOne;
+using chordwell::kernels::copySamples;
 using chordwell::kernels::delayOf;
 using chordwell::kernels::retunedDistance;
 using chordwell::kernels::steadyDistance;
@@ -554,11 +555,22 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
                 job.tap[k] = lines[mirror] + start;
                 continue;
             }
-            for (int i = 0; i < length; ++i)
+            // Runs of frames that read at one distance are contiguous in the line (up to its
+            // wrap): copied as such.
+            const bool varying = !steady && varies[k];
+            for (int i = 0; i < length;)
             {
-                const int32_t at = steady || !varies[k] ? start + i : wp + i - distanceAt[k][i];
-                gathered[k][i] = lines[k][at & kMask];
-                gatheredTaps[k][i] = lines[mirror][at & kMask];
+                const int32_t d = varying ? distanceAt[k][i] : first;
+                int end = i + 1;
+                while (end < length && (!varying || distanceAt[k][end] == d))
+                    ++end;
+                const int32_t at = (wp + i - d) & kMask;
+                const int run = std::min(end - i, kLineLength - at);
+                copySamples(lines[k] + at, run, gathered[k] + i);
+                copySamples(lines[mirror] + at, run, gatheredTaps[k] + i);
+                copySamples(lines[k], end - i - run, gathered[k] + i + run);
+                copySamples(lines[mirror], end - i - run, gatheredTaps[k] + i + run);
+                i = end;
             }
             job.source[k] = gathered[k];
             job.tap[k] = gatheredTaps[k];

@@ -45,6 +45,12 @@ template <class Lanes> void runBlock(const Job& job)
         tapAt[k] = job.tap[k];
         write[k] = job.write[k];
     }
+    const V feedback = Lanes::set1(job.feedback);
+    const V scale = Lanes::set1(0.075), share = Lanes::set1(job.mix);
+
+    // One chunk of W frames, `steps` of which are real: the recurrences, the lines' writes,
+    // and the channel sums. Chunk by chunk, so that the writes and sums of one chunk fill the
+    // gaps in the recurrences' chains of the next.
     const auto chunk = [&](int i, int steps) __attribute__((always_inline))
     {
 #pragma GCC unroll 12
@@ -69,38 +75,28 @@ template <class Lanes> void runBlock(const Job& job)
             for (int j = 0; j < W; ++j)
                 Lanes::store(lp[g * W + j] + i, column[j]);
         }
-    };
-    int i = 0;
-    for (; i + W <= frames; i += W)
-        chunk(i, W);
-    if (i < frames)
-        chunk(i, frames - i);
-#pragma GCC unroll 12
-    for (int g = 0; g < kGroups; ++g)
-        Lanes::storeu(job.lowpass + g * W, state[g]);
 
-    // Each line takes its lowpass output times the feedback gain plus the feed.
-    const V feedback = Lanes::set1(job.feedback);
-    int n = 0;
-    for (; n + W <= frames; n += W)
-    {
-        const V feed = Lanes::loadu(job.feed + n);
+        // Each line takes its lowpass output times the feedback gain plus the feed.
+        if (steps == W)
+        {
+            const V feed = Lanes::loadu(job.feed + i);
 #pragma GCC unroll 12
-        for (int k = 0; k < kStrings; ++k)
-            Lanes::storeu(write[k] + n,
-                          Lanes::add(Lanes::mul(Lanes::load(lp[k] + n), feedback), feed));
-    }
-    for (; n < frames; ++n)
-        for (int k = 0; k < kStrings; ++k)
-            write[k][n] = lp[k][n] * job.feedback + job.feed[n];
+            for (int k = 0; k < kStrings; ++k)
+                Lanes::storeu(write[k] + i,
+                              Lanes::add(Lanes::mul(Lanes::load(lp[k] + i), feedback), feed));
+        }
+        else
+        {
+            for (int n = i; n < i + steps; ++n)
+                for (int k = 0; k < kStrings; ++k)
+                    write[k][n] = lp[k][n] * job.feedback + job.feed[n];
+        }
 
-    // Channel 0 hears the even strings, then the odd lines at the even strings' read indices
-    // from the top; channel 1 the reverse. The result is cross-faded with the dry signal.
-    const V scale = Lanes::set1(0.075), share = Lanes::set1(job.mix);
-    for (n = 0; n < frames; n += W)
-    {
-        const auto row = [&](int k) { return Lanes::load(lp[k] + n); };
-        const auto tap = [&](int k) { return Lanes::loadu(tapAt[k] + n); };
+        // Channel 0 hears the even strings, then the odd lines at the even strings' read
+        // indices from the top; channel 1 the reverse. The taps are read after the writes.
+        // The result is cross-faded with the dry signal.
+        const auto row = [&](int k) { return Lanes::load(lp[k] + i); };
+        const auto tap = [&](int k) { return Lanes::loadu(tapAt[k] + i); };
         V wet0 = Lanes::add(row(2), row(0));
         wet0 = Lanes::add(wet0, row(4));
         wet0 = Lanes::add(wet0, row(6));
@@ -123,14 +119,22 @@ template <class Lanes> void runBlock(const Job& job)
         wet1 = Lanes::add(wet1, tap(5));
         wet1 = Lanes::add(wet1, tap(3));
         wet1 = Lanes::add(wet1, tap(1));
-        const V dry0 = Lanes::loadu(job.dry0 + n), dry1 = Lanes::loadu(job.dry1 + n);
+        const V dry0 = Lanes::loadu(job.dry0 + i), dry1 = Lanes::loadu(job.dry1 + i);
         Lanes::storeu(
-            job.y0 + n,
+            job.y0 + i,
             Lanes::add(Lanes::mul(Lanes::sub(Lanes::mul(wet0, scale), dry0), share), dry0));
         Lanes::storeu(
-            job.y1 + n,
+            job.y1 + i,
             Lanes::add(Lanes::mul(Lanes::sub(Lanes::mul(wet1, scale), dry1), share), dry1));
-    }
+    };
+    int i = 0;
+    for (; i + W <= frames; i += W)
+        chunk(i, W);
+    if (i < frames)
+        chunk(i, frames - i);
+#pragma GCC unroll 12
+    for (int g = 0; g < kGroups; ++g)
+        Lanes::storeu(job.lowpass + g * W, state[g]);
 }
 } // namespace
 } // namespace chordwell::block

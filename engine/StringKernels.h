@@ -131,4 +131,15 @@ inline bool advancesByOne(const double* delays)
     return true;
 }
 
+// Copies count samples of a line, two at a time where the machine has SSE2.
+inline void copySamples(const double* from, int count, double* to)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    for (; i + 2 <= count; i += 2)
+        _mm_storeu_pd(to + i, _mm_loadu_pd(from + i));
+#endif
+    for (; i < count; ++i)
+        to[i] = from[i];
+}
 } // namespace chordwell::kernels
