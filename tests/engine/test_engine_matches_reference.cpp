@@ -186,6 +186,53 @@ TEST(EngineMatchesReference, long_glides_and_wrapping_lines_give_the_literal_alg
     }
 }
 
+TEST(EngineMatchesReference, delays_on_or_a_hair_above_a_whole_number_give_the_literal_bits)
+{
+    // A sample rate chosen so that one string's delay is exactly n samples, or n plus one unit
+    // in the last place: there the read index depends on the write index, and neither the
+    // steady tracking nor the glide planning may assume the index just advances.
+    const ORLChordwellEffect probe;
+    const double tune = ORLChordwellEffectInspector{probe}.tuneTarget();
+    for (const auto path : kPaths)
+    {
+        if (!chordwell::block::available(path))
+            continue;
+        for (const int k : {0, 5, 11})
+            for (const int whole : {401, 700})
+                for (const int above : {0, 1, 30, 100, 300})
+                {
+                    double rate = static_cast<double>(whole) *
+                                  ((tune * 1.0) * LiteralChordwell::kFrequency[k]);
+                    for (int u = 0; u < above; ++u)
+                        rate = std::nextafter(rate, 1e9);
+                    if (rate < 44100.0 || rate > 192000.0)
+                        continue;
+                    SCOPED_TRACE(testing::Message()
+                                 << "path " << static_cast<int>(path) << " string " << k
+                                 << " delay " << whole << " + " << above << " ulp");
+                    auto engine = std::make_unique<ORLChordwellEffect>();
+                    ASSERT_TRUE(engine->useKernelPath(path));
+                    auto reference = std::make_unique<LiteralChordwell>();
+                    engine->setSampleRate(rate);
+                    reference->setSampleRate(rate);
+                    std::vector<double> in(3000), e(3000), r(3000);
+                    for (size_t i = 0; i < in.size(); ++i)
+                        in[i] = std::sin(static_cast<double>(i) * 0.11);
+                    for (uint32_t done = 0, frames = 1; done + frames <= in.size();
+                         done += frames, frames = frames * 3 % 401 + 1)
+                    {
+                        engine->processDouble({in.data() + done, nullptr},
+                                              {e.data() + done, nullptr}, frames);
+                        reference->process<double>(in.data() + done, nullptr, r.data() + done,
+                                                   nullptr, frames);
+                        ASSERT_EQ(0, std::memcmp(e.data() + done, r.data() + done,
+                                                 frames * sizeof(double)))
+                            << "frames " << done << " to " << done + frames;
+                    }
+                }
+    }
+}
+
 TEST(EngineMatchesReference, float_and_double_agree_up_to_the_final_rounding)
 {
     auto f = std::make_unique<ORLChordwellEffect>();
