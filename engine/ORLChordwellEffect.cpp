@@ -48,6 +48,9 @@ inline bool glide(double& tune, double& detune, double tuneGoal, double detuneGo
     return tune != previousTune || detune != previousDetune;
 }
 
+// Distances planned per string: the sub-block's frames and the one after.
+constexpr int kMaxPlan = chordwell::block::kMaxFrames + 1;
+
 // The glide values of a sub-block's frames, for planning its read distances.
 struct GlidePlan
 {
@@ -105,35 +108,78 @@ void planSpans(const GlidePlan& plan, int k, int first, int last, int32_t* row,
     }
 }
 
-DistanceRange planDistances(const GlidePlan& plan, int k, int first, int last, int32_t* row)
+// The frame after which a string's delay, unsteady over the run, most likely crosses its one
+// whole number, guessed from the delays at the run's ends; -1 when it crosses none or several.
+int guessCrossing(const GlidePlan& plan, int k, int first, int last)
 {
-    DistanceRange range;
-    if (last < first)
-        return range;
-    // The caller found the whole run unsteady. Mostly the delay crosses one whole number in the
-    // run: guess the frame from the delays at the run's ends and prove each side steady; a wrong
-    // guess only costs the spans.
-    if (last - first >= 2)
-    {
-        const double from =
-            delayOf(k, plan.rate, plan.tune[first], plan.transpose, plan.detune[first]);
-        const double to = delayOf(k, plan.rate, plan.tune[last], plan.transpose, plan.detune[last]);
-        if (from > 0.0 && to > 0.0 && to < 16384.0 && from < 16384.0 &&
-            std::fabs(std::ceil(to) - std::ceil(from)) == 1.0)
+    if (last - first < 2)
+        return -1;
+    const double from = delayOf(k, plan.rate, plan.tune[first], plan.transpose, plan.detune[first]);
+    const double to = delayOf(k, plan.rate, plan.tune[last], plan.transpose, plan.detune[last]);
+    if (!(from > 0.0 && to > 0.0 && to < 16384.0 && from < 16384.0 &&
+          std::fabs(std::ceil(to) - std::ceil(from)) == 1.0))
+        return -1;
+    const double share = (std::ceil(std::min(from, to)) - from) / (to - from);
+    return std::clamp(first + static_cast<int>(share * (last - first)), first, last - 1);
+}
+
+// Fills rows[k][i + 1] for the frames 0 to last of a run whose retunes all recompute, unless
+// the string keeps its start distance throughout, and gives each string's range of distances. Each
+// stage works on all strings in one loop, so that their divisions overlap: the whole run; for the
+// strings unsteady over it, the guessed crossing with a proof of each side; spans of eight frames,
+// and single frames, for the rest.
+void planRun(const GlidePlan& plan, int last, const int32_t* start, int32_t (*rows)[kMaxPlan],
+             DistanceRange* ranges)
+{
+    int32_t whole[12];
+    for (int k = 0; k < 12; ++k)
+        whole[k] = steadyDistance(k, plan.rate, plan.transpose, plan.tune[0], plan.tune[last],
+                                  plan.detune[0], plan.detune[last]);
+    int split[12];
+    for (int k = 0; k < 12; ++k)
+        split[k] = whole[k] != 0 ? -1 : guessCrossing(plan, k, 0, last);
+    int32_t before[12] = {}, after[12] = {};
+    for (int k = 0; k < 12; ++k)
+        if (split[k] >= 0)
         {
-            const double boundary = std::ceil(std::min(from, to));
-            const double share = (boundary - from) / (to - from);
-            const int split =
-                std::clamp(first + static_cast<int>(share * (last - first)), first, last - 1);
-            if (!steadySpan(plan, k, first, split, row, range))
-                planSpans(plan, k, first, split, row, range);
-            if (!steadySpan(plan, k, split + 1, last, row, range))
-                planSpans(plan, k, split + 1, last, row, range);
-            return range;
+            before[k] = steadyDistance(k, plan.rate, plan.transpose, plan.tune[0],
+                                       plan.tune[split[k]], plan.detune[0], plan.detune[split[k]]);
+            after[k] =
+                steadyDistance(k, plan.rate, plan.transpose, plan.tune[split[k] + 1],
+                               plan.tune[last], plan.detune[split[k] + 1], plan.detune[last]);
         }
+    for (int k = 0; k < 12; ++k)
+    {
+        int32_t* row = rows[k];
+        DistanceRange& range = ranges[k];
+        const auto fill = [&](int from, int to, int32_t d)
+        {
+            std::fill(row + from + 1, row + to + 2, d);
+            range.take(d);
+        };
+        if (whole[k] != 0)
+        {
+            // A row is needed only where the distance differs from the one the run starts at.
+            if (whole[k] != start[k])
+                fill(0, last, whole[k]);
+            else
+                range.take(whole[k]);
+            continue;
+        }
+        if (split[k] < 0)
+        {
+            planSpans(plan, k, 0, last, row, range);
+            continue;
+        }
+        if (before[k] != 0)
+            fill(0, split[k], before[k]);
+        else
+            planSpans(plan, k, 0, split[k], row, range);
+        if (after[k] != 0)
+            fill(split[k] + 1, last, after[k]);
+        else
+            planSpans(plan, k, split[k] + 1, last, row, range);
     }
-    planSpans(plan, k, first, last, row, range);
-    return range;
 }
 
 inline int32_t truncatedInt(double value)
@@ -405,7 +451,7 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
     // Gathered line samples of strings whose read index moves or wraps inside a sub-block.
     alignas(32) double gathered[kStrings][kBufferFrames];
     alignas(32) double gatheredTaps[kStrings][kBufferFrames];
-    int32_t distanceAt[kStrings][kMaxFrames + 1];
+    int32_t distanceAt[kStrings][kMaxPlan];
     double tuneAt[kMaxFrames], detuneAt[kMaxFrames];
     bool trackingAt[kMaxFrames];
     bool varies[kStrings];
@@ -484,30 +530,14 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             // distance varies in the sub-block; the others keep theirs throughout.
             const GlidePlan plan{sampleRate, transposeCurrent, tuneAt, detuneAt, wp};
             DistanceRange all;
-            // The whole run first, for all strings at once: their divisions overlap.
-            int32_t steadyAt[kStrings] = {};
+            DistanceRange ranges[kStrings];
             if (retuned > 0)
-                for (int k = 0; k < kStrings; ++k)
-                    steadyAt[k] =
-                        steadyDistance(k, sampleRate, transposeCurrent, tuneAt[0],
-                                       tuneAt[retuned - 1], detuneAt[0], detuneAt[retuned - 1]);
+                planRun(plan, retuned - 1, distance, distanceAt, ranges);
             for (int k = 0; k < kStrings; ++k)
             {
                 int32_t* row = distanceAt[k];
-                DistanceRange range;
+                DistanceRange& range = ranges[k];
                 range.take(distance[k]);
-                if (retuned > 0 && steadyAt[k] != 0)
-                {
-                    range.take(steadyAt[k]);
-                    if (steadyAt[k] != distance[k])
-                        std::fill(row + 1, row + retuned + 1, steadyAt[k]);
-                }
-                else if (retuned > 0)
-                {
-                    DistanceRange planned = planDistances(plan, k, 0, retuned - 1, row);
-                    range.take(planned.low);
-                    range.take(planned.high);
-                }
                 varies[k] = range.low != range.high;
                 if (varies[k])
                 {
