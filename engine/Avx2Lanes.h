@@ -2,6 +2,8 @@
 
 // Four doubles per lane (AVX registers; the source is built for AVX2 machines, without
 // fused multiply-add).
+#include "StringBlock.h"
+
 #include <immintrin.h>
 
 namespace chordwell::block
@@ -18,6 +20,23 @@ struct Avx2Lanes
     static V add(V a, V b) { return _mm256_add_pd(a, b); }
     static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
     static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
+    static V loadSamples(const float* p) { return _mm256_cvtps_pd(_mm_loadu_ps(p)); }
+    static V loadSamples(const double* p) { return _mm256_loadu_pd(p); }
+    static void storeSamples(float* p, V v) { _mm_storeu_ps(p, _mm256_cvtpd_ps(v)); }
+    static void storeSamples(double* p, V v) { _mm256_storeu_pd(p, v); }
+    // guard, -guard, guard, -guard.
+    static V alternating(double guard) { return _mm256_set_pd(-guard, guard, -guard, guard); }
+    // Each sample as the engine reads it: clipped at the input limit, NaN and infinity as 0.0.
+    static V clip(V v)
+    {
+        const V sign = _mm256_set1_pd(-0.0);
+        const V magnitude = _mm256_andnot_pd(sign, v);
+        const V inRange = _mm256_cmp_pd(magnitude, _mm256_set1_pd(kInputLimit), _CMP_LE_OQ);
+        const V finite = _mm256_cmp_pd(magnitude, _mm256_set1_pd(__builtin_inf()), _CMP_LT_OQ);
+        const V clipped = _mm256_or_pd(_mm256_and_pd(sign, v), _mm256_set1_pd(kInputLimit));
+        return _mm256_or_pd(_mm256_and_pd(inRange, v),
+                            _mm256_and_pd(_mm256_andnot_pd(inRange, finite), clipped));
+    }
     // Rows of four become columns of four.
     static void transpose(V* v)
     {

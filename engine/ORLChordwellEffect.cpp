@@ -1,7 +1,5 @@
 #include "ORLChordwellEffect.h"
 
-#include "FrameIo.h"
-
 #include "StringKernels.h"
 #include "StringTable.h"
 
@@ -9,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <new>
+#include <type_traits>
 
 namespace
 {
@@ -212,7 +211,7 @@ ORLChordwellEffect::ORLChordwellEffect()
     : sampleRate(44100.0), parameters{}, outputGain(0.0), mix(0.0), feedbackGain(0.0), dampCoef{},
       transposeTarget(1.0), transposeCurrent(1.0), tuneTarget(1.0), tuneCurrent(1.0),
       detuneTarget(0.0), detuneCurrent(0.0), bypassOn(0), indicesTracking(0),
-      stringKernel(chordwell::block::kernel(chordwell::block::fastest())), lines{},
+      kernels(&chordwell::block::kernels(chordwell::block::fastest())), lines{},
       writePos(0), readPos{}, lowpass{}
 {
     // Zeroed as a whole: kernels may read a few entries past a line's end, into its padding.
@@ -320,7 +319,7 @@ bool ORLChordwellEffect::useKernelPath(chordwell::block::Path path)
 {
     if (!chordwell::block::available(path))
         return false;
-    stringKernel = chordwell::block::kernel(path);
+    kernels = &chordwell::block::kernels(path);
     return true;
 }
 
@@ -606,13 +605,18 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             job.tap[k] = gatheredTaps[k];
         }
 
-        chordwell::io::readFrames(in0 + done, in1 + done, length, bypassed, guard, dry0, dry1,
-                                  feed);
+        if constexpr (std::is_same_v<Sample, float>)
+            kernels->readFloat(in0 + done, in1 + done, length, bypassed, guard, dry0, dry1, feed);
+        else
+            kernels->readDouble(in0 + done, in1 + done, length, bypassed, guard, dry0, dry1, feed);
 
         job.frames = length;
-        stringKernel(job);
+        kernels->strings(job);
 
-        chordwell::io::writeFrames(y0, y1, length, gain, singleOutput, out0 + done, out1 + done);
+        if constexpr (std::is_same_v<Sample, float>)
+            kernels->writeFloat(y0, y1, length, gain, singleOutput, out0 + done, out1 + done);
+        else
+            kernels->writeDouble(y0, y1, length, gain, singleOutput, out0 + done, out1 + done);
 
         done += static_cast<uint32_t>(length);
         wp = (wp + length) & kMask;

@@ -91,8 +91,8 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     // 1 while readPos was last set by the tuning rule with results that advance exactly by
     // one per frame as long as rate, tune, detune and transpose stay as they are.
     int32_t indicesTracking;
-    // The widest compiled form of the string kernel this machine runs.
-    chordwell::block::Kernel stringKernel;
+    // The widest compiled form of the per-sub-block kernels this machine runs.
+    const chordwell::block::Kernels* kernels;
     double* lines[kStrings];
     int32_t writePos;
     int32_t readPos[kStrings];

@@ -16,5 +16,9 @@ struct ScalarLanes
     static V sub(V a, V b) { return a - b; }
     static V mul(V a, V b) { return a * b; }
     static void transpose(V*) {}
+    static V loadSamples(const float* p) { return static_cast<double>(*p); }
+    static V loadSamples(const double* p) { return *p; }
+    static void storeSamples(float* p, V v) { *p = static_cast<float>(v); }
+    static void storeSamples(double* p, V v) { *p = v; }
 };
 } // namespace chordwell::block

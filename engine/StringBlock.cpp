@@ -35,16 +35,16 @@ Path fastest()
     return Path::Scalar;
 }
 
-Kernel kernel(Path path)
+const Kernels& kernels(Path path)
 {
 #if defined(ORL_ENGINE_X86)
     if (path == Path::Avx2 && available(path))
-        return runAvx2;
+        return avx2Kernels();
     if (path == Path::Sse2)
-        return runSse2;
+        return sse2Kernels();
 #else
     (void)path;
 #endif
-    return runScalar;
+    return scalarKernels();
 }
 } // namespace chordwell::block

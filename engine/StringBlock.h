@@ -11,6 +11,10 @@
 namespace chordwell::block
 {
 inline constexpr int kStrings = 12;
+// Largest input sample taken: about 190 dB over full scale. Clipping there bounds every line
+// (the feedback gain stays below 1) and keeps even the float output finite.
+inline constexpr double kInputLimit = 1073741824.0;
+
 // Longest sub-block. Buffers are this long plus one vector, which kernels may read past the
 // end into (never write).
 inline constexpr int kMaxFrames = 64;
@@ -42,6 +46,30 @@ struct Job
 // Runs the strings of one sub-block. Real-time safe: no allocation, no lock, no call out.
 using Kernel = void (*)(const Job& job);
 
+// Reads `length` frames of host samples into the dry signals and the feed: a sample beyond
+// 2^30 in size is clipped there, NaN and infinity are read as 0.0; the denormal guard,
+// alternating in sign from frame to frame, is added to the dry signals, or is the feed alone
+// while bypassed. Real-time safe.
+template <typename Sample>
+using ReadFrames = void (*)(const Sample* in0, const Sample* in1, int length, bool bypassed,
+                            double& guard, double* dry0, double* dry1, double* feed);
+
+// Writes `length` frames of output: each channel result times the gain, or with a single
+// output channel the average of the two. Real-time safe.
+template <typename Sample>
+using WriteFrames = void (*)(const double* y0, const double* y1, int length, double gain,
+                             bool singleOutput, Sample* out0, Sample* out1);
+
+// Everything the engine runs per sub-block, compiled for one instruction set.
+struct Kernels
+{
+    Kernel strings;
+    ReadFrames<float> readFloat;
+    ReadFrames<double> readDouble;
+    WriteFrames<float> writeFloat;
+    WriteFrames<double> writeDouble;
+};
+
 // The compiled forms of the kernel. All give the same bits; they differ in how many strings
 // or frames one instruction handles.
 enum class Path
@@ -55,10 +83,10 @@ enum class Path
 bool available(Path path);
 // Widest available path. Any thread.
 Path fastest();
-// The kernel of an available path. Any thread.
-Kernel kernel(Path path);
+// The kernels of an available path (the plain ones for any other). Any thread.
+const Kernels& kernels(Path path);
 
-void runScalar(const Job& job);
-void runSse2(const Job& job);
-void runAvx2(const Job& job);
+const Kernels& scalarKernels();
+const Kernels& sse2Kernels();
+const Kernels& avx2Kernels();
 } // namespace chordwell::block
