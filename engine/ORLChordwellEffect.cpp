@@ -525,8 +525,8 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
                 }
                 trackingAt[frame] = tracking;
             }
-            // Row k holds the distance string k reads at in each frame, for the strings whose
-            // distance varies in the sub-block; the others keep theirs throughout.
+            // Row k holds the distance string k reads at in each frame and the one after, for
+            // the strings whose distance varies; the others keep theirs throughout.
             const GlidePlan plan{sampleRate, transposeCurrent, tuneAt, detuneAt, wp};
             DistanceRange all;
             DistanceRange ranges[kStrings];
@@ -568,8 +568,15 @@ void ORLChordwellEffect::run(const ChannelPair<Sample>& input, const ChannelPair
             detune = detuneAt[length - 1];
             tracking = trackingAt[length - 1];
             for (int k = 0; k < kStrings; ++k)
-                if (varies[k])
-                    distance[k] = distanceAt[k][length];
+            {
+                if (!varies[k])
+                    continue;
+                distance[k] = distanceAt[k][length];
+                // Only the sub-block's own frames decide whether it reads one run.
+                const int32_t* row = distanceAt[k];
+                varies[k] = std::find_if(row + 1, row + length,
+                                         [&](int32_t d) { return d != row[0]; }) != row + length;
+            }
         }
 
         for (int k = 0; k < kStrings; ++k)

@@ -9,6 +9,7 @@
 #include <limits>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace
@@ -230,6 +231,48 @@ TEST(EngineMatchesReference, delays_on_or_a_hair_above_a_whole_number_give_the_l
                             << "frames " << done << " to " << done + frames;
                     }
                 }
+    }
+}
+
+TEST(EngineMatchesReference, values_far_outside_the_range_give_the_literal_bits)
+{
+    // The engine takes values unchanged: Tune and Transpose far up make delays shorter than a
+    // sample, Transpose far down longer than a line, and reads then reach the frame being
+    // written or wrap the line.
+    // Pairs of slot and value; Tune far up with Detune far down puts a read on the write index.
+    const std::vector<std::vector<std::pair<uint32_t, double>>> settings = {
+        {{5, 60.0}}, {{5, 90.0}},   {{4, 3.0}},  {{4, -0.8}},
+        {{4, -2.0}}, {{6, -100.0}}, {{6, 50.0}}, {{5, 60.0}, {6, -100.0}}};
+    for (const auto path : kPaths)
+    {
+        if (!chordwell::block::available(path))
+            continue;
+        for (const auto& setting : settings)
+        {
+            SCOPED_TRACE(testing::Message()
+                         << "path " << static_cast<int>(path) << " first slot " << setting[0].first
+                         << " value " << setting[0].second << " of " << setting.size());
+            auto engine = std::make_unique<ORLChordwellEffect>();
+            ASSERT_TRUE(engine->useKernelPath(path));
+            auto reference = std::make_unique<LiteralChordwell>();
+            for (const auto& [slot, value] : setting)
+            {
+                engine->setParameter(slot, value);
+                reference->setParameter(slot, value);
+            }
+            engine->reset();
+            reference->reset();
+            std::vector<float> in(700), e0(700), e1(700), r0(700), r1(700);
+            for (size_t i = 0; i < in.size(); ++i)
+                in[i] = static_cast<float>(std::sin(static_cast<double>(i) * 0.7));
+            for (const uint32_t frames : {1u, 700u, 3u, 64u, 65u, 700u})
+            {
+                engine->process({in.data(), nullptr}, {e0.data(), e1.data()}, frames);
+                reference->process<float>(in.data(), nullptr, r0.data(), r1.data(), frames);
+                ASSERT_EQ(0, std::memcmp(e0.data(), r0.data(), frames * sizeof(float)));
+                ASSERT_EQ(0, std::memcmp(e1.data(), r1.data(), frames * sizeof(float)));
+            }
+        }
     }
 }
 
