@@ -141,139 +141,121 @@ TEST(EngineMatchesReference,
     }
 }
 
+// The engine on one compiled path beside the literal reference, fed the same sine, mono in
+// and stereo out.
+struct Twins
+{
+    std::unique_ptr<ORLChordwellEffect> engine = std::make_unique<ORLChordwellEffect>();
+    std::unique_ptr<LiteralChordwell> reference = std::make_unique<LiteralChordwell>();
+    std::vector<float> in = std::vector<float>(700), e0 = in, e1 = in, r0 = in, r1 = in;
+    uint32_t at = 0;
+
+    explicit Twins(chordwell::block::Path path) { engine->useKernelPath(path); }
+    void set(uint32_t slot, double value)
+    {
+        engine->setParameter(slot, value);
+        reference->setParameter(slot, value);
+    }
+    void setRate(double rate)
+    {
+        engine->setSampleRate(rate);
+        reference->setSampleRate(rate);
+    }
+    void reset()
+    {
+        engine->reset();
+        reference->reset();
+    }
+    // Up to 700 frames through both; fails unless every output bit agrees.
+    testing::AssertionResult run(uint32_t frames)
+    {
+        for (uint32_t i = 0; i < frames; ++i)
+            in[i] = static_cast<float>(std::sin(static_cast<double>(at + i) * 0.37));
+        at += frames;
+        engine->process({in.data(), nullptr}, {e0.data(), e1.data()}, frames);
+        reference->process<float>(in.data(), nullptr, r0.data(), r1.data(), frames);
+        if (std::memcmp(e0.data(), r0.data(), frames * sizeof(float)) != 0 ||
+            std::memcmp(e1.data(), r1.data(), frames * sizeof(float)) != 0)
+            return testing::AssertionFailure() << "output differs before frame " << at;
+        return testing::AssertionSuccess();
+    }
+};
+
 TEST(EngineMatchesReference, long_glides_and_wrapping_lines_give_the_literal_algorithms_bits)
 {
     // Whole-tone glides at the highest rate (long delays, many index steps) and at the lowest
     // with Tune and Transpose up (the shortest delays), over more than one turn of the lines.
     for (const auto path : kPaths)
-    {
-        if (!chordwell::block::available(path))
-            continue;
         for (const double rate : {192000.0, 44100.0})
         {
+            if (!chordwell::block::available(path))
+                continue;
             SCOPED_TRACE(testing::Message()
                          << "path " << static_cast<int>(path) << " rate " << rate);
-            auto engine = std::make_unique<ORLChordwellEffect>();
-            ASSERT_TRUE(engine->useKernelPath(path));
-            auto reference = std::make_unique<LiteralChordwell>();
-            engine->setSampleRate(rate);
-            reference->setSampleRate(rate);
-            const double transpose = rate < 50000.0 ? 1.0 : 0.0;
-            engine->setParameter(4, transpose);
-            reference->setParameter(4, transpose);
-            std::vector<float> in(700), e0(700), e1(700), r0(700), r1(700);
-            for (size_t i = 0; i < in.size(); ++i)
-                in[i] = static_cast<float>(std::sin(static_cast<double>(i) * 0.37));
+            Twins twins(path);
+            twins.setRate(rate);
+            twins.set(4, rate < 50000.0 ? 1.0 : 0.0);
             for (int block = 0; block < 60; ++block)
             {
-                const uint32_t frames = 64u + static_cast<uint32_t>(block * 37 % 600);
                 if (block % 10 == 0)
                 {
-                    const double tune = block % 20 == 0 ? 1.0 : 0.0;
-                    const double detune = block % 30 == 0 ? 1.0 : 0.3;
-                    engine->setParameter(5, tune);
-                    reference->setParameter(5, tune);
-                    engine->setParameter(6, detune);
-                    reference->setParameter(6, detune);
+                    twins.set(5, block % 20 == 0 ? 1.0 : 0.0);
+                    twins.set(6, block % 30 == 0 ? 1.0 : 0.3);
                 }
-                engine->process({in.data(), nullptr}, {e0.data(), e1.data()}, frames);
-                reference->process<float>(in.data(), nullptr, r0.data(), r1.data(), frames);
-                ASSERT_EQ(0, std::memcmp(e0.data(), r0.data(), frames * sizeof(float)))
-                    << "block " << block;
-                ASSERT_EQ(0, std::memcmp(e1.data(), r1.data(), frames * sizeof(float)))
-                    << "block " << block;
+                ASSERT_TRUE(twins.run(64u + static_cast<uint32_t>(block * 37 % 600)));
             }
         }
-    }
 }
 
 TEST(EngineMatchesReference, delays_on_or_a_hair_above_a_whole_number_give_the_literal_bits)
 {
-    // A sample rate chosen so that one string's delay is exactly n samples, or n plus one unit
-    // in the last place: there the read index depends on the write index, and neither the
-    // steady tracking nor the glide planning may assume the index just advances.
+    // A sample rate chosen so that one string's delay is exactly n samples or a few hundred
+    // units in the last place more: there the read index depends on the write index, and
+    // neither the steady tracking nor the glide planning may assume the index just advances.
     const ORLChordwellEffect probe;
     const double tune = ORLChordwellEffectInspector{probe}.tuneTarget();
     for (const auto path : kPaths)
-    {
-        if (!chordwell::block::available(path))
-            continue;
         for (const int k : {0, 5, 11})
             for (const int whole : {401, 700})
                 for (const int above : {0, 1, 30, 100, 300})
                 {
-                    double rate = static_cast<double>(whole) *
-                                  ((tune * 1.0) * LiteralChordwell::kFrequency[k]);
+                    double rate = whole * ((tune * 1.0) * LiteralChordwell::kFrequency[k]);
                     for (int u = 0; u < above; ++u)
                         rate = std::nextafter(rate, 1e9);
-                    if (rate < 44100.0 || rate > 192000.0)
+                    if (!chordwell::block::available(path) || rate < 44100.0 || rate > 192000.0)
                         continue;
                     SCOPED_TRACE(testing::Message()
                                  << "path " << static_cast<int>(path) << " string " << k
                                  << " delay " << whole << " + " << above << " ulp");
-                    auto engine = std::make_unique<ORLChordwellEffect>();
-                    ASSERT_TRUE(engine->useKernelPath(path));
-                    auto reference = std::make_unique<LiteralChordwell>();
-                    engine->setSampleRate(rate);
-                    reference->setSampleRate(rate);
-                    std::vector<double> in(3000), e(3000), r(3000);
-                    for (size_t i = 0; i < in.size(); ++i)
-                        in[i] = std::sin(static_cast<double>(i) * 0.11);
-                    for (uint32_t done = 0, frames = 1; done + frames <= in.size();
-                         done += frames, frames = frames * 3 % 401 + 1)
-                    {
-                        engine->processDouble({in.data() + done, nullptr},
-                                              {e.data() + done, nullptr}, frames);
-                        reference->process<double>(in.data() + done, nullptr, r.data() + done,
-                                                   nullptr, frames);
-                        ASSERT_EQ(0, std::memcmp(e.data() + done, r.data() + done,
-                                                 frames * sizeof(double)))
-                            << "frames " << done << " to " << done + frames;
-                    }
+                    Twins twins(path);
+                    twins.setRate(rate);
+                    for (uint32_t frames = 1; twins.at < 3000; frames = frames * 3 % 401 + 1)
+                        ASSERT_TRUE(twins.run(frames));
                 }
-    }
 }
 
 TEST(EngineMatchesReference, values_far_outside_the_range_give_the_literal_bits)
 {
     // The engine takes values unchanged: Tune and Transpose far up make delays shorter than a
-    // sample, Transpose far down longer than a line, and reads then reach the frame being
-    // written or wrap the line.
-    // Pairs of slot and value; Tune far up with Detune far down puts a read on the write index.
+    // sample, Transpose far down longer than a line, Detune far out negative delays, and with
+    // Tune far up and Detune far down a string reads where the frame writes.
     const std::vector<std::vector<std::pair<uint32_t, double>>> settings = {
         {{5, 60.0}}, {{5, 90.0}},   {{4, 3.0}},  {{4, -0.8}},
         {{4, -2.0}}, {{6, -100.0}}, {{6, 50.0}}, {{5, 60.0}, {6, -100.0}}};
     for (const auto path : kPaths)
-    {
-        if (!chordwell::block::available(path))
-            continue;
-        for (const auto& setting : settings)
+        for (size_t n = 0; n < settings.size(); ++n)
         {
+            if (!chordwell::block::available(path))
+                continue;
             SCOPED_TRACE(testing::Message()
-                         << "path " << static_cast<int>(path) << " first slot " << setting[0].first
-                         << " value " << setting[0].second << " of " << setting.size());
-            auto engine = std::make_unique<ORLChordwellEffect>();
-            ASSERT_TRUE(engine->useKernelPath(path));
-            auto reference = std::make_unique<LiteralChordwell>();
-            for (const auto& [slot, value] : setting)
-            {
-                engine->setParameter(slot, value);
-                reference->setParameter(slot, value);
-            }
-            engine->reset();
-            reference->reset();
-            std::vector<float> in(700), e0(700), e1(700), r0(700), r1(700);
-            for (size_t i = 0; i < in.size(); ++i)
-                in[i] = static_cast<float>(std::sin(static_cast<double>(i) * 0.7));
+                         << "path " << static_cast<int>(path) << " setting " << n);
+            Twins twins(path);
+            for (const auto& [slot, value] : settings[n])
+                twins.set(slot, value);
+            twins.reset();
             for (const uint32_t frames : {1u, 700u, 3u, 64u, 65u, 700u})
-            {
-                engine->process({in.data(), nullptr}, {e0.data(), e1.data()}, frames);
-                reference->process<float>(in.data(), nullptr, r0.data(), r1.data(), frames);
-                ASSERT_EQ(0, std::memcmp(e0.data(), r0.data(), frames * sizeof(float)));
-                ASSERT_EQ(0, std::memcmp(e1.data(), r1.data(), frames * sizeof(float)));
-            }
+                ASSERT_TRUE(twins.run(frames));
         }
-    }
 }
 
 TEST(EngineMatchesReference, float_and_double_agree_up_to_the_final_rounding)
