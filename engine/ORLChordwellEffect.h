@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ORLBaseAudioProcessor.h"
+#include "StringBlock.h"
 
 #include <cstdint>
 
@@ -8,12 +9,13 @@ struct ORLChordwellEffectInspector; // test-side read access to the fields
 
 // The resonant reverberator: twelve tuned strings (delay line, one-pole lowpass, feedback
 // gain) excited by the mono average of the input, spread over two channels with cross taps,
-// cross-faded with the dry signal and scaled by the output gain.
+// cross-faded with the dry signal and scaled by the output gain. Input is read as NaN and
+// infinity giving silence and anything beyond 2^30 in size clipped there, so that the strings
+// and the output stay finite whatever the host sends.
 //
 // All memory (twelve lines of 16384 doubles, in one block) is allocated by the constructor;
-// nothing is
-// allocated, locked or called outside the engine afterwards. The object itself lives in
-// 528 bytes of host private data, so its size is fixed by that contract.
+// nothing is allocated, locked or called outside the engine afterwards. The object itself
+// lives in 528 bytes of host private data, so its size is fixed by that contract.
 //
 // Threads: see ORLBaseAudioProcessor. Construction and destruction on the owner's thread.
 class ORLChordwellEffect final : public ORLBaseAudioProcessor
@@ -57,6 +59,11 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     // Default normalized value of an engine slot 0 to 16.
     static double defaultValue(uint32_t index);
 
+    // Runs the strings on the given compiled path from now on; false (and nothing changes)
+    // when the path is not available here. All paths give the same bits: tests and
+    // benchmarks use this to compare them. Owner thread, never during process.
+    bool useKernelPath(chordwell::block::Path path);
+
   private:
     friend struct ::ORLChordwellEffectInspector;
 
@@ -85,6 +92,9 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
     // 1 while readPos was last set by the tuning rule with results that advance exactly by
     // one per frame as long as rate, tune, detune and transpose stay as they are.
     int32_t indicesTracking;
+    // The compiled form of the per-sub-block kernels in use: the widest this machine runs,
+    // unless useKernelPath chose another.
+    const chordwell::block::Kernels* kernels;
     double* lines[kStrings];
     int32_t writePos;
     int32_t readPos[kStrings];

@@ -1,12 +1,14 @@
 #pragma once
 
-// The two per-frame loops over the twelve strings, written for SSE2 where the machine has it
-// and as plain loops otherwise. Both forms perform exactly the same IEEE operations in the
-// same order for every string, so their results are bit-identical; only the number of
-// strings handled per instruction differs. Real-time safe: no allocation, no calls.
+// The tuning rule for all twelve strings at once, written for SSE2 where the machine has it and
+// as a plain loop otherwise. Both forms perform exactly the same IEEE operations in the same
+// order for every string, so their results are bit-identical. Real-time safe: no allocation,
+// no calls.
 
 #include "StringTable.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #if defined(__SSE2__)
@@ -68,6 +70,49 @@ inline void tuneStrings(int32_t writePos, double s, double t, double r, double d
 #endif
 }
 
+// Delay of string k in samples by the tuning rule: the per-string form of tuneStrings, with the
+// same operations.
+inline double delayOf(int k, double s, double t, double r, double d)
+{
+    const double a = s * 0.015;
+    const double c = strings::kDetuneCoefficient[k];
+    const double numerator = c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
+    return numerator / ((t * r) * strings::kBaseFrequency[k]);
+}
+
+// Distance behind the write index w at which string k reads after the tuning rule ran at w.
+inline int32_t retunedDistance(int k, int32_t w, double s, double t, double r, double d)
+{
+    const double delay = delayOf(k, s, t, r, d);
+    return (w - lineIndex(static_cast<double>(w) - delay + 16384.0)) & kMask;
+}
+
+// The distance string k reads at after the tuning rule runs at every frame of a glide, when it
+// provably is the same for all of them; 0 when it may change or depend on the write index.
+// A glide moves Tune and Detune monotonically, and the rule's delay grows with its numerator
+// (monotone in Detune) and falls with its denominator (monotone in Tune), so every delay of
+// the run lies between the two bounds taken from the run's first and last values. A delay D
+// whose fraction is 0 or at least 2^-36 gives ceil(D) whatever the write index (the rule's
+// two roundings stay below 2^-38), so bounds within (n - 1 + 2^-30, n] give n throughout.
+inline int32_t steadyDistance(int k, double s, double r, double tuneFirst, double tuneLast,
+                              double detuneFirst, double detuneLast)
+{
+    const double a = s * 0.015;
+    const double c = strings::kDetuneCoefficient[k];
+    const double f = strings::kBaseFrequency[k];
+    const auto numerator = [&](double d) { return c > 0.0 ? (a * c) * d + s : s - (a * -c) * d; };
+    const double n0 = numerator(detuneFirst), n1 = numerator(detuneLast);
+    const double d0 = (tuneFirst * r) * f, d1 = (tuneLast * r) * f;
+    const double low = std::min(n0, n1) / std::max(d0, d1);
+    const double high = std::max(n0, n1) / std::min(d0, d1);
+    if (!(low > 0.0 && high < 16383.0))
+        return 0;
+    const double whole = std::ceil(high);
+    if (!(low > whole - 1.0 + 1.0 / (1 << 30)))
+        return 0;
+    return static_cast<int32_t>(whole);
+}
+
 // Whether trunc(w - D + 16384) equals w + 16384 - ceil(D) for every write index w: true when
 // D is whole or its fraction keeps well clear of the rounding error of the two operations
 // (below 2^-37). Then each read index just advances with the write index.
@@ -86,50 +131,15 @@ inline bool advancesByOne(const double* delays)
     return true;
 }
 
-// Read index of every string from its distance behind the write index.
-inline void readIndices(int32_t writePos, const int32_t* distance, int32_t* index)
+// Copies count samples of a line, two at a time where the machine has SSE2.
+inline void copySamples(const double* from, int count, double* to)
 {
+    int i = 0;
 #if defined(__SSE2__)
-    const __m128i w = _mm_set1_epi32(writePos), mask = _mm_set1_epi32(kMask);
-    for (int k = 0; k < kStrings; k += 4)
-    {
-        const __m128i d = _mm_load_si128(reinterpret_cast<const __m128i*>(distance + k));
-        _mm_store_si128(reinterpret_cast<__m128i*>(index + k),
-                        _mm_and_si128(_mm_sub_epi32(w, d), mask));
-    }
-#else
-    for (int k = 0; k < kStrings; ++k)
-        index[k] = (writePos - distance[k]) & kMask;
+    for (; i + 2 <= count; i += 2)
+        _mm_storeu_pd(to + i, _mm_loadu_pd(from + i));
 #endif
-}
-
-// One frame of the strings' loop over lines laid out `Stride` doubles apart from `base`:
-// each lowpass takes its line's output, then the line takes the lowpass output times the
-// feedback gain plus the common feed.
-template <int Stride>
-inline void runStrings(double* base, const int32_t* readPos, int32_t writePos, double* lowpass,
-                       const double* damp, double feedback, double feed)
-{
-#if defined(__SSE2__)
-    const __m128d fb = _mm_set1_pd(feedback), fd = _mm_set1_pd(feed);
-#pragma GCC unroll 6
-    for (int k = 0; k < kStrings; k += 2)
-    {
-        double* even = base + k * Stride;
-        double* odd = even + Stride;
-        const __m128d x = _mm_set_pd(odd[readPos[k + 1]], even[readPos[k]]);
-        __m128d l = _mm_load_pd(lowpass + k);
-        l = _mm_add_pd(_mm_mul_pd(_mm_sub_pd(x, l), _mm_load_pd(damp + k)), l);
-        _mm_store_pd(lowpass + k, l);
-        const __m128d y = _mm_add_pd(_mm_mul_pd(l, fb), fd);
-        _mm_storel_pd(even + writePos, y);
-        _mm_storeh_pd(odd + writePos, y);
-    }
-#else
-    for (int k = 0; k < kStrings; ++k)
-        lowpass[k] = (base[k * Stride + readPos[k]] - lowpass[k]) * damp[k] + lowpass[k];
-    for (int k = 0; k < kStrings; ++k)
-        base[k * Stride + writePos] = lowpass[k] * feedback + feed;
-#endif
+    for (; i < count; ++i)
+        to[i] = from[i];
 }
 } // namespace chordwell::kernels

@@ -105,6 +105,32 @@ TEST(EngineNetwork, non_finite_input_is_heard_as_silence)
     EXPECT_EQ(0, std::memcmp(a1.data(), b1.data(), frames * sizeof(float)));
 }
 
+TEST(EngineNetwork, huge_input_keeps_output_and_strings_finite)
+{
+    // Two seconds of the largest float, then of the largest double, at full Output, Decay
+    // and Mix: the strings saturate but never overflow.
+    const size_t frames = 88200;
+    auto engine = makeEngine();
+    engine->setParameter(0, 1.0);
+    engine->setParameter(1, 1.0);
+    engine->setParameter(2, 1.0);
+    std::vector<float> loud(frames, 3.4028235e38f), o0(frames), o1(frames);
+    for (size_t i = 1; i < frames; i += 2)
+        loud[i] = -loud[i] * static_cast<float>(i % 3 == 0);
+    engine->process({loud.data(), nullptr}, {o0.data(), o1.data()}, frames);
+    for (size_t i = 0; i < frames; ++i)
+        ASSERT_TRUE(std::isfinite(o0[i]) && std::isfinite(o1[i])) << "float frame " << i;
+
+    std::vector<double> huge(frames, 1.7e308), d0(frames), d1(frames);
+    engine->processDouble({huge.data(), huge.data()}, {d0.data(), d1.data()}, frames);
+    for (size_t i = 0; i < frames; ++i)
+        ASSERT_TRUE(std::isfinite(d0[i]) && std::isfinite(d1[i])) << "double frame " << i;
+    const Inspect state{*engine};
+    for (int k = 0; k < 12; ++k)
+        for (int i = 0; i < 16384; ++i)
+            ASSERT_TRUE(std::isfinite(state.line(k, i))) << "line " << k << " entry " << i;
+}
+
 TEST(EngineNetwork, mix_output_and_channel_folding)
 {
     const size_t frames = 1000;

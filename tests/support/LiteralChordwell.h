@@ -131,6 +131,17 @@ class LiteralChordwell
             bypassOn = static_cast<int32_t>(std::trunc(v + 0.5));
     }
 
+    static double readable(double x)
+    {
+        if (!std::isfinite(x))
+            return 0.0;
+        if (x > 1073741824.0)
+            return 1073741824.0;
+        if (x < -1073741824.0)
+            return -1073741824.0;
+        return x;
+    }
+
     template <typename Sample>
     void process(const Sample* in0, const Sample* in1, Sample* out0, Sample* out1, uint32_t frames)
     {
@@ -146,11 +157,9 @@ class LiteralChordwell
         {
             double x0 = in0[i];
             double x1 = in1[i];
-            // A non-finite input sample is read as silence.
-            if (!std::isfinite(x0))
-                x0 = 0.0;
-            if (!std::isfinite(x1))
-                x1 = 0.0;
+            // A non-finite input sample is read as silence, a huge one is clipped at 2^30.
+            x0 = readable(x0);
+            x1 = readable(x1);
             double dry0, dry1, send0, send1;
             if (bypassOn == 0)
             {
