@@ -38,7 +38,8 @@ bool isAcceptedBank(std::span<const uint8_t> stateImage)
 bool isBankState(std::span<const uint8_t> bytes)
 {
     // The state image and the two closing words at the least.
-    return bytes.size() >= presetimage::kHostStateSize + kClosingWordsSize && bytes.size() <= kMaxBankState &&
+    return bytes.size() >= presetimage::kHostStateSize + kClosingWordsSize &&
+           bytes.size() <= kMaxBankState &&
            std::memcmp(bytes.data(), kImagePrefix, sizeof kImagePrefix) == 0;
 }
 } // namespace

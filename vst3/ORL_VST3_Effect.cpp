@@ -218,25 +218,30 @@ void ORL_VST3_Effect::syncPrograms()
     auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
     if (bank == nullptr)
         return;
-    bool namesChanged = false;
     for (int32_t i = 0; i < kProgramCount; ++i)
         if (shownNames[i] != bank->presetName(i))
         {
             shownNames[i] = bank->presetName(i);
-            namesChanged = true;
+            namesPending = true;
         }
     const int32_t current = bank->currentIndex();
-    const bool programChanged = current != shownProgram;
-    shownProgram = current;
-    if (programChanged)
+    if (current != shownProgram)
+    {
+        shownProgram = current;
+        valuesPending = true;
         if (auto* program = getParameterObject(kProgramParameter))
             program->setNormalized(static_cast<double>(current) / (kProgramCount - 1));
-    if (componentHandler == nullptr || (!namesChanged && !programChanged))
+    }
+    // Telling the host from inside its own call into us can deadlock it (a host may hold the
+    // lock that its restartComponent takes): that waits for the next call of our own.
+    if (componentHandler == nullptr || hostCallDepth > 0)
         return;
-    if (namesChanged)
+    if (namesPending)
         if (FUnknownPtr<IUnitHandler> units(componentHandler); units)
             units->notifyProgramListChange(kProgramList, -1);
-    componentHandler->restartComponent(kParamValuesChanged);
+    if (namesPending || valuesPending)
+        componentHandler->restartComponent(kParamValuesChanged);
+    namesPending = valuesPending = false;
 }
 
 // --- component -------------------------------------------------------------------------------
@@ -352,10 +357,14 @@ bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
     // The session's values win over the preset's: automation may have moved them.
     if (decoded->values)
         for (int32_t slot = 0; slot < 8; ++slot)
+        {
+            hostSide.touchParameter(slot);
             hostSide.setParameterValue(slot, (*decoded->values)[slot]);
+            hostSide.releaseParameter(slot);
+        }
     hostSide.setRestoring(false);
-    if (componentHandler != nullptr)
-        componentHandler->restartComponent(kParamValuesChanged);
+    // The host reads the restored values back when setState returns.
+    valuesPending = true;
     return true;
 }
 
@@ -449,9 +458,14 @@ tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue v
         auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
         if (bank != nullptr && index != bank->currentIndex())
         {
+            ++hostCallDepth;
             enterMainCall();
             master.recallPreset(index);
             leaveMainCall();
+            --hostCallDepth;
+            // The host chose this program: it knows the program, and the values reached it
+            // through their edits.
+            valuesPending = false;
         }
         return EditController::setParamNormalized(tag, value);
     }

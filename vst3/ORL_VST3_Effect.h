@@ -146,6 +146,10 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     Steinberg::int32 sampleSize = Steinberg::Vst::kSample32;
     double sampleRate = 44100.0;
     int mainCallDepth = 0;
+    // Calls of the host into us that are under way: the host is not told of changes then.
+    int hostCallDepth = 0;
+    bool namesPending = false;
+    bool valuesPending = false;
     int32_t shownProgram = -1;
     std::array<std::string, 10> shownNames;
     bool active = false;

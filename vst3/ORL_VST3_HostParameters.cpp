@@ -25,17 +25,14 @@ void ORL_VST3_HostParameters::setParameterValue(int32_t slot, double value)
     if (auto* parameter = controller.getParameterObject(id))
         parameter->setNormalized(value);
     audio.post(slot, value);
-    if (restoring)
-    {
-        if (editor != nullptr)
-            editor->updateDisplay(slot, value);
-        return;
-    }
     // The master controller's re-send of an echo: the host has that value already.
     if (slot == delivering)
         return;
     controller.performEdit(id, value);
-    echoes.push_back({slot, value});
+    if (!restoring)
+        echoes.push_back({slot, value});
+    else if (editor != nullptr)
+        editor->updateDisplay(slot, value);
 }
 
 void ORL_VST3_HostParameters::releaseParameter(int32_t slot)

@@ -19,7 +19,9 @@ class ORLShellController;
 // controller's own edits, so this side queues the echo that the master controller counts on
 // and delivers it later, like a host that echoes: after the call that made the change has
 // returned and never in the middle of a transfer. While a state is being restored, values
-// go to the parameters, the render path and the editor only, without gestures or echoes.
+// are announced to the host as edits of their own and shown in the editor, without echoes:
+// the host applies its edits in order, so the restored values are the last it hears (a host
+// may have applied a program change of its own just before).
 // Main thread.
 class ORL_VST3_HostParameters final : public ORLHostParameters
 {
@@ -28,7 +30,7 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
 
     // Main thread. The open editor that host-side changes move, or null.
     void setEditor(ORLEditorDisplay* display) { editor = display; }
-    // Main thread. While set, changes are a restore: no gestures, no echoes.
+    // Main thread. While set, changes are a restore: announced, shown, never echoed.
     void setRestoring(bool on) { restoring = on; }
 
     // Main thread. Hands every queued echo to the master controller, then shows its value in
@@ -48,7 +50,7 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
         int32_t slot;
         double value;
     };
-    bool quiet(int32_t slot) const { return restoring || slot == delivering; }
+    bool quiet(int32_t slot) const { return slot == delivering; }
 
     Steinberg::Vst::EditController& controller;
     ChordwellAudioPath& audio;

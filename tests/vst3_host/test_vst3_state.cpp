@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <pluginterfaces/base/ibstream.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
+#include <pluginterfaces/vst/ivsteditcontroller.h>
 
 #include <cstring>
 #include <fstream>
@@ -108,8 +109,14 @@ TEST(Vst3State, a_state_saved_by_chordwell_host_loads_and_sounds_the_same)
     auto plugin = load();
     ASSERT_NE(plugin, nullptr);
     ASSERT_EQ(componentOf(*plugin)->setState(&state), kResultOk);
-    settle();
-    EXPECT_EQ(plugin->getCurrentProgram(), 3);
+    // Straight to the component, past JUCE's own bookkeeping: ask the controller itself.
+    Vst::IEditController* controller = nullptr;
+    componentOf(*plugin)->queryInterface(Vst::IEditController::iid,
+                                         reinterpret_cast<void**>(&controller));
+    ASSERT_NE(controller, nullptr);
+    EXPECT_DOUBLE_EQ(controller->getParamNormalized(100) * 9.0, 3.0) << "program 3 current";
+    EXPECT_FLOAT_EQ(static_cast<float>(controller->getParamNormalized(2)), 0.6f) << "its Decay";
+    controller->release();
     EXPECT_EQ(render(*plugin, input, 24000, 512, 2), readWav(folder + "/ref.wav"));
 }
 
