@@ -29,7 +29,8 @@ struct Stream final : IBStream
     {
         const size_t count =
             std::min<size_t>(static_cast<size_t>(std::max(n, 0)), bytes.size() - at);
-        std::memcpy(buffer, bytes.data() + at, count);
+        if (count > 0)
+            std::memcpy(buffer, bytes.data() + at, count);
         at += count;
         if (got)
             *got = static_cast<int32>(count);
