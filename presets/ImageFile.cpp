@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace
 {
 struct FileCloser
@@ -15,9 +19,25 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::optional<std::vector<uint8_t>> readImageFile(const std::string& path, bool forUpdate)
 {
-    FileHandle file(std::fopen(path.c_str(), forUpdate ? "r+b" : "rb"));
-    if (!file)
+    // Only regular files: opening a FIFO for reading would wait for a writer forever.
+    const int fd = ::open(path.c_str(), (forUpdate ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        ::close(fd);
+        return std::nullopt;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FileHandle file(::fdopen(fd, forUpdate ? "r+b" : "rb"));
+    if (!file)
+    {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::vector<uint8_t> bytes;
     uint8_t chunk[4096];
     while (bytes.size() < kMaxImageFileBytes)
