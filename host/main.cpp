@@ -8,6 +8,8 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 int main(int argc, char** argv)
 {
@@ -53,17 +55,32 @@ int main(int argc, char** argv)
         return app.exit(e) == 0 ? 0 : 2;
     }
 
-    if (renderCommand->parsed())
-        return runRender(render);
-    if (describeCommand->parsed())
-        return runDescribe(describe);
-    if (inspectCommand->parsed())
-        return runInspect(inspect);
-    if (installManualCommand->parsed())
-        return runInstallManual(installManual);
-    if (editCommand->parsed())
-        return runEdit(edit);
-    if (snapshotCommand->parsed())
-        return runSnapshot(snapshot);
+    // Whatever escapes a command (memory running out, above all) is a failure with a message,
+    // never an abort.
+    try
+    {
+        if (renderCommand->parsed())
+            return runRender(render);
+        if (describeCommand->parsed())
+            return runDescribe(describe);
+        if (inspectCommand->parsed())
+            return runInspect(inspect);
+        if (installManualCommand->parsed())
+            return runInstallManual(installManual);
+        if (editCommand->parsed())
+            return runEdit(edit);
+        if (snapshotCommand->parsed())
+            return runSnapshot(snapshot);
+    }
+    catch (const std::bad_alloc&)
+    {
+        std::fprintf(stderr, "chordwell-host: out of memory\n");
+        return 1;
+    }
+    catch (const std::exception& e)
+    {
+        std::fprintf(stderr, "chordwell-host: %s\n", e.what());
+        return 1;
+    }
     return 2;
 }

@@ -65,6 +65,11 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     int parameterIndex(const std::string& id) const;
     // Main thread. Host automation: an untouched change of the host's parameter.
     bool automate(const std::string& id, double value);
+    // Main thread. The user's own edit in the host (a fader in its mixer): touch, set and
+    // release, so that the plug-in treats it as a knob turn.
+    bool edit(const std::string& id, double value);
+    // Main thread. The ids of the chunks the plug-in declares, in its order.
+    std::vector<AAX_CTypeID> chunkIDs() const;
     // Main thread. Delivers every queued update (and those they cause) to the plug-in.
     void deliverUpdates();
     // Main thread. The calls the plug-in made on the host's parameters, in order.

@@ -5,6 +5,8 @@
 #include "BinaryFile.h"
 #include "DemoSignal.h"
 #include "HostViewContainer.h"
+#include "OutputFile.h"
+#include "SessionState.h"
 #include "WindowManagerAtoms.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -84,8 +86,9 @@ void addEditOptions(CLI::App& command, EditOptions& options)
         "input", options.input,
         "audio file to play in a loop through the plug-in where an output device exists "
         "(the built-in demo without it)");
-    command.add_option("--state-out", options.stateOut,
-                       "save the plug-in's state chunk 'All ' to this file when the window closes");
+    command.add_option(
+        "--state-out", options.stateOut,
+        "save every chunk of the plug-in's state to this file when the window closes");
     addSessionOptions(command, options.session);
 }
 
@@ -94,6 +97,9 @@ int runEdit(const EditOptions& options)
     std::string error;
     if (!checkSessionOptions(options.session, error))
         return report(2, error);
+    if (!options.stateOut.empty() && (sameFile(options.stateOut, options.session.stateIn) ||
+                                      sameFile(options.stateOut, options.input)))
+        return report(2, "--state-out '" + options.stateOut + "' is the same file as an input");
     AudioBuffer audio;
     if (options.input.empty())
         audio = makeDemoSignal();
@@ -160,6 +166,10 @@ int runEdit(const EditOptions& options)
             std::printf("saved the state to %s\n", options.stateOut.c_str());
         }
         return 0;
+    }
+    catch (const RefusedContent& e)
+    {
+        return report(2, e.what());
     }
     catch (const HostError& e)
     {
