@@ -43,6 +43,23 @@ class HostWindow : public juce::Component
     }
     void paint(juce::Graphics& g) override { g.fillAll(juce::Colours::black); }
     void userTriedToCloseWindow() override { stopRequested.store(true); }
+    // The plug-in's view is a window of its own inside this one, on the same toolkit: the
+    // toolkit sends the pointer (wheel, moves) only to the front-most of its windows under
+    // it, so whenever this window comes to the front the view must come back in front of
+    // it, or the wheel does nothing until a click raises the view.
+    void broughtToFront() override { raiseEmbeddedViews(); }
+    void raiseEmbeddedViews()
+    {
+        auto& desktop = juce::Desktop::getInstance();
+        std::vector<juce::Component*> views;
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            if (juce::Component* view = desktop.getComponent(i);
+                view != nullptr && view != this && view->isVisible() &&
+                getScreenBounds().contains(view->getScreenBounds().getCentre()))
+                views.push_back(view);
+        for (juce::Component* view : views)
+            view->toFront(false);
+    }
 };
 
 // Delivers the host's queued updates, prints the parameters that changed and ends the
@@ -137,6 +154,7 @@ int runEdit(const EditOptions& options)
             std::fflush(stdout);
         };
         session.openView(container);
+        window.raiseEmbeddedViews();
         std::printf("window 0x%lx %d x %d\n", reinterpret_cast<unsigned long>(native),
                     window.getWidth(), window.getHeight());
         AudioLoop player(session.audio(), audio);
