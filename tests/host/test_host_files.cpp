@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -150,6 +151,34 @@ TEST_F(HostFiles, killed_writers_litter_goes_and_equal_renders_give_equal_bytes)
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(store + "/ORLChordwell.settings"));
+}
+
+// Peak memory of one run of the host, in kilobytes.
+long peakKilobytes(const std::string& seconds, const std::string& out)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        ::freopen("/dev/null", "w", stdout);
+        ::execl(CHORDWELL_HOST_PATH, "chordwell-host", "render", "--tail", seconds.c_str(),
+                out.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+TEST_F(HostFiles, renders_stream_so_memory_stays_flat_whatever_the_length)
+{
+    const std::string out = path("long.wav");
+    const long shortRun = peakKilobytes("1", out);
+    const long longRun = peakKilobytes("120", out);
+    ASSERT_GT(shortRun, 0);
+    ASSERT_GT(longRun, 0);
+    // Two minutes of stereo float are 46 MB; held whole, in and out, they would be far more.
+    EXPECT_LT(longRun - shortRun, 16 * 1024) << shortRun << " kB, then " << longRun << " kB";
 }
 
 TEST_F(HostFiles, absurd_lengths_and_missing_files_exit_with_their_own_codes)
