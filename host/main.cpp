@@ -4,6 +4,7 @@
 #include "InstallManualCommand.h"
 #include "RenderCommand.h"
 #include "SnapshotCommand.h"
+#include "ValidateCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -45,6 +46,11 @@ int main(int argc, char** argv)
         "snapshot", "draw the plug-in's whole window into a PNG file, without a display");
     addSnapshotOptions(*snapshotCommand, snapshot);
 
+    ValidateOptions validate;
+    CLI::App* validateCommand = app.add_subcommand(
+        "validate", "check the plug-in as the field's validators do; exit 1 when a check fails");
+    addValidateOptions(*validateCommand, validate);
+
     try
     {
         app.parse(argc, argv);
@@ -71,6 +77,8 @@ int main(int argc, char** argv)
             return runEdit(edit);
         if (snapshotCommand->parsed())
             return runSnapshot(snapshot);
+        if (validateCommand->parsed())
+            return runValidate(validate);
     }
     catch (const std::bad_alloc&)
     {

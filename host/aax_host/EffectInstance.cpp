@@ -389,7 +389,11 @@ void EffectInstance::render(const float* const* in, float* const* out, int32_t f
     bufferLength = frames;
     contextRate = hostRate.load();
     void* const instances[1] = {context};
+    if (callbackWatch != nullptr)
+        callbackWatch(true);
     componentDescription->render(instances, instances + 1);
+    if (callbackWatch != nullptr)
+        callbackWatch(false);
 }
 
 float EffectInstance::meter(size_t index) const
