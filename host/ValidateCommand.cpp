@@ -140,18 +140,7 @@ class Rig
     std::vector<float> in[2], out[2];
 };
 
-struct Verdict
-{
-    std::string counts;
-    uint64_t failures = 0;
-    std::string firstFailure;
-
-    void fail(const std::string& what)
-    {
-        if (failures++ == 0)
-            firstFailure = what;
-    }
-};
+using Verdict = ValidateVerdict;
 
 uint64_t badSamples(const float* samples, size_t count)
 {
@@ -460,6 +449,19 @@ Verdict checkFuzzedStates(const EffectDescription& effect, int level, Random& ra
     return v;
 }
 
+void report(const char* name, const Verdict& verdict, std::chrono::steady_clock::time_point start)
+{
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%-4s %s: %s (%.1f s)", verdict.failures > 0 ? "FAIL" : "ok", name,
+                verdict.counts.c_str(), seconds);
+    if (verdict.failures > 0)
+        std::printf("; %llu failures, the first: %s",
+                    static_cast<unsigned long long>(verdict.failures),
+                    verdict.firstFailure.c_str());
+    std::printf("\n");
+}
+
 void watchCallback(bool entering)
 {
     realtime::watch(entering);
@@ -521,7 +523,7 @@ void addValidateOptions(CLI::App& command, ValidateOptions& options)
                        "plug-in library (default: ORLChordwell.so beside chordwell-host)");
 }
 
-int runValidate(const ValidateOptions& options)
+int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraCheck>& extraChecks)
 {
     if (options.level < 1 || options.level > 10)
     {
@@ -563,17 +565,26 @@ int runValidate(const ValidateOptions& options)
                 verdict.fail(e.what());
             }
             failed += verdict.failures > 0;
-            const double seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            std::printf("%-4s %s: %s (%.1f s)", verdict.failures > 0 ? "FAIL" : "ok", check.name,
-                        verdict.counts.c_str(), seconds);
-            if (verdict.failures > 0)
-                std::printf("; %llu failures, the first: %s",
-                            static_cast<unsigned long long>(verdict.failures),
-                            verdict.firstFailure.c_str());
-            std::printf("\n");
+            report(check.name, verdict, start);
         }
-        std::printf("validate: %zu checks, %d failed\n", std::size(checks), failed);
+        for (const ValidateExtraCheck& check : extraChecks)
+        {
+            std::fflush(stdout);
+            const auto start = std::chrono::steady_clock::now();
+            Verdict verdict;
+            try
+            {
+                verdict = check.run(library, pluginPath(options.plugin), options.level);
+            }
+            catch (const std::exception& e)
+            {
+                verdict.fail(e.what());
+            }
+            failed += verdict.failures > 0;
+            report(check.name, verdict, start);
+        }
+        std::printf("validate: %zu checks, %d failed\n", std::size(checks) + extraChecks.size(),
+                    failed);
         return failed > 0 ? 1 : 0;
     }
     catch (const HostError& e)

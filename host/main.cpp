@@ -5,6 +5,7 @@
 #include "RenderCommand.h"
 #include "SnapshotCommand.h"
 #include "ValidateCommand.h"
+#include "ValidateEditor.h"
 
 #include <CLI/CLI.hpp>
 
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
         if (snapshotCommand->parsed())
             return runSnapshot(snapshot);
         if (validateCommand->parsed())
-            return runValidate(validate);
+            return runValidate(validate, {{"editor while rendering", checkEditorWhileRendering}});
     }
     catch (const std::bad_alloc&)
     {
