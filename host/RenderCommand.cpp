@@ -58,27 +58,6 @@ class ReaderSource final : public FrameSource
     AudioReader& reader;
 };
 
-class DemoSource final : public FrameSource
-{
-  public:
-    explicit DemoSource(const AudioBuffer& audio) : audio(audio) {}
-    int channels() const override { return static_cast<int>(audio.channels.size()); }
-    size_t read(float* interleaved, size_t frames) override
-    {
-        const size_t n = std::min(frames, audio.frames() - position);
-        const size_t count = audio.channels.size();
-        for (size_t i = 0; i < n; ++i)
-            for (size_t c = 0; c < count; ++c)
-                interleaved[i * count + c] = audio.channels[c][position + i];
-        position += n;
-        return n;
-    }
-
-  private:
-    const AudioBuffer& audio;
-    size_t position = 0;
-};
-
 class WriterSink final : public FrameSink
 {
   public:
@@ -242,7 +221,7 @@ int runRender(const RenderOptions& options)
         else
         {
             demo = makeDemoSignal();
-            source = std::make_unique<DemoSource>(demo);
+            source = std::make_unique<BufferSource>(demo);
             rate = demo.sampleRate;
             inputFrames = demo.frames();
             inputChannelCount = static_cast<int>(demo.channels.size());

@@ -63,27 +63,6 @@ bool renderStream(Renderer& renderer, FrameSource& source, uint64_t inputFrames,
 
 namespace
 {
-class BufferSource final : public FrameSource
-{
-  public:
-    explicit BufferSource(const AudioBuffer& audio) : audio(audio) {}
-    int channels() const override { return static_cast<int>(audio.channels.size()); }
-    size_t read(float* interleaved, size_t frames) override
-    {
-        const size_t n = std::min(frames, audio.frames() - position);
-        const size_t count = audio.channels.size();
-        for (size_t i = 0; i < n; ++i)
-            for (size_t c = 0; c < count; ++c)
-                interleaved[i * count + c] = audio.channels[c][position + i];
-        position += n;
-        return n;
-    }
-
-  private:
-    const AudioBuffer& audio;
-    size_t position = 0;
-};
-
 class BufferSink final : public FrameSink
 {
   public:
@@ -101,6 +80,17 @@ class BufferSink final : public FrameSink
     AudioBuffer& audio;
 };
 } // namespace
+
+size_t BufferSource::read(float* interleaved, size_t frames)
+{
+    const size_t n = std::min(frames, audio.frames() - position);
+    const size_t count = audio.channels.size();
+    for (size_t i = 0; i < n; ++i)
+        for (size_t c = 0; c < count; ++c)
+            interleaved[i * count + c] = audio.channels[c][position + i];
+    position += n;
+    return n;
+}
 
 AudioBuffer renderThrough(Renderer& renderer, const AudioBuffer& input,
                           const RenderRequest& request, const ProgressFn& progress)

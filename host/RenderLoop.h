@@ -27,6 +27,19 @@ class FrameSource
     virtual size_t read(float* interleaved, size_t frames) = 0;
 };
 
+// Audio in memory as a source.
+class BufferSource final : public FrameSource
+{
+  public:
+    explicit BufferSource(const AudioBuffer& audio) : audio(audio) {}
+    int channels() const override { return static_cast<int>(audio.channels.size()); }
+    size_t read(float* interleaved, size_t frames) override;
+
+  private:
+    const AudioBuffer& audio;
+    size_t position = 0;
+};
+
 // Where a render's output goes: interleaved frames of the layout's output channels. False
 // stops the render.
 class FrameSink
