@@ -521,6 +521,10 @@ void addValidateOptions(CLI::App& command, ValidateOptions& options)
         ->capture_default_str();
     command.add_option("--plugin", options.plugin,
                        "plug-in library (default: ORLChordwell.so beside chordwell-host)");
+    command
+        .add_option("--check", options.only,
+                    "run only the checks whose name contains this text (repeatable)")
+        ->allow_extra_args(false);
 }
 
 int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraCheck>& extraChecks)
@@ -549,9 +553,20 @@ int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraC
         const EffectDescription& effect = library.effect();
         std::printf("validate %s at level %d, seed %u\n", pluginPath(options.plugin).c_str(),
                     options.level, options.seed);
+        const auto chosen = [&options](const char* name)
+        {
+            return options.only.empty() ||
+                   std::any_of(options.only.begin(), options.only.end(),
+                               [name](const std::string& part)
+                               { return std::string(name).find(part) != std::string::npos; });
+        };
         int failed = 0;
+        size_t ran = 0;
         for (const Check& check : checks)
         {
+            if (!chosen(check.name))
+                continue;
+            ++ran;
             Random random(options.seed);
             std::fflush(stdout);
             const auto start = std::chrono::steady_clock::now();
@@ -569,6 +584,9 @@ int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraC
         }
         for (const ValidateExtraCheck& check : extraChecks)
         {
+            if (!chosen(check.name))
+                continue;
+            ++ran;
             std::fflush(stdout);
             const auto start = std::chrono::steady_clock::now();
             Verdict verdict;
@@ -583,8 +601,12 @@ int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraC
             failed += verdict.failures > 0;
             report(check.name, verdict, start);
         }
-        std::printf("validate: %zu checks, %d failed\n", std::size(checks) + extraChecks.size(),
-                    failed);
+        if (ran == 0)
+        {
+            std::fprintf(stderr, "chordwell-host validate: no check is named like that\n");
+            return 2;
+        }
+        std::printf("validate: %zu checks, %d failed\n", ran, failed);
         return failed > 0 ? 1 : 0;
     }
     catch (const HostError& e)

@@ -14,6 +14,7 @@ struct ValidateOptions
     int level = 1; // 1..10: scales every count
     uint32_t seed = 1;
     std::string plugin;
+    std::vector<std::string> only; // names (or parts of names) of the checks to run; all when empty
 };
 
 void addValidateOptions(CLI::App& command, ValidateOptions& options);
