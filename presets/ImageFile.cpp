@@ -55,9 +55,26 @@ std::optional<std::vector<uint8_t>> readImageFile(const std::string& path, bool 
 
 bool writeImageFile(const std::string& path, std::span<const uint8_t> bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+    // A FIFO or device at the path would block or swallow the image: only a regular file,
+    // new or old, is written.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
         return false;
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::ftruncate(fd, 0) != 0)
+    {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr)
+    {
+        ::close(fd);
+        return false;
+    }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
