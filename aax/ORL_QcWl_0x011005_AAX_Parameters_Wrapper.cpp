@@ -212,7 +212,10 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::SetChunk(AAX_CTypeID id,
         return AAX_ERROR_NULL_OBJECT;
     if (chunk->fSize < 12)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    controller.productController().setStateImage(
-        AAX_ChunkData(chunk), chunk->fSize - static_cast<int32_t>(kChunkTrailerSize), chunk);
+    // A state that keeps nothing is an error, so that the host can say so instead of
+    // playing the defaults as if the state had loaded.
+    if (!controller.productController().setStateImage(
+            AAX_ChunkData(chunk), chunk->fSize - static_cast<int32_t>(kChunkTrailerSize), chunk))
+        return AAX_ERROR_INVALID_FIELD_DATA;
     return AAX_SUCCESS;
 }

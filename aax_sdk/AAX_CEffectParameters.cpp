@@ -241,11 +241,16 @@ AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID id, const AAX_SPlugInChun
         at += 8;
         entries.push_back(std::move(entry));
     }
+    // An image of which no value applies keeps nothing: that is refused, not a success.
+    bool kept = false;
     for (const Entry& entry : entries)
         if (std::isfinite(entry.value) && entry.value >= 0.0 && entry.value <= 1.0 &&
             mParameterManager.GetParameterByID(entry.id.c_str()) != nullptr)
+        {
             SetParameterNormalizedValue(entry.id.c_str(), entry.value);
-    return AAX_SUCCESS;
+            kept = true;
+        }
+    return kept ? AAX_SUCCESS : AAX_ERROR_INVALID_FIELD_DATA;
 }
 
 AAX_Result AAX_CEffectParameters::TouchParameter(AAX_CParamID id)

@@ -39,6 +39,8 @@ class AAX_CEffectParameters : public AAX_IEffectParameters
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* id) const override;
     AAX_Result GetChunkSize(AAX_CTypeID id, uint32_t* size) const override;
     AAX_Result GetChunk(AAX_CTypeID id, AAX_SPlugInChunk* chunk) const override;
+    // 'elck': a damaged image, or one of which no value applies, is refused
+    // (AAX_ERROR_INCORRECT_CHUNK_SIZE, AAX_ERROR_INVALID_FIELD_DATA) and changes nothing.
     AAX_Result SetChunk(AAX_CTypeID id, const AAX_SPlugInChunk* chunk) override;
 
     // The plug-in's own edits of a host parameter: touch, set (the host delivers the update

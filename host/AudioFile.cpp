@@ -2,15 +2,28 @@
 
 #include <sndfile.h>
 
-#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
-bool readAudioFile(const std::string& path, AudioBuffer& audio, std::string& error)
+#include <cerrno>
+#include <cstdio>
+
+AudioReader::~AudioReader()
 {
+    if (file != nullptr)
+        sf_close(file);
+}
+
+bool AudioReader::open(const std::string& path, std::string& error)
+{
+    const int fd = openRegularFile(path, error);
+    if (fd < 0)
+        return false;
     SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    file = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (file == nullptr)
     {
+        ::close(fd);
         error = "cannot read '" + path + "': " + sf_strerror(nullptr);
         return false;
     }
@@ -18,55 +31,148 @@ bool readAudioFile(const std::string& path, AudioBuffer& audio, std::string& err
     {
         error = "'" + path + "' has " + std::to_string(info.channels) +
                 " channels; only 1 or 2 are supported";
-        sf_close(file);
         return false;
     }
-    const auto frames = static_cast<size_t>(info.frames);
-    std::vector<float> interleaved(frames * static_cast<size_t>(info.channels));
-    const sf_count_t got = sf_readf_float(file, interleaved.data(), info.frames);
-    sf_close(file);
-    if (got < 0)
+    if (info.samplerate < 1)
     {
-        error = "cannot read the samples of '" + path + "'";
+        error = "'" + path + "' has no sample rate";
         return false;
     }
-    audio.sampleRate = info.samplerate;
-    audio.channels.assign(static_cast<size_t>(info.channels),
-                          std::vector<float>(static_cast<size_t>(got)));
-    for (size_t i = 0; i < static_cast<size_t>(got); ++i)
-        for (size_t c = 0; c < audio.channels.size(); ++c)
-            audio.channels[c][i] = interleaved[i * audio.channels.size() + c];
+    channelCount = info.channels;
+    rate = info.samplerate;
+    frameCount = info.frames > 0 ? static_cast<uint64_t>(info.frames) : 0;
     return true;
 }
 
-bool writeFloatWav(const std::string& path, const AudioBuffer& audio, std::string& error)
+size_t AudioReader::read(float* interleaved, size_t frames)
 {
-    const std::string temporary = path + ".part-" + std::to_string(getpid());
+    if (file == nullptr)
+        return 0;
+    const sf_count_t got = sf_readf_float(file, interleaved, static_cast<sf_count_t>(frames));
+    return got > 0 ? static_cast<size_t>(got) : 0;
+}
+
+WavWriter::~WavWriter()
+{
+    if (file != nullptr)
+        sf_close(file);
+    if (staging >= 0)
+        ::close(staging);
+}
+
+bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error)
+{
+    path = target;
+    if (!output.open(path, error))
+        return false;
+    int fd = output.descriptor();
+    if (output.isDirect())
+    {
+        staging = ::open("/tmp", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (staging < 0)
+        {
+            error = "cannot write '" + path + "': no room for the file in /tmp";
+            return false;
+        }
+        fd = staging;
+    }
     SF_INFO info{};
-    info.samplerate = static_cast<int>(audio.sampleRate);
-    info.channels = static_cast<int>(audio.channels.size());
+    info.samplerate = static_cast<int>(sampleRate);
+    info.channels = channels;
     info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* file = sf_open(temporary.c_str(), SFM_WRITE, &info);
+    file = sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE);
     if (file == nullptr)
     {
         error = "cannot write '" + path + "': " + sf_strerror(nullptr);
         return false;
     }
-    const size_t frames = audio.frames();
+    sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+    return true;
+}
+
+bool WavWriter::write(const float* interleaved, size_t frames)
+{
+    if (file == nullptr || failed)
+        return false;
+    failed = sf_writef_float(file, interleaved, static_cast<sf_count_t>(frames)) !=
+             static_cast<sf_count_t>(frames);
+    return !failed;
+}
+
+bool WavWriter::commit(std::string& error)
+{
+    if (file == nullptr)
+    {
+        error = "cannot write '" + path + "'";
+        return false;
+    }
+    const int closed = sf_close(file);
+    file = nullptr;
+    if (failed || closed != 0)
+    {
+        error = "cannot write '" + path + "'";
+        return false;
+    }
+    if (staging >= 0)
+    {
+        // The finished file goes to the device in one pass.
+        char buffer[65536];
+        ::lseek(staging, 0, SEEK_SET);
+        ssize_t got = 0;
+        while ((got = ::read(staging, buffer, sizeof buffer)) > 0)
+            for (ssize_t done = 0; done < got;)
+            {
+                const ssize_t wrote =
+                    ::write(output.descriptor(), buffer + done, static_cast<size_t>(got - done));
+                if (wrote < 0 && errno == EINTR)
+                    continue;
+                if (wrote <= 0)
+                {
+                    error = "cannot write '" + path + "'";
+                    return false;
+                }
+                done += wrote;
+            }
+    }
+    return output.commit(error);
+}
+
+bool readAudioFile(const std::string& path, AudioBuffer& audio, std::string& error)
+{
+    AudioReader reader;
+    if (!reader.open(path, error))
+        return false;
+    const auto channels = static_cast<size_t>(reader.channels());
+    if (reader.frames() > (uint64_t{1} << 31) / channels)
+    {
+        error = "'" + path + "' is too long to hold in memory";
+        return false;
+    }
+    std::vector<float> interleaved(static_cast<size_t>(reader.frames()) * channels);
+    const size_t got = reader.read(interleaved.data(), static_cast<size_t>(reader.frames()));
+    audio.sampleRate = reader.sampleRate();
+    audio.channels.assign(channels, std::vector<float>(got));
+    for (size_t i = 0; i < got; ++i)
+        for (size_t c = 0; c < channels; ++c)
+            audio.channels[c][i] = interleaved[i * channels + c];
+    return true;
+}
+
+bool writeFloatWav(const std::string& path, const AudioBuffer& audio, std::string& error)
+{
+    WavWriter writer;
     const size_t count = audio.channels.size();
+    if (!writer.open(path, audio.sampleRate, static_cast<int>(count), error))
+        return false;
+    const size_t frames = audio.frames();
     std::vector<float> interleaved(frames * count);
     for (size_t i = 0; i < frames; ++i)
         for (size_t c = 0; c < count; ++c)
             interleaved[i * count + c] = audio.channels[c][i];
-    const sf_count_t written =
-        sf_writef_float(file, interleaved.data(), static_cast<sf_count_t>(frames));
-    const int closed = sf_close(file);
-    if (written != static_cast<sf_count_t>(frames) || closed != 0 ||
-        std::rename(temporary.c_str(), path.c_str()) != 0)
+    if (!writer.write(interleaved.data(), frames))
     {
-        std::remove(temporary.c_str());
         error = "cannot write '" + path + "'";
         return false;
     }
-    return true;
+    return writer.commit(error);
 }

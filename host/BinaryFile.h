@@ -6,10 +6,11 @@
 
 // Whole binary files for the host's state files. Main thread.
 
-// Reads at most maxSize bytes; a larger or unreadable file is refused with a message.
+// Reads at most maxSize bytes of a regular file; a larger, unreadable or non-regular file
+// (a FIFO is never waited on) is refused with a message.
 bool readBinaryFile(const std::string& path, std::vector<uint8_t>& bytes, size_t maxSize,
                     std::string& error);
 
-// Writes through a temporary file beside the target, renamed into place when complete.
+// Writes through an OutputFile (see OutputFile.h for what happens at each kind of path).
 bool writeBinaryFile(const std::string& path, const std::vector<uint8_t>& bytes,
                      std::string& error);

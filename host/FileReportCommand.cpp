@@ -44,6 +44,28 @@ double shortest(float value)
     return std::strtod(text, nullptr);
 }
 
+// A name as it may be printed on a terminal: control characters and the backslash as \xNN,
+// so that no name can move the cursor, recolour the screen or fake another line.
+std::string printable(const char* name)
+{
+    std::string text;
+    for (const char* p = name; *p != '\0'; ++p)
+    {
+        const auto c = static_cast<unsigned char>(*p);
+        if (c < 0x20 || c == 0x7F || c == '\\')
+        {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            text += escaped;
+        }
+        else
+        {
+            text += static_cast<char>(c);
+        }
+    }
+    return text;
+}
+
 void printText(const std::string& path, const FileContents& contents)
 {
     std::printf("file: %s\ntype: %s\n", path.c_str(), contents.isBank ? "bank" : "preset");
@@ -53,7 +75,7 @@ void printText(const std::string& path, const FileContents& contents)
     for (size_t i = 0; i < contents.presets.size(); ++i)
     {
         const PresetRecord& preset = contents.presets[i];
-        std::printf("preset %zu: \"%s\"\n", i, preset.name);
+        std::printf("preset %zu: \"%s\"\n", i, printable(preset.name).c_str());
         for (int slot = 0; slot < PresetRecord::kValueCount; ++slot)
             std::printf("  %-9s %-14s (%g)\n", getParameterName(slot),
                         displayText(slot, preset.values[slot]).c_str(),

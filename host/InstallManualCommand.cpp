@@ -19,7 +19,7 @@ int runInstallManual(const InstallManualOptions& options)
     {
         std::fprintf(stderr, "chordwell-host install-manual: no such file: %s\n",
                      given.string().c_str());
-        return 2;
+        return 1;
     }
     if (storeManualPath(path.string()) != 0)
     {

@@ -58,6 +58,12 @@ void PluginRenderer::setParameter(int slot, float value)
         effect->automate(id, static_cast<double>(value));
 }
 
+void PluginRenderer::editParameter(int slot, float value)
+{
+    if (const char* id = getParameterIdentifier(slot); id != nullptr && slot < 8)
+        effect->edit(id, static_cast<double>(value));
+}
+
 void PluginRenderer::setMasterBypass(bool on)
 {
     effect->automate(kMasterBypassID, on ? 1.0 : 0.0);

@@ -26,6 +26,9 @@ class PluginRenderer final : public Renderer
     float inputPeak() const override;
     float outputPeak() const override;
 
+    // The user's own edit of slot 0-7 in the host (touch, set, release): it reaches the
+    // plug-in's preset bank as a knob turn does, and so its saved state.
+    void editParameter(int slot, float value);
     // Host automation of slot 0-7 applied before the block that contains frame.
     void scheduleParameter(int slot, uint64_t frame, float value);
     // The state chunk 'All ', restored as a host restores a project / saved as it saves one.

@@ -46,8 +46,11 @@ bool hasPresetSource(const PresetSourceOptions& options)
            options.bankPreset.has_value();
 }
 
-bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, std::string& error)
+bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, std::string& error,
+                          bool* unreadable)
 {
+    if (unreadable != nullptr)
+        *unreadable = false;
     if (!options.presetFile.empty() && !options.bankFile.empty())
     {
         error = "use either --preset-file or --bank-file, not both";
@@ -68,7 +71,9 @@ bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, 
     const auto bytes = readImageFile(path, false);
     if (!bytes)
     {
-        error = "cannot read '" + path + "'";
+        error = "cannot read '" + path + "' (missing, unreadable or not a regular file)";
+        if (unreadable != nullptr)
+            *unreadable = true;
         return false;
     }
     const LoadResult result = isBank ? bank.loadBankImage(*bytes) : bank.loadPresetImage(*bytes);

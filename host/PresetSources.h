@@ -27,8 +27,9 @@ bool hasPresetSource(const PresetSourceOptions& options);
 
 // Lays the chosen file onto bank (a scratch bank) and makes the chosen preset current.
 // False, with the reason in error, when the options contradict each other or the file is
-// not a valid image.
-bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, std::string& error);
+// not a valid image; *unreadable (when given) tells a file that could not be read.
+bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, std::string& error,
+                          bool* unreadable = nullptr);
 
 // Replaces values (slots 0-7) with the chosen preset of the file. False, with the reason in
 // error, when the options contradict each other or the file is not a valid image.

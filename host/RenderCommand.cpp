@@ -2,14 +2,15 @@
 
 #include "AudioFile.h"
 #include "AutomationArg.h"
-#include "BinaryFile.h"
 #include "DemoSignal.h"
+#include "OutputFile.h"
 #include "ParameterArgs.h"
 #include "PluginRenderer.h"
 #include "PresetSources.h"
 #include "PresetState.h"
 #include "Progress.h"
 #include "RenderLoop.h"
+#include "SessionState.h"
 
 #include <ParameterTable.h>
 #include <PresetBank.h>
@@ -21,8 +22,6 @@ namespace
 {
 constexpr int kFailed = 1;
 constexpr int kRefused = 2;
-// A state chunk is a few kilobytes; anything near this is not one.
-constexpr size_t kMaxStateFile = 1 << 20;
 
 int refuse(const std::string& message)
 {
@@ -45,6 +44,32 @@ std::string decibels(float peak)
     return text;
 }
 
+class ReaderSource final : public FrameSource
+{
+  public:
+    explicit ReaderSource(AudioReader& reader) : reader(reader) {}
+    int channels() const override { return reader.channels(); }
+    size_t read(float* interleaved, size_t frames) override
+    {
+        return reader.read(interleaved, frames);
+    }
+
+  private:
+    AudioReader& reader;
+};
+
+class WriterSink final : public FrameSink
+{
+  public:
+    explicit WriterSink(WavWriter& writer) : writer(writer) {}
+    bool write(const float* interleaved, size_t frames) override
+    {
+        return writer.write(interleaved, frames);
+    }
+
+  private:
+    WavWriter& writer;
+};
 } // namespace
 
 void addRenderOptions(CLI::App& command, RenderOptions& options)
@@ -58,21 +83,32 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
     command.add_option("--layout", options.layout, "mono | stereo | mono-stereo");
     command.add_option("--preset", options.preset, "factory preset: 0-9 or its name");
     addPresetSourceOptions(command, options.presetSource);
-    command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)")
+    // Repeatable options take one value per occurrence, never the files after them.
+    command
+        .add_option("--set", options.sets,
+                    "SLOT=VALUE, normalized 0..1 (repeatable): the user's own edit, kept in "
+                    "--state-out")
         ->allow_extra_args(false);
     command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
         ->capture_default_str();
-    command.add_option("--block", options.blockFrames, "frames per block")->capture_default_str();
+    command
+        .add_option("--block", options.blockFrames,
+                    "frames per block, 1 or more; even sizes give output that does not depend "
+                    "on the block length")
+        ->capture_default_str();
     command.add_flag("--master-bypass", options.masterBypass,
                      "copy input to output as the host's bypass does");
     command.add_option("--plugin", options.plugin,
                        "plug-in library (default: ORLChordwell.so beside chordwell-host)");
     command.add_option("--state-in", options.stateIn,
-                       "restore the plug-in's state chunk 'All ' from this file first");
+                       "restore the plug-in's state (every chunk of a state file, or an old "
+                       "'All ' chunk file) first");
     command.add_option("--state-out", options.stateOut,
-                       "save the plug-in's state chunk 'All ' to this file at the end");
-    command.add_option("--automate", options.automations,
-                       "SLOT@SECONDS=VALUE: host automation at that time (repeatable)");
+                       "save every chunk of the plug-in's state to this file at the end");
+    command
+        .add_option("--automate", options.automations,
+                    "SLOT@SECONDS=VALUE: host automation at that time (repeatable)")
+        ->allow_extra_args(false);
 }
 
 int runRender(const RenderOptions& options)
@@ -89,20 +125,6 @@ int runRender(const RenderOptions& options)
         return refuse("use either --preset or a preset or bank file, not both");
     if ((preset || hasPresetSource(options.presetSource)) && !options.stateIn.empty())
         return refuse("--state-in sets the whole state; use it without presets");
-    // Presets reach the plug-in as a state chunk, the way a host restores a project.
-    std::vector<uint8_t> state;
-    if (preset)
-    {
-        state = factoryPresetChunk(*preset);
-    }
-    else if (hasPresetSource(options.presetSource))
-    {
-        std::string error;
-        PresetBank bank(nullptr, false);
-        if (!loadPresetSourceBank(options.presetSource, bank, error))
-            return refuse(error);
-        state = stateChunkOf(bank);
-    }
     std::vector<std::pair<int, float>> sets;
     for (const std::string& set : options.sets)
     {
@@ -132,60 +154,109 @@ int runRender(const RenderOptions& options)
     if (!std::isfinite(options.tailSeconds) || options.tailSeconds < 0.0 ||
         options.tailSeconds > 3600.0)
         return refuse("--tail must be between 0 and 3600 seconds");
-    // The engine's denormal guard restarts with each block and alternates sign every frame,
-    // so only even block lengths give the same output whatever the length.
-    if (options.blockFrames < 2 || options.blockFrames > 1048576 || options.blockFrames % 2 != 0)
-        return refuse("--block must be an even number of frames from 2 to 1048576");
+    if (options.blockFrames < 1 || options.blockFrames > 1048576)
+        return refuse("--block must be from 1 to 1048576 frames");
 
-    if (!options.stateIn.empty())
-    {
-        std::string error;
-        if (!readBinaryFile(options.stateIn, state, kMaxStateFile, error))
-            return fail(error);
-    }
+    // No output may be one of the inputs: the render would destroy what it reads.
     const bool hasInput = options.files.size() == 2;
     const std::string& outPath = options.files.back();
-    AudioBuffer input;
+    std::vector<std::pair<std::string, std::string>> inputs;
     if (hasInput)
+        inputs.emplace_back("IN", options.files.front());
+    if (!options.stateIn.empty())
+        inputs.emplace_back("--state-in", options.stateIn);
+    if (!options.presetSource.presetFile.empty())
+        inputs.emplace_back("--preset-file", options.presetSource.presetFile);
+    if (!options.presetSource.bankFile.empty())
+        inputs.emplace_back("--bank-file", options.presetSource.bankFile);
+    std::vector<std::pair<std::string, std::string>> outputs = {{"OUT", outPath}};
+    if (!options.stateOut.empty())
+        outputs.emplace_back("--state-out", options.stateOut);
+    for (const auto& [outName, out] : outputs)
+        for (const auto& [inName, in] : inputs)
+            if (sameFile(out, in))
+                return refuse(outName + " '" + out + "' is the same file as " + inName + " '" + in +
+                              "'");
+    if (outputs.size() == 2 &&
+        (outputs[0].second == outputs[1].second || sameFile(outputs[0].second, outputs[1].second)))
+        return refuse("OUT and --state-out name the same file");
+
+    // Presets reach the plug-in as a state chunk, the way a host restores a project.
+    std::vector<statefile::Chunk> state;
+    if (preset)
+    {
+        state.push_back({statefile::kBankChunk, factoryPresetChunk(*preset)});
+    }
+    else if (hasPresetSource(options.presetSource))
     {
         std::string error;
-        if (!readAudioFile(options.files.front(), input, error))
-            return fail(error);
+        bool unreadable = false;
+        PresetBank bank(nullptr, false);
+        if (!loadPresetSourceBank(options.presetSource, bank, error, &unreadable))
+            return unreadable ? fail(error) : refuse(error);
+        state.push_back({statefile::kBankChunk, stateChunkOf(bank)});
     }
-    else
-    {
-        input = makeDemoSignal();
-    }
-    if (!layout)
-        layout = input.channels.size() == 1 ? Layout::Mono : Layout::Stereo;
-    const double seconds =
-        static_cast<double>(input.frames()) / input.sampleRate + options.tailSeconds;
-    for (const AutomationPoint& point : automation)
-        if (point.seconds >= seconds)
-            return refuse("--automate at " + std::to_string(point.seconds) +
-                          " s lies beyond the rendered length");
 
     try
     {
+        if (!options.stateIn.empty())
+            state = readStateFile(options.stateIn);
+
+        AudioReader reader;
+        AudioBuffer demo;
+        std::unique_ptr<FrameSource> source;
+        double rate = 48000.0;
+        uint64_t inputFrames = 0;
+        int inputChannelCount = 2;
+        if (hasInput)
+        {
+            std::string error;
+            if (!reader.open(options.files.front(), error))
+                return fail(error);
+            source = std::make_unique<ReaderSource>(reader);
+            rate = reader.sampleRate();
+            inputFrames = reader.frames();
+            inputChannelCount = reader.channels();
+        }
+        else
+        {
+            demo = makeDemoSignal();
+            source = std::make_unique<BufferSource>(demo);
+            rate = demo.sampleRate;
+            inputFrames = demo.frames();
+            inputChannelCount = static_cast<int>(demo.channels.size());
+        }
+        if (!layout)
+            layout = inputChannelCount == 1 ? Layout::Mono : Layout::Stereo;
+        if (inputChannelCount == 2 && inputChannels(*layout) == 1)
+            std::fprintf(stderr,
+                         "chordwell-host render: the %s layout takes one input channel: channel "
+                         "1 of the input is left out\n",
+                         layoutName(*layout));
+        const auto tailFrames = static_cast<uint64_t>(std::llround(options.tailSeconds * rate));
+        const uint64_t totalFrames = inputFrames + tailFrames;
+        const double seconds = static_cast<double>(totalFrames) / rate;
+        if (totalFrames * static_cast<uint64_t>(outputChannels(*layout)) * 4 > kMaxWavDataBytes)
+            return refuse("the render would be " + std::to_string(totalFrames) +
+                          " frames, more than a WAV file holds; shorten --tail or the input");
+        for (const AutomationPoint& point : automation)
+            if (point.seconds >= seconds)
+                return refuse("--automate at " + std::to_string(point.seconds) +
+                              " s lies beyond the rendered length");
+
         PluginLibrary library(pluginPath(options.plugin));
-        AudioBuffer output;
         float inputPeak = 0.0f;
         float outputPeak = 0.0f;
         {
-            PluginRenderer renderer(library, *layout, input.sampleRate);
-            if (!state.empty() || !options.stateIn.empty())
-            {
-                const AAX_Result restored = renderer.restoreState(state);
-                if (restored != AAX_SUCCESS)
-                    return fail("the plug-in refused the state: " + std::to_string(restored) +
-                                " (" + AAX_ResultName(restored) + ")");
-            }
+            PluginRenderer renderer(library, *layout, rate);
+            if (!state.empty())
+                restoreStateChunks(renderer.instance(), state);
             for (const auto& [slot, value] : sets)
-                renderer.setParameter(slot, value);
+                renderer.editParameter(slot, value);
             for (const AutomationPoint& point : automation)
-                renderer.scheduleParameter(
-                    point.slot, static_cast<uint64_t>(std::floor(point.seconds * input.sampleRate)),
-                    static_cast<float>(point.value));
+                renderer.scheduleParameter(point.slot,
+                                           static_cast<uint64_t>(std::floor(point.seconds * rate)),
+                                           static_cast<float>(point.value));
             if (options.masterBypass)
                 renderer.setMasterBypass(true);
 
@@ -193,33 +264,37 @@ int runRender(const RenderOptions& options)
             request.layout = *layout;
             request.tailSeconds = options.tailSeconds;
             request.blockFrames = static_cast<uint32_t>(options.blockFrames);
+            WavWriter writer;
+            std::string error;
+            if (!writer.open(outPath, rate, outputChannels(*layout), error))
+                return fail(error);
+            WriterSink sink(writer);
             ProgressBar bar(seconds > 1.0);
-            output =
-                renderThrough(renderer, input, request, [&bar](double done) { bar.update(done); });
+            if (!renderStream(renderer, *source, inputFrames, tailFrames, request, sink,
+                              [&bar](double done) { bar.update(done); }))
+                return fail("cannot write '" + outPath + "'");
             inputPeak = renderer.inputPeak();
             outputPeak = renderer.outputPeak();
 
-            if (!options.stateOut.empty())
-            {
-                std::vector<uint8_t> state;
-                const AAX_Result saved = renderer.saveState(state);
-                std::string error;
-                if (saved != AAX_SUCCESS)
-                    return fail("the plug-in gave no state: " + std::to_string(saved) + " (" +
-                                AAX_ResultName(saved) + ")");
-                if (!writeBinaryFile(options.stateOut, state, error))
-                    return fail(error);
-            }
+            // The state is written before the audio is put in place: a failed render leaves
+            // neither.
+            if (!options.stateOut.empty() &&
+                !writeOutputFile(options.stateOut,
+                                 statefile::encode(saveStateChunks(renderer.instance())), error))
+                return fail(error);
+            if (!writer.commit(error))
+                return fail(error);
         }
-        std::string error;
-        if (!writeFloatWav(outPath, output, error))
-            return fail(error);
-        std::printf("wrote %s: %zu frames, %d Hz, %s%s\n", outPath.c_str(), output.frames(),
-                    static_cast<int>(input.sampleRate), layoutName(*layout),
-                    hasInput ? "" : " (built-in demo)");
+        std::printf("wrote %s: %llu frames, %d Hz, %s%s\n", outPath.c_str(),
+                    static_cast<unsigned long long>(totalFrames), static_cast<int>(rate),
+                    layoutName(*layout), hasInput ? "" : " (built-in demo)");
         std::printf("input peak:  %s\noutput peak: %s\n", decibels(inputPeak).c_str(),
                     decibels(outputPeak).c_str());
         return 0;
+    }
+    catch (const RefusedContent& e)
+    {
+        return refuse(e.what());
     }
     catch (const HostError& e)
     {

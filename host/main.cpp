@@ -4,10 +4,14 @@
 #include "InstallManualCommand.h"
 #include "RenderCommand.h"
 #include "SnapshotCommand.h"
+#include "ValidateCommand.h"
+#include "ValidateEditor.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 int main(int argc, char** argv)
 {
@@ -43,6 +47,11 @@ int main(int argc, char** argv)
         "snapshot", "draw the plug-in's whole window into a PNG file, without a display");
     addSnapshotOptions(*snapshotCommand, snapshot);
 
+    ValidateOptions validate;
+    CLI::App* validateCommand = app.add_subcommand(
+        "validate", "check the plug-in as the field's validators do; exit 1 when a check fails");
+    addValidateOptions(*validateCommand, validate);
+
     try
     {
         app.parse(argc, argv);
@@ -53,17 +62,34 @@ int main(int argc, char** argv)
         return app.exit(e) == 0 ? 0 : 2;
     }
 
-    if (renderCommand->parsed())
-        return runRender(render);
-    if (describeCommand->parsed())
-        return runDescribe(describe);
-    if (inspectCommand->parsed())
-        return runInspect(inspect);
-    if (installManualCommand->parsed())
-        return runInstallManual(installManual);
-    if (editCommand->parsed())
-        return runEdit(edit);
-    if (snapshotCommand->parsed())
-        return runSnapshot(snapshot);
+    // Whatever escapes a command (memory running out, above all) is a failure with a message,
+    // never an abort.
+    try
+    {
+        if (renderCommand->parsed())
+            return runRender(render);
+        if (describeCommand->parsed())
+            return runDescribe(describe);
+        if (inspectCommand->parsed())
+            return runInspect(inspect);
+        if (installManualCommand->parsed())
+            return runInstallManual(installManual);
+        if (editCommand->parsed())
+            return runEdit(edit);
+        if (snapshotCommand->parsed())
+            return runSnapshot(snapshot);
+        if (validateCommand->parsed())
+            return runValidate(validate, {{"editor while rendering", checkEditorWhileRendering}});
+    }
+    catch (const std::bad_alloc&)
+    {
+        std::fprintf(stderr, "chordwell-host: out of memory\n");
+        return 1;
+    }
+    catch (const std::exception& e)
+    {
+        std::fprintf(stderr, "chordwell-host: %s\n", e.what());
+        return 1;
+    }
     return 2;
 }

@@ -14,7 +14,8 @@ class ORLBaseParametersController
     // its size in bytes; 0 when there is none.
     virtual int32_t getStateImage(const void** image) = 0;
     // Main thread. Restores from `size` bytes of data; chunkHeader is the header it came in.
-    virtual void setStateImage(const void* data, int32_t size, const void* chunkHeader) = 0;
+    // False when the image was refused and nothing changed.
+    virtual bool setStateImage(const void* data, int32_t size, const void* chunkHeader) = 0;
     // Main thread. Unused by this product.
     virtual void reserved() = 0;
 };

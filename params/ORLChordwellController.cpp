@@ -21,15 +21,18 @@ int32_t ORLChordwellController::getStateImage(const void** image)
     return size;
 }
 
-void ORLChordwellController::setStateImage(const void* data, int32_t size, const void*)
+bool ORLChordwellController::setStateImage(const void* data, int32_t size, const void*)
 {
     ORLPresetModel* model = owner != nullptr ? owner->getPresetModel() : nullptr;
     if (model == nullptr)
-        return;
+        return false;
     if (data != nullptr)
     {
-        model->applyHostState(static_cast<const uint8_t*>(data),
-                              size > 0 ? static_cast<size_t>(size) : 0);
+        // A refused image must not commit the presets or resend the values: the host
+        // reports the refusal and the instance stays as it was.
+        if (!model->applyHostState(static_cast<const uint8_t*>(data),
+                                   size > 0 ? static_cast<size_t>(size) : 0))
+            return false;
         owner->setParameter(chordwell::kBankStateSlot,
                             static_cast<double>(model->extraHeaderValue()));
         for (int32_t preset = 0; preset < 10; ++preset)
@@ -47,4 +50,5 @@ void ORLChordwellController::setStateImage(const void* data, int32_t size, const
             value = 1.0;
         owner->setParameter(slot, value);
     }
+    return true;
 }

@@ -14,7 +14,7 @@ class ORLChordwellController final : public ORLBaseParametersController
     int32_t getStateImage(const void** image) override;
     // Applies the bank, hands the bank state value to slot 17, commits every preset, then
     // sends the current preset's eight values to the owner (and so to the host).
-    void setStateImage(const void* data, int32_t size, const void* chunkHeader) override;
+    bool setStateImage(const void* data, int32_t size, const void* chunkHeader) override;
     void reserved() override;
 
   private:

@@ -18,8 +18,9 @@ class ORLPresetModel
     // block stays valid until the next call. size receives its length in bytes.
     virtual const uint8_t* makeHostState(int32_t& size) = 0;
     // Main thread. Lays a host state block onto the working bank, reading nothing beyond
-    // `size` bytes. A refused block leaves the presets as they were.
-    virtual void applyHostState(const uint8_t* block, size_t size) = 0;
+    // `size` bytes. False when the block is refused or carries no preset: then nothing
+    // changed.
+    virtual bool applyHostState(const uint8_t* block, size_t size) = 0;
     // Main thread. The value carried in every image header beside the presets.
     virtual uint32_t extraHeaderValue() const = 0;
     // Main thread. stored = working for preset `index`; clears its edited flag.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -125,11 +126,25 @@ std::vector<std::string> split(const std::string& line, char separator)
 std::optional<std::string> readWholeFile(const std::string& path, bool& present)
 {
     present = false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // Never blocking on a FIFO put in the store's place: anything but a regular file is
+    // present but unreadable, so it is kept aside like a damaged store.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info
+    {
+    };
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)))
+    {
+        ::close(fd);
+        present = true;
+        return std::nullopt;
+    }
+    std::FILE* file = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
     if (file == nullptr)
     {
         // Only a file that is not there is missing; one that cannot be read is kept aside.
-        present = errno != ENOENT;
+        present = fd >= 0 || errno != ENOENT;
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
     }
     present = true;
@@ -196,6 +211,20 @@ std::optional<std::map<std::string, StoredValue>> parse(const std::string& text)
         values[std::string(name->begin(), name->end())] = std::move(value);
     }
     return values;
+}
+
+void removeTemporaries(const std::string& file)
+{
+    const std::filesystem::path path(file);
+    const std::string prefix = path.filename().string() + ".tmp-";
+    std::error_code error;
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) == 0 && entry.is_regular_file(error))
+            std::filesystem::remove(entry.path(), error);
+    }
 }
 
 bool writeFileSynced(const std::string& path, const std::string& text)
@@ -334,6 +363,19 @@ StoreStatus SettingsStore::write(const std::string& name, const StoredValue& val
 
 StoreStatus SettingsStore::write(const std::vector<std::pair<std::string, StoredValue>>& changes)
 {
+    const int before = errno;
+    const StoreStatus status = replace(changes);
+    if (status != kStoreOk)
+        std::fprintf(stderr, "warning: the settings store %s cannot be written%s%s\n",
+                     file.empty() ? "(no home folder)" : ("'" + file + "'").c_str(),
+                     errno != before && errno != 0 ? ": " : "",
+                     errno != before && errno != 0 ? std::strerror(errno) : "");
+    return status;
+}
+
+StoreStatus SettingsStore::replace(const std::vector<std::pair<std::string, StoredValue>>& changes)
+{
+    errno = 0;
     if (file.empty())
         return kStoreFailed;
     std::error_code error;
@@ -362,6 +404,9 @@ StoreStatus SettingsStore::write(const std::vector<std::pair<std::string, Stored
     for (const auto& [name, value] : changes)
         values[name] = value;
 
+    // Under the lock no other writer has a temporary file: any left are those of writers
+    // that were killed.
+    removeTemporaries(file);
     const std::string temporary = file + ".tmp-" + std::to_string(::getpid());
     if (!writeFileSynced(temporary, serialise(values)))
     {

@@ -57,11 +57,14 @@ class SettingsStore
     // other value is kept.
     StoreStatus write(const std::string& name, const StoredValue& value);
     // Any thread. Writes several values in one replacement of the file: all or none.
+    // A failed write is also told on stderr, whichever program the plug-in runs in: settings
+    // that silently go missing are worse than a line in the host's log.
     StoreStatus write(const std::vector<std::pair<std::string, StoredValue>>& values);
 
     const std::string& path() const { return file; }
 
   private:
+    StoreStatus replace(const std::vector<std::pair<std::string, StoredValue>>& values);
     using Values = std::map<std::string, StoredValue>;
     // The values of the file; nothing when missing or damaged (damaged set when present but
     // not readable as a store).

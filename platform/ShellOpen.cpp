@@ -129,9 +129,15 @@ std::optional<int> run(const Opener& opener)
 }
 } // namespace
 
+bool isWebAddress(const std::string& text)
+{
+    return text.rfind("https://", 0) == 0 || text.rfind("http://", 0) == 0;
+}
+
 int shellOpen(const std::string& path)
 {
-    if (path.empty() || ::access(path.c_str(), F_OK) != 0)
+    // A web address has no file to check; the opener hands it to the browser.
+    if (!isWebAddress(path) && (path.empty() || ::access(path.c_str(), F_OK) != 0))
         return kShellFileNotFound;
     const Opener openers[] = {{"xdg-open", {path}}, {"gio", {"open", path}}};
     for (const Opener& opener : openers)

@@ -12,7 +12,11 @@ inline constexpr int kShellNoApplication = 31;
 inline constexpr int kShellFileNotFound = 2;
 inline constexpr int kShellFailed = 5;
 
-// Main thread. Opens path with xdg-open (or gio open where xdg-open is missing). Waits a few
-// seconds for the opener to report; an opener still running then counts as success.
+// Main thread. Opens path, an existing file or an http(s) web address, with xdg-open (or gio
+// open where xdg-open is missing). Waits a few seconds for the opener to report; an opener
+// still running then counts as success.
 int shellOpen(const std::string& path);
+
+// Any thread. Whether text is an http:// or https:// address.
+bool isWebAddress(const std::string& text);
 } // namespace platform

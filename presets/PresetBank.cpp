@@ -321,17 +321,42 @@ LoadResult PresetBank::loadBankImage(std::span<const uint8_t> image)
     return result;
 }
 
-void PresetBank::applyHostState(const uint8_t* block, size_t size)
+bool PresetBank::applyHostState(const uint8_t* block, size_t size)
 {
     if (block == nullptr || size < kHostStatePrefixSize)
-        return;
+        return false;
     const std::span<const uint8_t> image(block + kHostStatePrefixSize, size - kHostStatePrefixSize);
     // The host hands back exactly what makeHostState wrote: read in our own byte order, with
     // neither prefix, code nor image type checked. The record walk stays within the block.
     const auto header = readHeader(image, false);
     if (!header)
-        return;
-    applyBankRecords(*header, image.subspan(kHeaderSize), false);
+        return false;
+    const uint32_t extraBefore = extra;
+    const int32_t currentBefore = current;
+    const PresetRecord compareBefore = compare;
+    const std::span<const uint8_t> records = image.subspan(kHeaderSize);
+    if (applyBankRecords(*header, records, false) != LoadResult::Loaded ||
+        !landsOnAPreset(*header, records))
+    {
+        extra = extraBefore;
+        current = currentBefore;
+        compare = compareBefore;
+        return false;
+    }
+    return true;
+}
+
+bool PresetBank::landsOnAPreset(const ImageHeader& header, std::span<const uint8_t> records)
+{
+    RecordWalker walker(records, false);
+    ImageRecord record;
+    for (int32_t n = 0; n < header.recordCount && walker.next(record); ++n)
+        if (inBank(record.presetIndex) &&
+            (record.type == kNameRecord ||
+             (record.type == kValueRecord && record.parameterIndex >= 0 &&
+              record.parameterIndex < PresetRecord::kValueCount)))
+            return true;
+    return false;
 }
 
 bool PresetBank::rememberPath(const std::string& path, std::string& fileName)

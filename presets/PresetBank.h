@@ -87,9 +87,10 @@ class PresetBank final : public ORLPresetModel
     // Main thread. What loading a bank file does with its bytes: applyBankImage, then,
     // whenever the code was right, commits presets 0-9 and the current one once more.
     LoadResult loadBankImage(std::span<const uint8_t> image);
-    // Main thread. Restores a host state block (prefix, bank image) of size bytes. A block
-    // without the code at offset 8 is refused.
-    void applyHostState(const uint8_t* block, size_t size) override;
+    // Main thread. Restores a host state block (prefix, bank image) of size bytes. False,
+    // with nothing changed (the extra header value included), when the block is too short,
+    // its records are damaged or none of them lands on a preset.
+    bool applyHostState(const uint8_t* block, size_t size) override;
 
     // Main thread. The file operations: the path's folder and file name are remembered (a
     // folder or name longer than 256 characters refuses the path, nothing changes), then the
@@ -116,6 +117,9 @@ class PresetBank final : public ORLPresetModel
     ORLMasterController* owner() const { return ownerController; }
 
   private:
+    // Whether any of the first recordCount records names or sets a preset of the bank.
+    static bool landsOnAPreset(const presetimage::ImageHeader& header,
+                               std::span<const uint8_t> records);
     bool rememberPath(const std::string& path, std::string& fileName);
     void updateEditedFlag();
 

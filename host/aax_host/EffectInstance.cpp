@@ -249,6 +249,31 @@ bool EffectInstance::automate(const std::string& id, double value)
     return true;
 }
 
+bool EffectInstance::edit(const std::string& id, double value)
+{
+    if (find(id.c_str()) == nullptr)
+        return false;
+    TouchParameter(id.c_str());
+    PostSetValueRequest(id.c_str(), value);
+    ReleaseParameter(id.c_str());
+    return true;
+}
+
+std::vector<AAX_CTypeID> EffectInstance::chunkIDs() const
+{
+    std::vector<AAX_CTypeID> ids;
+    int32_t count = 0;
+    if (parametersObj->GetNumberOfChunks(&count) != AAX_SUCCESS)
+        return ids;
+    for (int32_t i = 0; i < count && i < 64; ++i)
+    {
+        AAX_CTypeID id = 0;
+        if (parametersObj->GetChunkIDFromIndex(i, &id) == AAX_SUCCESS)
+            ids.push_back(id);
+    }
+    return ids;
+}
+
 void EffectInstance::deliverUpdates()
 {
     while (!updates.empty())
@@ -364,7 +389,11 @@ void EffectInstance::render(const float* const* in, float* const* out, int32_t f
     bufferLength = frames;
     contextRate = hostRate.load();
     void* const instances[1] = {context};
+    if (callbackWatch != nullptr)
+        callbackWatch(true);
     componentDescription->render(instances, instances + 1);
+    if (callbackWatch != nullptr)
+        callbackWatch(false);
 }
 
 float EffectInstance::meter(size_t index) const

@@ -65,6 +65,11 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     int parameterIndex(const std::string& id) const;
     // Main thread. Host automation: an untouched change of the host's parameter.
     bool automate(const std::string& id, double value);
+    // Main thread. The user's own edit in the host (a fader in its mixer): touch, set and
+    // release, so that the plug-in treats it as a knob turn.
+    bool edit(const std::string& id, double value);
+    // Main thread. The ids of the chunks the plug-in declares, in its order.
+    std::vector<AAX_CTypeID> chunkIDs() const;
     // Main thread. Delivers every queued update (and those they cause) to the plug-in.
     void deliverUpdates();
     // Main thread. The calls the plug-in made on the host's parameters, in order.
@@ -78,6 +83,11 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
 
     // Audio thread. One block; in/out hold the component's channel pointers.
     void render(const float* const* in, float* const* out, int32_t frames);
+    // Main thread, before rendering. Called on the audio thread right before and right after
+    // the plug-in's render callback, around nothing of the host's own: for a validator that
+    // watches what the callback itself does. Null for none.
+    using CallbackWatch = void (*)(bool entering);
+    void watchRenderCallback(CallbackWatch watch) { callbackWatch = watch; }
     // Any thread. Meter value by index in the component's meter table.
     float meter(size_t index) const;
     // Any thread. Sample rate handed to the render callback.
@@ -157,6 +167,7 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     int32_t bufferLength = 0;
     float contextRate = 0.0f;
     std::atomic<float> hostRate;
+    CallbackWatch callbackWatch = nullptr;
     std::vector<float> meterValues;
     float* meterArray = nullptr;
     bool engineReady = false;

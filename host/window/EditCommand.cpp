@@ -5,6 +5,8 @@
 #include "BinaryFile.h"
 #include "DemoSignal.h"
 #include "HostViewContainer.h"
+#include "OutputFile.h"
+#include "SessionState.h"
 #include "WindowManagerAtoms.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -41,6 +43,23 @@ class HostWindow : public juce::Component
     }
     void paint(juce::Graphics& g) override { g.fillAll(juce::Colours::black); }
     void userTriedToCloseWindow() override { stopRequested.store(true); }
+    // The plug-in's view is a window of its own inside this one, on the same toolkit: the
+    // toolkit sends the pointer (wheel, moves) only to the front-most of its windows under
+    // it, so whenever this window comes to the front the view must come back in front of
+    // it, or the wheel does nothing until a click raises the view.
+    void broughtToFront() override { raiseEmbeddedViews(); }
+    void raiseEmbeddedViews()
+    {
+        auto& desktop = juce::Desktop::getInstance();
+        std::vector<juce::Component*> views;
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            if (juce::Component* view = desktop.getComponent(i);
+                view != nullptr && view != this && view->isVisible() &&
+                getScreenBounds().contains(view->getScreenBounds().getCentre()))
+                views.push_back(view);
+        for (juce::Component* view : views)
+            view->toFront(false);
+    }
 };
 
 // Delivers the host's queued updates, prints the parameters that changed and ends the
@@ -84,8 +103,9 @@ void addEditOptions(CLI::App& command, EditOptions& options)
         "input", options.input,
         "audio file to play in a loop through the plug-in where an output device exists "
         "(the built-in demo without it)");
-    command.add_option("--state-out", options.stateOut,
-                       "save the plug-in's state chunk 'All ' to this file when the window closes");
+    command.add_option(
+        "--state-out", options.stateOut,
+        "save every chunk of the plug-in's state to this file when the window closes");
     addSessionOptions(command, options.session);
 }
 
@@ -94,6 +114,9 @@ int runEdit(const EditOptions& options)
     std::string error;
     if (!checkSessionOptions(options.session, error))
         return report(2, error);
+    if (!options.stateOut.empty() && (sameFile(options.stateOut, options.session.stateIn) ||
+                                      sameFile(options.stateOut, options.input)))
+        return report(2, "--state-out '" + options.stateOut + "' is the same file as an input");
     AudioBuffer audio;
     if (options.input.empty())
         audio = makeDemoSignal();
@@ -131,6 +154,7 @@ int runEdit(const EditOptions& options)
             std::fflush(stdout);
         };
         session.openView(container);
+        window.raiseEmbeddedViews();
         std::printf("window 0x%lx %d x %d\n", reinterpret_cast<unsigned long>(native),
                     window.getWidth(), window.getHeight());
         AudioLoop player(session.audio(), audio);
@@ -160,6 +184,10 @@ int runEdit(const EditOptions& options)
             std::printf("saved the state to %s\n", options.stateOut.c_str());
         }
         return 0;
+    }
+    catch (const RefusedContent& e)
+    {
+        return report(2, e.what());
     }
     catch (const HostError& e)
     {

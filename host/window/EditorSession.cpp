@@ -1,16 +1,13 @@
 #include "EditorSession.h"
 
-#include "BinaryFile.h"
 #include "ParameterArgs.h"
+#include "SessionState.h"
 
 #include <AAX_IEffectGUI.h>
 #include <ParameterTable.h>
 
 namespace
 {
-// A state chunk is a few kilobytes; anything near this is not one.
-constexpr size_t kMaxStateFile = 1 << 20;
-
 std::vector<std::pair<int, double>> parseSets(const std::vector<std::string>& sets,
                                               std::string& error)
 {
@@ -31,7 +28,8 @@ void addSessionOptions(CLI::App& command, SessionOptions& options)
     command.add_option("--plugin", options.plugin,
                        "plug-in library (default: ORLChordwell.so beside chordwell-host)");
     command.add_option("--state-in", options.stateIn,
-                       "restore the plug-in's state chunk 'All ' from this file first");
+                       "restore the plug-in's state (a state file, or an old 'All ' chunk file) "
+                       "first");
     command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)")
         ->allow_extra_args(false);
 }
@@ -54,20 +52,16 @@ EditorSession::EditorSession(const PluginLibrary& library, const SessionOptions&
     const auto sets = parseSets(options.sets, error);
     if (!error.empty())
         throw HostError(error);
-    std::vector<uint8_t> state;
-    if (!options.stateIn.empty() && !readBinaryFile(options.stateIn, state, kMaxStateFile, error))
-        throw HostError(error);
+    std::vector<statefile::Chunk> state;
+    if (!options.stateIn.empty())
+        state = readStateFile(options.stateIn);
 
     renderer = std::make_unique<PluginRenderer>(library, Layout::Stereo, kSampleRate);
-    if (!options.stateIn.empty())
-    {
-        const AAX_Result restored = renderer->restoreState(state);
-        if (restored != AAX_SUCCESS)
-            throw HostError("the plug-in refused the state: " + std::to_string(restored) + " (" +
-                            AAX_ResultName(restored) + ")");
-    }
+    if (!state.empty())
+        restoreStateChunks(instance(), state);
+    // The user's own edits, as in render: they reach the preset bank and the saved state.
     for (const auto& [slot, value] : sets)
-        instance().automate(getParameterIdentifier(slot), value);
+        instance().edit(getParameterIdentifier(slot), value);
     deliver();
     if (!instance().openGUI())
         throw HostError("the plug-in has no editor");
@@ -111,10 +105,5 @@ void EditorSession::deliver()
 
 std::vector<uint8_t> EditorSession::saveState()
 {
-    std::vector<uint8_t> state;
-    const AAX_Result saved = renderer->saveState(state);
-    if (saved != AAX_SUCCESS)
-        throw HostError("the plug-in gave no state: " + std::to_string(saved) + " (" +
-                        AAX_ResultName(saved) + ")");
-    return state;
+    return statefile::encode(saveStateChunks(instance()));
 }

@@ -18,8 +18,8 @@ class AAX_IViewContainer;
 struct SessionOptions
 {
     std::string plugin;            // the library beside chordwell-host by default
-    std::string stateIn;           // 'All ' chunk restored before the view opens
-    std::vector<std::string> sets; // SLOT=VALUE as host automation
+    std::string stateIn;           // state file restored before the view opens
+    std::vector<std::string> sets; // SLOT=VALUE as the user's own edits
 };
 
 void addSessionOptions(CLI::App& command, SessionOptions& options);
@@ -33,8 +33,9 @@ class EditorSession
   public:
     static constexpr double kSampleRate = 44100.0;
 
-    // Throws HostError when an option is refused or the library, the instance, the state or
-    // the GUI object fails.
+    // Throws RefusedContent when the state file or the plug-in refuses the state, HostError
+    // when an option is refused or the library, the instance, reading the state or the GUI
+    // object fails.
     // The library must stay loaded until the toolkit has shut down: the plug-in's toolkit
     // objects end with it.
     EditorSession(const PluginLibrary& library, const SessionOptions& options);
@@ -49,7 +50,7 @@ class EditorSession
     void closeView();
     // Delivers the host's queued parameter updates to the plug-in.
     void deliver();
-    // The plug-in's state chunk 'All '.
+    // The plug-in's whole state as the bytes of a state file.
     std::vector<uint8_t> saveState();
 
     EffectInstance& instance() { return renderer->instance(); }

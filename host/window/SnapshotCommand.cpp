@@ -1,6 +1,8 @@
 #include "SnapshotCommand.h"
 
 #include "HostViewContainer.h"
+#include "OutputFile.h"
+#include "SessionState.h"
 #include "ToolkitClick.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -31,6 +33,8 @@ int runSnapshot(const SnapshotOptions& options)
     std::string error;
     if (!checkSessionOptions(options.session, error))
         return report(2, error);
+    if (sameFile(options.output, options.session.stateIn))
+        return report(2, "'" + options.output + "' is the same file as --state-in");
 
     // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
     std::unique_ptr<PluginLibrary> library;
@@ -54,16 +58,22 @@ int runSnapshot(const SnapshotOptions& options)
         const juce::Image picture = holder.createComponentSnapshot(holder.getLocalBounds(), true);
         session.closeView();
 
-        juce::File file = juce::File::getCurrentWorkingDirectory().getChildFile(
-            juce::String(juce::CharPointer_UTF8(options.output.c_str())));
-        file.deleteFile();
-        juce::FileOutputStream out(file);
-        if (!out.openedOk() || !juce::PNGImageFormat().writeImageToStream(picture, out))
-            return report(1, "could not write " + options.output);
-        out.flush();
+        // The picture goes through the host's own output rules: a folder or a special file at
+        // the path is never removed.
+        juce::MemoryOutputStream png;
+        if (!juce::PNGImageFormat().writeImageToStream(picture, png))
+            return report(1, "could not encode the picture");
+        const auto* data = static_cast<const uint8_t*>(png.getData());
+        if (!writeOutputFile(options.output, std::vector<uint8_t>(data, data + png.getDataSize()),
+                             error))
+            return report(1, error);
         std::printf("wrote %s: %d x %d\n", options.output.c_str(), picture.getWidth(),
                     picture.getHeight());
         return 0;
+    }
+    catch (const RefusedContent& e)
+    {
+        return report(2, e.what());
     }
     catch (const HostError& e)
     {

@@ -12,7 +12,7 @@ if ! { [[ -f "$fuzz_dir/CMakeCache.txt" ]] ||
    ! cmake --build "$fuzz_dir" -j "$(nproc)" --target orl_fuzz_targets; then
   status=1; failed+=("fuzz (build)")
 else
-  for target in preset_file bank_file host_state memo_image vst3_state; do
+  for target in preset_file bank_file host_state memo_image state_file vst3_state; do
     echo "=== fuzz: $target (${fuzz_seconds} s)"
     work="$fuzz_dir/corpus/$target"
     rm -rf "$work"

@@ -127,7 +127,7 @@ TEST(ParametersWrapper, restored_state_chunk_touches_sets_and_releases_each_publ
     wrapperOf(*instance).masterController().setEditor(nullptr);
 }
 
-TEST(ParametersWrapper, short_or_damaged_state_chunks_change_nothing)
+TEST(ParametersWrapper, short_damaged_or_random_state_chunks_are_refused_and_change_nothing)
 {
     InProcessPlugin plugin;
     auto instance = plugin.instance();
@@ -136,11 +136,21 @@ TEST(ParametersWrapper, short_or_damaged_state_chunks_change_nothing)
     instance->clearCalls();
     EXPECT_EQ(instance->setChunk(kAll, std::vector<uint8_t>(11, 0xFF)), -20011);
     EXPECT_TRUE(instance->calls().empty());
-    // Longer than 12 bytes but cut inside the bank image: refused by the bank, read within.
+    // Longer than 12 bytes but cut inside the bank image, or plain random bytes: refused by
+    // the bank, read within, and reported, with nothing sent to the host.
     std::vector<uint8_t> cut(before.begin(), before.begin() + 40);
-    EXPECT_EQ(instance->setChunk(kAll, cut), 0);
+    EXPECT_EQ(instance->setChunk(kAll, cut), -20016);
     std::vector<uint8_t> truncatedRecords(before.begin(), before.begin() + 1000);
-    EXPECT_EQ(instance->setChunk(kAll, truncatedRecords), 0);
+    EXPECT_EQ(instance->setChunk(kAll, truncatedRecords), -20016);
+    uint32_t seed = 12345;
+    for (int round = 0; round < 50; ++round)
+    {
+        std::vector<uint8_t> noise(before.size());
+        for (uint8_t& byte : noise)
+            byte = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
+        EXPECT_EQ(instance->setChunk(kAll, noise), -20016) << "round " << round;
+    }
+    EXPECT_TRUE(instance->calls().empty());
     std::vector<uint8_t> after;
     ASSERT_EQ(instance->getChunk(kAll, after), 0);
     EXPECT_EQ(before, after);
@@ -183,6 +193,10 @@ TEST(ParametersWrapper, parameter_chunk_restores_every_host_value_and_refuses_da
     EXPECT_EQ(second->parameters()[4].value, 0.125);
     EXPECT_EQ(second->parameters()[0].value, 1.0);
     EXPECT_EQ(second->setChunk(AAX_FourCC("nope"), saved), -20007);
+    // Well formed but keeping nothing: no entries, or only unknown identifiers.
+    EXPECT_EQ(second->setChunk(kElck, std::vector<uint8_t>(4, 0)), -20016);
+    const std::vector<uint8_t> unknown = {1, 0, 0, 0, 1, 0, 0, 0, 'x', 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(second->setChunk(kElck, unknown), -20016);
 }
 
 TEST(ParametersWrapper, private_fields_of_the_wrong_size_are_refused)

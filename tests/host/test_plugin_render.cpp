@@ -1,10 +1,13 @@
 #include "EngineRenderer.h"
+#include "RunHost.h"
 #include <BinaryFile.h>
 #include <DemoSignal.h>
 #include <FactoryPresets.h>
 #include <PluginRenderer.h>
+#include <PresetBank.h>
 #include <PresetState.h>
 #include <RenderLoop.h>
+#include <StateFile.h>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -60,25 +63,6 @@ struct AutomatedEngine final : Renderer
     float inputPeak() const override { return engine.inputPeak(); }
     float outputPeak() const override { return engine.outputPeak(); }
 };
-
-struct RunResult
-{
-    int status;
-    std::string out;
-};
-
-RunResult runHost(const std::string& arguments)
-{
-    const std::string command = std::string(CHORDWELL_HOST_PATH) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, got);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
 
 class PluginRender : public ::testing::Test
 {
@@ -151,31 +135,103 @@ TEST_F(PluginRender, automation_lands_at_its_block_and_leaves_the_saved_state_al
     EXPECT_EQ(state, factoryPresetChunk(0));
 }
 
-TEST_F(PluginRender, render_command_saves_and_restores_state_files)
+TEST_F(PluginRender, state_files_keep_every_chunk_and_the_users_set_values)
 {
     const std::string first = path("first.state");
-    RunResult r = runHost("render --preset 3 --set decay=0.6 --tail 0.1 --state-out " + first +
-                          " " + path("a.wav"));
+    RunResult r = runHost("render --preset 3 --set decay=0.6 --set mix=1 --tail 0.1 "
+                          "--state-out " +
+                          first + " " + path("a.wav"));
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("output peak:"), std::string::npos);
+    std::vector<uint8_t> a, b;
+    std::string error;
+    ASSERT_TRUE(readBinaryFile(first, a, 1 << 20, error));
+    const auto chunks = statefile::decode(a, error);
+    ASSERT_TRUE(chunks) << error;
+    ASSERT_EQ(chunks->size(), 2u);
+    EXPECT_EQ((*chunks)[0].id, statefile::kParameterChunk) << "the plug-in's order";
+    EXPECT_EQ((*chunks)[1].id, statefile::kBankChunk);
+    // --set is the user's edit: the preset bank keeps it, so the state restores it.
+    PresetBank bank(nullptr, false);
+    ASSERT_TRUE(bank.applyHostState((*chunks)[1].data.data(), (*chunks)[1].data.size() - 8));
+    EXPECT_EQ(bank.currentIndex(), 3);
+    EXPECT_EQ(bank.workingPreset(3).values[1], 1.0f);
+    EXPECT_EQ(bank.workingPreset(3).values[2], 0.6f);
+
     const std::string second = path("second.state");
     r = runHost("render --state-in " + first + " --tail 0.1 --state-out " + second + " " +
                 path("b.wav"));
     ASSERT_EQ(r.status, 0) << r.out;
-    std::vector<uint8_t> a, b;
-    std::string error;
-    ASSERT_TRUE(readBinaryFile(first, a, 1 << 20, error));
     ASSERT_TRUE(readBinaryFile(second, b, 1 << 20, error));
-    EXPECT_EQ(a.size(), 4297u);
     EXPECT_EQ(a, b);
 
-    std::vector<uint8_t> shortState(11, 0);
-    ASSERT_TRUE(writeBinaryFile(path("short.state"), shortState, error));
-    r = runHost("render --state-in " + path("short.state") + " " + path("c.wav"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("-20011"), std::string::npos) << r.out;
-    r = runHost("render --automate decay@0.5=2 " + path("c.wav"));
+    // The files of earlier versions, the 'All ' chunk alone, still load.
+    ASSERT_TRUE(writeBinaryFile(path("old.state"), factoryPresetChunk(5), error));
+    r = runHost("render --state-in " + path("old.state") + " --tail 0 --state-out " + second + " " +
+                path("c.wav"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    ASSERT_TRUE(readBinaryFile(second, b, 1 << 20, error));
+    EXPECT_EQ(statefile::decode(b, error)->at(1).data, factoryPresetChunk(5));
+}
+
+TEST_F(PluginRender, states_the_plugin_refuses_exit_2_and_write_nothing)
+{
+    std::string error;
+    std::vector<uint8_t> random(4297);
+    uint32_t seed = 7;
+    for (uint8_t& byte : random)
+        byte = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
+    std::vector<uint8_t> cut = factoryPresetChunk(2);
+    cut.resize(1000);
+    std::vector<uint8_t> unknownChunk = statefile::encode({{statefile::fourCC("zzzz"), {1, 2}}});
+    std::vector<uint8_t> trailing =
+        statefile::encode({{statefile::kBankChunk, factoryPresetChunk(1)}});
+    trailing.push_back(0);
+    for (const auto& [name, bytes] : {std::pair{"random", random},
+                                      {"short", std::vector<uint8_t>(11, 0)},
+                                      {"cut", cut},
+                                      {"unknown", unknownChunk},
+                                      {"trailing", trailing}})
+    {
+        ASSERT_TRUE(writeBinaryFile(path(name), bytes, error));
+        const RunResult r = runHost("render --tail 0 --state-in " + path(name) + " --state-out " +
+                                    path("out.state") + " " + path("x.wav"));
+        EXPECT_EQ(r.status, 2) << name << ": " << r.out;
+        EXPECT_NE(r.out.find("state"), std::string::npos) << r.out;
+        EXPECT_FALSE(std::filesystem::exists(path("x.wav"))) << name;
+        EXPECT_FALSE(std::filesystem::exists(path("out.state"))) << name;
+    }
+}
+
+TEST_F(PluginRender, repeatable_options_take_one_value_and_any_block_size_renders)
+{
+    std::string error;
+    AudioBuffer in = input;
+    ASSERT_TRUE(writeFloatWav(path("in.wav"), in, error));
+    for (const std::string option : {"--automate decay@0.5=0.2", "--automate=decay@0.5=0.2",
+                                     "--set decay=0.2", "--set=decay=0.2"})
+    {
+        std::filesystem::remove(path("out.wav"));
+        const RunResult r =
+            runHost("render --tail 0 " + option + " " + path("in.wav") + " " + path("out.wav"));
+        EXPECT_EQ(r.status, 0) << option << ": " << r.out;
+        EXPECT_TRUE(std::filesystem::exists(path("out.wav"))) << option;
+    }
+    RunResult r = runHost("render --automate decay@0.5=2 " + path("c.wav"));
     EXPECT_EQ(r.status, 2);
+
+    // An odd block length is what hosts give: it renders, and as the host does.
+    for (uint32_t block : {1u, 37u})
+    {
+        r = runHost("render --tail 0.1 --block " + std::to_string(block) + " " + path("in.wav") +
+                    " " + path("odd.wav"));
+        ASSERT_EQ(r.status, 0) << r.out;
+        PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
+        AudioBuffer expected = renderThrough(plugin, input, {Layout::Stereo, 0.1, block}, {});
+        AudioBuffer written;
+        ASSERT_TRUE(readAudioFile(path("odd.wav"), written, error)) << error;
+        EXPECT_EQ(written.channels, expected.channels) << "block " << block;
+    }
 }
 
 TEST_F(PluginRender, describe_json_tells_what_the_plugin_described)

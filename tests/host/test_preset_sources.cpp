@@ -71,7 +71,7 @@ TEST_F(PresetSources, invalid_files_and_contradicting_options_are_refused)
     EXPECT_EQ(values[0], 1.0f) << "nothing taken from refused files";
 }
 
-TEST_F(PresetSources, inspect_prints_every_preset_as_json_and_refuses_junk_with_status_2)
+TEST_F(PresetSources, inspect_prints_every_preset_escapes_names_and_refuses_junk_with_status_2)
 {
     InspectOptions options;
     options.file = path("bank.orb");
@@ -87,6 +87,19 @@ TEST_F(PresetSources, inspect_prints_every_preset_as_json_and_refuses_junk_with_
     EXPECT_EQ(out["presets"][3]["name"], "Low & Dark");
     EXPECT_EQ(out["presets"][3]["values"][2], 0.6);
     EXPECT_EQ(out["presets"][3]["texts"][2], "60.0 %");
+
+    // Text output never hands a name's control characters to the terminal.
+    PresetBank hostile(nullptr, false);
+    hostile.renameCurrentPreset("\x1b[2J\nfake\\");
+    ASSERT_TRUE(hostile.savePresetFile(path("hostile.orl")));
+    options.file = path("hostile.orl");
+    options.json = false;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(runInspect(options), 0);
+    std::fflush(stdout);
+    const std::string text = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(text.find("\"\\x1b[2J\\x0afake\\x5c\""), std::string::npos) << text;
+    EXPECT_EQ(text.find('\x1b'), std::string::npos);
 
     options.file = path("junk.orb");
     ::testing::internal::CaptureStderr();

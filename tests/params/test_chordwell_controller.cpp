@@ -17,6 +17,7 @@ struct FakeModel : ORLPresetModel
     uint8_t state[16] = {0, 0, 0, 2};
     double values[8] = {0.5, 1.7, -0.3, 0.25, 0.5, 0.5, 0.0, 0.0};
     bool hasBank = true;
+    bool accepts = true;
 
     void setParameterValue(int32_t, double) override { calls.push_back("set"); }
     const uint8_t* makeHostState(int32_t& size) override
@@ -24,9 +25,10 @@ struct FakeModel : ORLPresetModel
         size = sizeof state;
         return state;
     }
-    void applyHostState(const uint8_t*, size_t size) override
+    bool applyHostState(const uint8_t*, size_t size) override
     {
         calls.push_back("apply " + std::to_string(size));
+        return accepts;
     }
     uint32_t extraHeaderValue() const override { return 3; }
     void commitPreset(int32_t index) override
@@ -58,7 +60,13 @@ TEST(ChordwellController, restored_state_commits_every_preset_and_sends_clamped_
     master.model = &model;
     ORLChordwellController controller(&master);
     const uint8_t block[20] = {};
-    controller.setStateImage(block, 20, nullptr);
+    model.accepts = false;
+    EXPECT_FALSE(controller.setStateImage(block, 20, nullptr));
+    EXPECT_EQ(model.calls.size(), 1u) << "a refused image commits nothing";
+    EXPECT_TRUE(master.sets.empty()) << "and sends nothing";
+    model.calls.clear();
+    model.accepts = true;
+    EXPECT_TRUE(controller.setStateImage(block, 20, nullptr));
 
     ASSERT_EQ(model.calls.size(), 12u);
     EXPECT_EQ(model.calls[0], "apply 20");

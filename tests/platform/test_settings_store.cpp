@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,6 +98,26 @@ TEST(SettingsStore, a_damaged_file_reads_as_missing_and_is_kept_aside_by_the_nex
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
     }
     EXPECT_EQ(asideCount, 1);
+}
+
+TEST(SettingsStore, a_fifo_in_its_place_never_blocks_and_a_failed_write_is_told)
+{
+    ScratchStore scratch;
+    ASSERT_EQ(::mkfifo(scratch.storeFile().c_str(), 0600), 0);
+    SettingsStore store(scratch.storeFile());
+    StoredValue value;
+    EXPECT_EQ(store.read("Any", value), platform::kStoreNotFound) << "read without waiting";
+    ASSERT_EQ(store.write("New", StoredValue::text("v")), platform::kStoreOk);
+    EXPECT_EQ(store.read("New", value), platform::kStoreOk);
+
+    // A store whose folder is a file cannot be written: the caller hears it, and so does the
+    // user.
+    std::ofstream(scratch.root() + "/plain") << "x";
+    SettingsStore blocked(scratch.root() + "/plain/ORLChordwell.settings");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(blocked.write("New", StoredValue::text("v")), platform::kStoreFailed);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot be written"), std::string::npos) << said;
 }
 
 TEST(SettingsStore, writers_in_several_processes_never_lose_each_others_values)

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace banktest;
@@ -95,6 +96,14 @@ TEST(PresetFiles, unusable_files_and_paths_change_nothing)
     EXPECT_FALSE(bank.saveBankFile("/" + std::string(256, 'f') + "/x.orb"));
     EXPECT_EQ(bank.folder(), folderName);
     EXPECT_EQ(bank.bankFileName(), "missing.orb") << "remembered, although not readable";
+
+    // A FIFO in a file's place is neither waited on nor written.
+    ASSERT_EQ(::mkfifo(scratch.path("pipe.orb").c_str(), 0600), 0);
+    EXPECT_EQ(bank.loadBankFile(scratch.path("pipe.orb")), LoadResult::Unreadable);
+    EXPECT_FALSE(bank.saveBankFile(scratch.path("pipe.orb")));
+    EXPECT_FALSE(bank.savePresetFile(scratch.path("pipe.orb")));
+    EXPECT_EQ(std::filesystem::status(scratch.path("pipe.orb")).type(),
+              std::filesystem::file_type::fifo);
 
     ASSERT_TRUE(bank.saveBankFile(scratch.path("ro.orb")));
     std::filesystem::permissions(scratch.path("ro.orb"), std::filesystem::perms::owner_read);

@@ -145,20 +145,25 @@ TEST(PresetImages, host_state_restores_the_bank_and_a_damaged_block_changes_no_p
     const std::vector<uint8_t> block(state, state + size);
 
     PresetBank bank(nullptr);
-    bank.applyHostState(block.data(), block.size());
+    EXPECT_TRUE(bank.applyHostState(block.data(), block.size()));
     EXPECT_EQ(bank.currentIndex(), 7);
     EXPECT_FLOAT_EQ(bank.workingPreset(7).values[4], 0.1f);
 
-    // A block of other bytes is read all the same; its records run past the end, so no
-    // preset changes, but its header's extra value is taken, as from any bank image.
+    // A block of other bytes is read all the same; its records run past the end, so it is
+    // refused and nothing changes, not even the header's extra value. A header whose records
+    // name no preset of the bank keeps nothing either.
     PresetBank other(nullptr);
     other.selectPreset(3);
     const auto before = other.makeBankImage();
+    const uint32_t extraBefore = other.extraHeaderValue();
     std::vector<uint8_t> foreign(block.size(), 0x41);
-    other.applyHostState(foreign.data(), foreign.size());
-    EXPECT_EQ(other.extraHeaderValue(), 0x41414141u);
-    other.applyHostState(block.data(), 60);
-    other.applyHostState(nullptr, 0);
+    EXPECT_FALSE(other.applyHostState(foreign.data(), foreign.size()));
+    EXPECT_EQ(other.extraHeaderValue(), extraBefore);
+    EXPECT_FALSE(other.applyHostState(block.data(), 60));
+    EXPECT_FALSE(other.applyHostState(nullptr, 0));
+    std::vector<uint8_t> empty(block.begin(), block.begin() + 49);
+    std::fill(empty.begin() + 8 + 13, empty.begin() + 8 + 21, uint8_t{0}); // no records, current 0
+    EXPECT_FALSE(other.applyHostState(empty.data(), empty.size()));
     const auto after = other.makeBankImage();
     EXPECT_EQ(other.currentIndex(), 3);
     ASSERT_EQ(after.size(), before.size());

@@ -176,6 +176,30 @@ finally:
           "closing the window saved the state (--state-out)")
     with open(os.path.join(ARTEFACTS, "edit.log"), "w") as log:
         log.write("\n".join(lines) + "\n")
+
+# A fresh window, never clicked: the wheel turns the knob under the pointer at once.
+fresh = subprocess.Popen([HOST, "edit"], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                         text=True, env=env)
+lines = []
+threading.Thread(target=lambda: [lines.append(l.rstrip("\n")) for l in fresh.stdout],
+                 daemon=True).start()
+try:
+    if wait_for(r"^window 0x[0-9a-f]+", seconds=30) is not None:
+        time.sleep(0.5)
+        move(DECAY_KNOB)
+        for _ in range(2):
+            xdotool("click", 4)
+            time.sleep(0.1)
+        turned = wait_for(r"^param 2: Decay = ", seconds=3)
+        check(turned is not None, "the wheel turns a knob before any click (" + str(turned) + ")")
+    else:
+        check(False, "a second edit window opens")
+finally:
+    fresh.send_signal(signal.SIGTERM)
+    try:
+        fresh.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        fresh.kill()
     shutil.rmtree(store, ignore_errors=True)
 
 sys.exit(1 if failures else 0)

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How the host writes the files a command makes, and checks the paths it is given.
+// Main thread.
+//
+// A regular file, or a path where nothing is yet, gets the new file through a temporary
+// file in the same folder (unnamed where the file system allows) that is renamed into
+// place only when complete, so that a failed or killed write leaves the old file and no
+// litter. A symlink is followed to its target. A character device or FIFO is written
+// directly (a FIFO only when a reader is there: never blocking). A folder or any other kind
+// of file is refused; nothing that was at the path is ever removed.
+class OutputFile
+{
+  public:
+    OutputFile() = default;
+    ~OutputFile(); // an uncommitted file is abandoned: the target stays as it was
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // False, with a message, when the path cannot take a file.
+    bool open(const std::string& path, std::string& error);
+    // The descriptor to write to; the file starts empty.
+    int descriptor() const { return fd; }
+    // Whether the path is a device or FIFO written directly (it cannot seek).
+    bool isDirect() const { return direct; }
+    // Puts the file in place (or finishes writing the device). False with a message.
+    bool commit(std::string& error);
+
+  private:
+    void abandon();
+
+    std::string target;    // the path to replace, symlinks resolved
+    std::string temporary; // the named temporary file, when an unnamed one was not possible
+    bool unnamed = false;
+    bool direct = false;
+    int fd = -1;
+};
+
+// Writes bytes through an OutputFile. False with a message.
+bool writeOutputFile(const std::string& path, const std::vector<uint8_t>& bytes,
+                     std::string& error);
+
+// Opens a file for reading without ever blocking: anything but a regular file (a FIFO, a
+// device, a folder) is refused with a message. Returns the descriptor or -1.
+int openRegularFile(const std::string& path, std::string& error);
+
+// Whether two paths name the same existing file (device and inode, symlinks followed).
+bool sameFile(const std::string& a, const std::string& b);

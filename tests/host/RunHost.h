@@ -1,0 +1,26 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+// Runs the built chordwell-host with arguments through the shell; stdout and stderr together.
+struct RunResult
+{
+    int status;
+    std::string out;
+};
+
+inline RunResult runHost(const std::string& arguments)
+{
+    const std::string command = std::string(CHORDWELL_HOST_PATH) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, got);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}

@@ -1,0 +1,104 @@
+#include <StateFile.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace
+{
+std::vector<uint8_t> parameterData(const std::vector<std::pair<std::string, double>>& values)
+{
+    std::vector<uint8_t> data;
+    auto put = [&data](const void* p, size_t n)
+    {
+        const auto* bytes = static_cast<const uint8_t*>(p);
+        data.insert(data.end(), bytes, bytes + n);
+    };
+    const auto count = static_cast<uint32_t>(values.size());
+    put(&count, 4);
+    for (const auto& [id, value] : values)
+    {
+        const auto length = static_cast<uint32_t>(id.size());
+        put(&length, 4);
+        put(id.data(), id.size());
+        put(&value, 8);
+    }
+    return data;
+}
+
+const std::vector<uint8_t> kBank = {0, 0, 0, 2, 'l', 'W', 'c', 'Q', 9, 9, 9};
+
+TEST(StateFile, a_written_file_reads_back_its_chunks_bank_state_and_host_values)
+{
+    const auto elck = parameterData({{"MasterBypassID", 1.0}, {"1: Mix", 0.25}});
+    const auto bytes =
+        statefile::encode({{statefile::kParameterChunk, elck}, {statefile::kBankChunk, kBank}});
+    ASSERT_EQ(bytes.size(), 12u + 8 + elck.size() + 8 + kBank.size());
+    EXPECT_EQ(0, std::memcmp(bytes.data(), "OCws\x01\0\0\0\x02\0\0\0elck", 16));
+
+    std::string error;
+    const auto chunks = statefile::decode(bytes, error);
+    ASSERT_TRUE(chunks) << error;
+    ASSERT_EQ(chunks->size(), 2u);
+    EXPECT_EQ((*chunks)[0].data, elck);
+    EXPECT_EQ((*chunks)[1].id, statefile::kBankChunk);
+    const auto contents = statefile::read(bytes, error);
+    ASSERT_TRUE(contents) << error;
+    EXPECT_EQ(contents->bankState, kBank);
+    ASSERT_EQ(contents->hostValues.size(), 2u);
+    EXPECT_EQ(contents->hostValues[1].id, "1: Mix");
+    EXPECT_EQ(contents->hostValues[1].value, 0.25);
+
+    // The files of earlier versions: the 'All ' data alone.
+    const auto old = statefile::read(kBank, error);
+    ASSERT_TRUE(old) << error;
+    EXPECT_EQ(old->bankState, kBank);
+    EXPECT_TRUE(old->hostValues.empty());
+}
+
+TEST(StateFile, damaged_files_are_refused_and_read_within_their_bytes)
+{
+    const auto good =
+        statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 0.5}})},
+                           {statefile::kBankChunk, kBank}});
+    std::string error;
+    // Every cut inside the header or a chunk (a sanitizer sees any read past the copy).
+    for (size_t size = 4; size < good.size(); ++size)
+    {
+        const std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<long>(size));
+        EXPECT_FALSE(statefile::decode(cut, error)) << size;
+    }
+    auto changed = [&good](size_t at, uint8_t value)
+    {
+        auto bytes = good;
+        bytes[at] = value;
+        return bytes;
+    };
+    EXPECT_FALSE(statefile::decode(changed(4, 2), error)) << "another version";
+    EXPECT_FALSE(statefile::decode(changed(8, 0), error)) << "no chunks";
+    EXPECT_FALSE(statefile::decode(changed(8, 17), error)) << "too many chunks";
+    EXPECT_FALSE(statefile::decode(changed(19, 0x7F), error)) << "a size past the end";
+    auto trailing = good;
+    trailing.push_back(0);
+    EXPECT_FALSE(statefile::decode(trailing, error)) << "bytes after the last chunk";
+    EXPECT_FALSE(statefile::decode(
+        statefile::encode({{statefile::kBankChunk, kBank}, {statefile::kBankChunk, kBank}}), error))
+        << "a chunk twice";
+    EXPECT_FALSE(statefile::decode({}, error)) << "empty";
+
+    // Host values outside 0..1, ids beyond the bound, cut or padded parameter data.
+    for (double bad : {-0.5, 1.5, std::nan("")})
+        EXPECT_FALSE(statefile::decodeHostValues(parameterData({{"0: Output", bad}}), error));
+    EXPECT_FALSE(statefile::decodeHostValues(parameterData({{std::string(300, 'x'), 0.5}}), error));
+    auto padded = parameterData({{"0: Output", 0.5}});
+    padded.push_back(0);
+    EXPECT_FALSE(statefile::decodeHostValues(padded, error));
+    padded.resize(padded.size() - 4);
+    EXPECT_FALSE(statefile::decodeHostValues(padded, error));
+    const auto withBadValues =
+        statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 7.0}})}});
+    EXPECT_FALSE(statefile::read(withBadValues, error));
+    EXPECT_NE(error.find("damaged"), std::string::npos);
+}
+} // namespace
