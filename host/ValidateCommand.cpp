@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -255,7 +256,13 @@ Verdict checkParametersAndTail(const EffectDescription& effect, int level, Rando
     const double longest[8] = {1.0, 1.0, 1.0, 0.0, 1.0, 0.5, 0.0, 0.0};
     for (int i = 0; i < count; ++i)
     {
+        const bool ringsOut = i % 100 == 0;
+        // The engine keeps a tiny signal of its own circulating (its guard against subnormal
+        // numbers), which full Decay and Mix can hold near 1e-7 for ever. The input's tail is
+        // what the output differs by from a twin that heard only silence with the same
+        // settings and automation.
         Rig rig(effect, 0, kRate);
+        std::unique_ptr<Rig> twin = ringsOut ? std::make_unique<Rig>(effect, 0, kRate) : nullptr;
         std::string values;
         for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
         {
@@ -263,6 +270,8 @@ Verdict checkParametersAndTail(const EffectDescription& effect, int level, Rando
                                  : slot == 7 ? std::round(unit(random))
                                              : unit(random);
             rig.instance.edit(getParameterIdentifier(slot), value);
+            if (twin)
+                twin->instance.edit(getParameterIdentifier(slot), value);
             char text[16];
             std::snprintf(text, sizeof text, "%s%.3f", slot == 0 ? "" : " ", value);
             values += text;
@@ -270,60 +279,56 @@ Verdict checkParametersAndTail(const EffectDescription& effect, int level, Rando
         fill(input, Input::Noise, random);
         float peak = 0.0f;
         size_t position = 0, lastLoud = 0;
-        auto watch = [&](const float* const* s, int c, size_t n)
+        std::vector<float> heard, quiet;
+        auto keep = [](std::vector<float>& into)
         {
-            for (int channel = 0; channel < c; ++channel)
+            return [&into](const float* const* s, int c, size_t n)
+            {
                 for (size_t k = 0; k < n; ++k)
-                {
-                    const float a = std::fabs(s[channel][k]);
-                    peak = std::max(peak, a);
-                    if (!(a < kTailFloor))
-                        lastLoud = std::max(lastLoud, position + k);
-                }
-            position += n;
+                    for (int channel = 0; channel < c; ++channel)
+                        into.push_back(s[channel][k]);
+            };
+        };
+        // Renders the same stretch through both; the twin hears silence.
+        auto run = [&](const std::vector<float>& in, int32_t block)
+        {
+            heard.clear();
+            quiet.clear();
+            rig.render(in, block, keep(heard));
+            const size_t channels = in.empty() ? 1 : heard.size() / in.size();
+            if (twin)
+                twin->render(std::vector<float>(in.size(), 0.0f), block, keep(quiet));
+            for (size_t k = 0; k < heard.size(); ++k)
+            {
+                peak = std::max(peak, std::fabs(heard[k]));
+                const float own = twin ? std::fabs(heard[k] - quiet[k]) : std::fabs(heard[k]);
+                if (!(own < kTailFloor))
+                    lastLoud = std::max(lastLoud, position + k / channels);
+            }
+            position += in.size();
         };
         // Automation while the input plays: a random slot moves in the middle of it.
-        rig.render(std::vector<float>(input.begin(), input.begin() + burst / 2), kBlock, watch);
+        run(std::vector<float>(input.begin(), input.begin() + burst / 2), kBlock);
         if (i > 0)
-            rig.instance.automate(getParameterIdentifier(slotOf(random)), unit(random));
-        rig.render(std::vector<float>(input.begin() + burst / 2, input.end()), kBlock, watch);
-        rig.render(settle, 4096, watch);
+        {
+            const int slot = slotOf(random);
+            const double value = unit(random);
+            rig.instance.automate(getParameterIdentifier(slot), value);
+            if (twin)
+                twin->instance.automate(getParameterIdentifier(slot), value);
+        }
+        run(std::vector<float>(input.begin() + burst / 2, input.end()), kBlock);
+        run(settle, 4096);
         worstPeak = std::max(worstPeak, peak);
         if (!(peak <= kPeakBound))
             v.fail("peak " + std::to_string(peak) + " with values " + values);
-        if (i % 100 != 0)
+        if (!ringsOut)
             continue;
         ++tails;
-        // Rings down until a whole second stays below the floor, or the bound is passed, or
-        // twice ten seconds bring the level down no further (it would stay there for ever).
-        float windowPeak = 0.0f, lastWindowPeak = INFINITY;
-        int flat = 0;
-        bool stuck = false;
-        for (int s = 1;
-             position - lastLoud < second.size() && position < burst + cap + second.size(); ++s)
-        {
-            peak = 0.0f;
-            rig.render(second, 4096, watch);
-            windowPeak = std::max(windowPeak, peak);
-            if (s % 10 != 0)
-                continue;
-            flat = windowPeak >= lastWindowPeak && windowPeak >= kTailFloor ? flat + 1 : 0;
-            if (flat == 2)
-            {
-                stuck = true;
-                break;
-            }
-            lastWindowPeak = windowPeak;
-            windowPeak = 0.0f;
-        }
-        if (stuck)
-        {
-            char text[64];
-            std::snprintf(text, sizeof text, "%.3g", static_cast<double>(lastWindowPeak));
-            v.fail("the output stays at " + std::string(text) + ", never below 1e-7, with values " +
-                   values);
-            continue;
-        }
+        // Rings down until a whole second of the input's tail stays below the floor, or the
+        // bound is passed.
+        while (position - lastLoud < second.size() && position < burst + cap + second.size())
+            run(second, 4096);
         const double ring = static_cast<double>(lastLoud > burst ? lastLoud - burst : 0) / kRate;
         if (ring > longestTail)
         {
@@ -335,8 +340,8 @@ Verdict checkParametersAndTail(const EffectDescription& effect, int level, Rando
     }
     char text[320];
     std::snprintf(text, sizeof text,
-                  "%d random parameter sets with automation, peak %.2f (bound %.0f); %d rung "
-                  "down to 1e-7, the longest in %.1f s (bound %.0f s; values %s)",
+                  "%d random parameter sets with automation, peak %.2f (bound %.0f); %d tails "
+                  "rung down to 1e-7, the longest in %.1f s (bound %.0f s; values %s)",
                   count, static_cast<double>(worstPeak), static_cast<double>(kPeakBound), tails,
                   longestTail, kTail, longestValues.c_str());
     v.counts = text;

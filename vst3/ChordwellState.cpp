@@ -2,14 +2,18 @@
 
 #include <PresetBank.h>
 #include <PresetImage.h>
+#include <StateFile.h>
 
 #include <cstring>
+#include <string>
 
 namespace chordwell::vst3state
 {
 namespace
 {
 constexpr uint8_t kMagic[4] = {'O', 'R', 'L', '3'};
+// chordwell-host's state files (every chunk of the AAX shell).
+constexpr uint8_t kHostFileMagic[4] = {'O', 'C', 'w', 's'};
 // The state image starts with the version word 0x02000000 and the code's bytes "lWcQ".
 constexpr uint8_t kImagePrefix[8] = {0x00, 0x00, 0x00, 0x02, 'l', 'W', 'c', 'Q'};
 
@@ -81,6 +85,16 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes)
             return std::nullopt;
         result.values = values;
         result.bankState.assign(bytes.begin() + kHeaderSize, bytes.end());
+    }
+    else if (bytes.size() >= 4 && std::memcmp(bytes.data(), kHostFileMagic, 4) == 0)
+    {
+        // The AAX shell restores its parameter chunk first and the bank after it, which sets
+        // every value from the current preset: the bank alone gives the same result here.
+        std::string error;
+        auto contents = statefile::read(bytes, error);
+        if (!contents || !isBankState(contents->bankState))
+            return std::nullopt;
+        result.bankState = std::move(contents->bankState);
     }
     else
     {

@@ -18,8 +18,9 @@
 //   48  n   the bank state: what the AAX shell stores as its 'All ' chunk (the preset model's
 //           state image, then the two closing words)
 //
-// The reader also takes a bare 'All ' chunk as `chordwell-host render --state-out` writes it
-// (no parameter values: they come from the bank's current preset). Stateless; any thread.
+// The reader also takes the state files of `chordwell-host render --state-out` (every chunk
+// of the AAX shell) and the bare 'All ' chunk that older ones held: their values come from
+// the bank's current preset, as in the AAX shell's restore. Stateless; any thread.
 namespace chordwell::vst3state
 {
 inline constexpr uint32_t kVersion = 1;
