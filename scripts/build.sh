@@ -5,6 +5,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 name=$1; shift
 dir="$root/build/$name"
+# Compiler cache entries keyed on paths relative to the checkout, so a fresh clone elsewhere
+# (CI) reuses what an earlier build of the same sources compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 if [[ ! -f "$dir/CMakeCache.txt" ]]; then

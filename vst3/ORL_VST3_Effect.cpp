@@ -181,6 +181,8 @@ tresult PLUGIN_API ORL_VST3_Effect::initialize(FUnknown* context)
             }));
     }
     syncPrograms();
+    // A new instance has nothing to tell its host yet.
+    namesPending = valuesPending = false;
     return kResultOk;
 }
 

@@ -1,0 +1,151 @@
+// What a VST 3 host hears of the product's edits, and what the product hears back: a knob
+// press is one gesture whose echoes are not sent to the host again, a preset recall is echoed
+// framed by the transfer markers without editing the preset (and the transfer ends), and a
+// host's program change recalls the preset the same way.
+#include "ScratchStore.h"
+
+#include <ORLEditorDisplay.h>
+#include <ORL_VST3_Effect.h>
+#include <PresetBank.h>
+
+#include <gtest/gtest.h>
+#include <pluginterfaces/vst/ivsteditcontroller.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace Steinberg;
+
+namespace
+{
+// The host's side of the edits: every call as a line.
+struct HostLog final : Vst::IComponentHandler
+{
+    std::vector<std::string> calls;
+    tresult PLUGIN_API queryInterface(const TUID, void** obj) override
+    {
+        *obj = nullptr;
+        return kNoInterface;
+    }
+    uint32 PLUGIN_API addRef() override { return 1; }
+    uint32 PLUGIN_API release() override { return 1; }
+    tresult PLUGIN_API beginEdit(Vst::ParamID id) override
+    {
+        calls.push_back("begin " + std::to_string(id));
+        return kResultOk;
+    }
+    tresult PLUGIN_API performEdit(Vst::ParamID id, Vst::ParamValue v) override
+    {
+        calls.push_back("perform " + std::to_string(id) + " " + std::to_string(v));
+        return kResultOk;
+    }
+    tresult PLUGIN_API endEdit(Vst::ParamID id) override
+    {
+        calls.push_back("end " + std::to_string(id));
+        return kResultOk;
+    }
+    tresult PLUGIN_API restartComponent(int32) override
+    {
+        calls.push_back("restart");
+        return kResultOk;
+    }
+};
+
+struct Markers final : ORLEditorDisplay
+{
+    std::vector<int> shown;
+    void updateDisplay(int32_t index, double) override { shown.push_back(index); }
+};
+
+struct Shell
+{
+    Shell()
+    {
+        effect->initialize(nullptr);
+        effect->setComponentHandler(&host);
+        master().setEditor(&markers);
+        host.calls.clear();
+    }
+    ~Shell()
+    {
+        master().setEditor(nullptr);
+        effect->terminate();
+        effect->release();
+    }
+    ORLShellController& master() { return effect->masterController(); }
+    PresetBank& bank() { return *dynamic_cast<PresetBank*>(master().getPresetModel()); }
+
+    ScratchStore store;
+    ORL_VST3_Effect* effect = new ORL_VST3_Effect;
+    HostLog host;
+    Markers markers;
+};
+
+int count(const std::vector<std::string>& calls, const std::string& prefix)
+{
+    int n = 0;
+    for (const auto& c : calls)
+        n += c.rfind(prefix, 0) == 0 ? 1 : 0;
+    return n;
+}
+} // namespace
+
+TEST(Vst3HostSide, a_knob_press_is_one_gesture_and_its_echoes_stay_with_us)
+{
+    Shell shell;
+    ASSERT_FALSE(shell.bank().isEdited(0));
+    shell.effect->enterMainCall();
+    shell.master().editorGestureBegan(2);
+    shell.master().editorControlChanged(2, 0.7);
+    shell.master().editorControlChanged(2, 0.75);
+    shell.master().editorGestureEnded(2);
+    shell.effect->leaveMainCall();
+    const std::vector<std::string> expected = {"begin 2", "perform 2 0.700000",
+                                               "perform 2 0.750000", "end 2"};
+    EXPECT_EQ(shell.host.calls, expected) << "the echoes' re-sends do not reach the host again";
+    EXPECT_TRUE(shell.bank().isEdited(0));
+    EXPECT_FLOAT_EQ(shell.bank().workingPreset(0).values[2], 0.75f);
+    EXPECT_DOUBLE_EQ(shell.effect->getParamNormalized(2), 0.75);
+}
+
+TEST(Vst3HostSide, recalls_from_the_bar_and_from_the_host_are_echoed_between_the_markers)
+{
+    for (const bool fromHost : {false, true})
+    {
+        Shell shell;
+        if (fromHost)
+            shell.effect->setParamNormalized(100, 3.0 / 9.0);
+        else
+        {
+            shell.effect->enterMainCall();
+            shell.master().recallPreset(3);
+            shell.effect->leaveMainCall();
+        }
+        EXPECT_EQ(shell.bank().currentIndex(), 3);
+        EXPECT_EQ(count(shell.host.calls, "perform "), 8) << "each value once to the host";
+        EXPECT_EQ(count(shell.host.calls, "begin "), 8);
+        EXPECT_EQ(count(shell.host.calls, "end "), 8);
+        // The transfer as sent, then its echoes framed once more.
+        const std::vector<int> framed = {47, 48, 47, 48};
+        EXPECT_EQ(shell.markers.shown, framed);
+        EXPECT_FALSE(shell.bank().isEdited(3)) << "a recall edits nothing";
+        EXPECT_FLOAT_EQ(static_cast<float>(shell.effect->getParamNormalized(2)), 0.6f);
+        // The transfer ended: the next knob turn edits the preset again.
+        shell.effect->enterMainCall();
+        shell.master().editorControlChanged(3, 0.1);
+        shell.effect->leaveMainCall();
+        EXPECT_TRUE(shell.bank().isEdited(3)) << (fromHost ? "host" : "bar");
+    }
+}
+
+TEST(Vst3HostSide, a_host_value_reaches_the_editor_but_never_the_preset_bank)
+{
+    Shell shell;
+    EXPECT_EQ(shell.effect->setParamNormalized(2, 0.9), kResultTrue);
+    EXPECT_TRUE(shell.host.calls.empty()) << "the host's own change is not sent back to it";
+    EXPECT_FALSE(shell.bank().isEdited(0));
+    EXPECT_FLOAT_EQ(shell.bank().workingPreset(0).values[2], 0.25f);
+    EXPECT_EQ(shell.effect->setParamNormalized(2, std::nan("")), kInvalidArgument);
+    EXPECT_DOUBLE_EQ(shell.effect->getParamNormalized(2), 0.9);
+}
