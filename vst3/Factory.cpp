@@ -17,6 +17,19 @@ template <size_t N> void copyText(char8 (&to)[N], const char* from)
     std::strncpy(to, from, N - 1);
     to[N - 1] = 0;
 }
+
+// What both kinds of class information say of the effect.
+template <typename Info> tresult describeEffect(int32 index, Info* info)
+{
+    if (index != 0 || info == nullptr)
+        return kInvalidArgument;
+    *info = Info();
+    chordwell::vst3ids::kEffectClass.toTUID(info->cid);
+    info->cardinality = PClassInfo::kManyInstances;
+    copyText(info->category, kVstAudioEffectClass);
+    copyText(info->name, "ORL Chordwell");
+    return kResultOk;
+}
 } // namespace
 
 tresult PLUGIN_API ChordwellFactory::queryInterface(const TUID iid, void** obj)
@@ -51,26 +64,14 @@ int32 PLUGIN_API ChordwellFactory::countClasses()
 
 tresult PLUGIN_API ChordwellFactory::getClassInfo(int32 index, PClassInfo* info)
 {
-    if (index != 0 || info == nullptr)
-        return kInvalidArgument;
-    *info = PClassInfo();
-    chordwell::vst3ids::kEffectClass.toTUID(info->cid);
-    info->cardinality = PClassInfo::kManyInstances;
-    copyText(info->category, kVstAudioEffectClass);
-    copyText(info->name, "ORL Chordwell");
-    return kResultOk;
+    return describeEffect(index, info);
 }
 
 tresult PLUGIN_API ChordwellFactory::getClassInfo2(int32 index, PClassInfo2* info)
 {
-    if (index != 0 || info == nullptr)
-        return kInvalidArgument;
-    *info = PClassInfo2();
-    chordwell::vst3ids::kEffectClass.toTUID(info->cid);
-    info->cardinality = PClassInfo::kManyInstances;
-    copyText(info->category, kVstAudioEffectClass);
-    copyText(info->name, "ORL Chordwell");
-    info->classFlags = 0;
+    const tresult result = describeEffect(index, info);
+    if (result != kResultOk)
+        return result;
     copyText(info->subCategories, "Fx|Reverb");
     copyText(info->vendor, "Orlund");
     copyText(info->version, "1.1.5");
