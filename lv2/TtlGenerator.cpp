@@ -114,7 +114,7 @@ std::string pluginTtl()
     for (const LayoutInfo& layout : kLayouts)
     {
         out << uriOf(layout) << "\n"
-            << "  a lv2:Plugin, lv2:ReverbPlugin ;\n"
+            << "  a lv2:Plugin, lv2:ReverbPlugin, doap:Project ;\n"
             << "  doap:name \"" << layout.name << "\" ;\n"
             << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage "
                "<https://www.orlund.com> ] ;\n"

@@ -1,4 +1,5 @@
-# Sourced by scripts/test.sh: the LV2 bundle of the release build in the lilv tools. For each
+# Sourced by scripts/test.sh: the LV2 bundle of the release build in the lilv tools. Its
+# generated Turtle must pass lv2_validate against the LV2 schemas. For each
 # plug-in URI, lv2apply (one frame per run) renders a file with port values set and must
 # match our lilv renderer at one frame per run bit for bit; that renderer at 512 and at 2
 # frames per run must match `chordwell-host render` at the same block length, with values and
@@ -11,7 +12,7 @@ lv2_suite() {
   local host="$rel/host/chordwell-host"
   local compare="$root/tests/lv2/compare_wav.py"
   local tool
-  for tool in lv2apply lv2bench sox; do
+  for tool in lv2apply lv2bench lv2_validate sox; do
     if ! command -v "$tool" >/dev/null; then
       status=1; failed+=("lv2 ($tool missing)"); return 0
     fi
@@ -27,6 +28,13 @@ lv2_suite() {
   local sets=(--set decay=0.6 --set damp=0.125 --set transpose=0.75 --set tune=0.62 --set detune=0.35
               --set mix=0.5)
   local layout in uri ok=1
+  local bundle="$LV2_PATH/orl-chordwell.lv2" report
+  if report=$(cd "$bundle" && lv2_validate manifest.ttl orl-chordwell.ttl presets.ttl 2>&1) &&
+     ! grep -q '^error' <<<"$report"; then
+    echo "lv2_validate: $(tail -1 <<<"$report")"
+  else
+    grep -A3 '^error' <<<"$report" | head -20; ok=0
+  fi
   for layout in mono mono-stereo stereo; do
     in="$work/mono.wav"; [[ $layout == stereo ]] && in="$work/stereo.wav"
     uri="https://www.orlund.com/lv2/chordwell#$layout"
@@ -56,7 +64,7 @@ lv2_suite() {
     fi
   done
   # lv2bench prints "SECONDS URI" for the frames it ran; skipped plug-ins print nothing.
-  local bench frames=480000
+  local bench frames=4800000
   for uri in https://www.orlund.com/lv2/chordwell#{mono,mono-stereo,stereo} urn:ardour:a-reverb; do
     bench=$(LV2_PATH="$LV2_PATH:/usr/lib/lv2" timeout 120 lv2bench -b 512 -n "$frames" "$uri" \
               2>/dev/null | awk -v n="$frames" 'NF == 2 { printf "%.1f", $1 / n * 1e9 }')
