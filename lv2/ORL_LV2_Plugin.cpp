@@ -11,9 +11,6 @@ using chordwell::lv2::LayoutInfo;
 
 namespace
 {
-// The two words that close an 'All ' chunk after the state image, as the AAX host writes it.
-constexpr uint8_t kClosingWords[8] = {0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x30, 0x00};
-
 // The control ports as timed points at the block's start: the render path applies only the
 // values that differ from what the engine last heard.
 class PortPoints final : public ChordwellAudioPath::PointSource
@@ -93,9 +90,8 @@ LV2_State_Status ORL_LV2_Plugin::save(LV2_State_Store_Function store, LV2_State_
     const int32_t size = master.productController().getStateImage(&image);
     if (image == nullptr || size <= 0)
         return LV2_STATE_ERR_UNKNOWN;
-    std::vector<uint8_t> chunk(static_cast<const uint8_t*>(image),
-                               static_cast<const uint8_t*>(image) + size);
-    chunk.insert(chunk.end(), kClosingWords, kClosingWords + sizeof kClosingWords);
+    const std::vector<uint8_t> chunk = chordwell::sessionstate::bankStateOf(
+        {static_cast<const uint8_t*>(image), static_cast<size_t>(size)});
     return store(handle, bankKey, chunk.data(), chunk.size(), bankType,
                  LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE);
 }
@@ -115,10 +111,11 @@ LV2_State_Status ORL_LV2_Plugin::restore(LV2_State_Retrieve_Function retrieve,
     if (type != bankType)
         return LV2_STATE_ERR_BAD_TYPE;
     // Checked whole on a scratch bank first: a damaged bank changes nothing.
-    const auto decoded = chordwell::vst3state::decode({static_cast<const uint8_t*>(value), size});
+    const auto decoded =
+        chordwell::sessionstate::decode({static_cast<const uint8_t*>(value), size});
     if (!decoded || decoded->values)
         return LV2_STATE_ERR_UNKNOWN;
-    const auto stateImage = chordwell::vst3state::stateImageOf(*decoded);
+    const auto stateImage = chordwell::sessionstate::stateImageOf(*decoded);
     master.productController().setStateImage(stateImage.data(),
                                              static_cast<int32_t>(stateImage.size()), nullptr);
     return LV2_STATE_SUCCESS;
