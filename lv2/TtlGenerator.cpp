@@ -21,6 +21,11 @@ std::string uriOf(const LayoutInfo& layout)
     return std::string("<") + kUriBase + "#" + layout.suffix + ">";
 }
 
+std::string uiUri()
+{
+    return std::string("<") + kUriBase + "#ui>";
+}
+
 std::string presetUri(int place)
 {
     return std::string("<") + kUriBase + "#preset" + std::to_string(place) + ">";
@@ -110,7 +115,15 @@ std::string pluginTtl()
         << "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
         << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
         << "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
+        << "@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n"
         << "@prefix urid: <http://lv2plug.in/ns/ext/urid#> .\n\n";
+    // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank.
+    out << uiUri() << "\n"
+        << "  a ui:X11UI ;\n"
+        << "  lv2:requiredFeature ui:idleInterface, ui:parent, "
+           "<http://lv2plug.in/ns/ext/instance-access> ;\n"
+        << "  lv2:optionalFeature ui:resize, ui:touch ;\n"
+        << "  lv2:extensionData ui:idleInterface .\n\n";
     for (const LayoutInfo& layout : kLayouts)
     {
         out << uriOf(layout) << "\n"
@@ -120,6 +133,7 @@ std::string pluginTtl()
                "<https://www.orlund.com> ] ;\n"
             << "  lv2:optionalFeature lv2:hardRTCapable, urid:map ;\n"
             << "  lv2:extensionData state:interface ;\n"
+            << "  ui:ui " << uiUri() << " ;\n"
             << "  lv2:port [\n";
         for (int slot = 0; slot < 8; ++slot)
             out << controlPort(slot) << "  ] , [\n";
@@ -169,7 +183,10 @@ std::string manifestTtl()
     std::ostringstream out;
     out << "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
         << "@prefix pset: <http://lv2plug.in/ns/ext/presets#> .\n"
-        << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n\n";
+        << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
+        << "@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n\n";
+    out << uiUri() << "\n  a ui:X11UI ;\n  ui:binary <" << kBinary
+        << "> ;\n  rdfs:seeAlso <orl-chordwell.ttl> .\n\n";
     for (const LayoutInfo& layout : kLayouts)
         out << uriOf(layout) << "\n  a lv2:Plugin ;\n  lv2:binary <" << kBinary
             << "> ;\n  rdfs:seeAlso <orl-chordwell.ttl> .\n\n";
