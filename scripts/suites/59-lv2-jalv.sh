@@ -1,4 +1,5 @@
-# Sourced by scripts/test.sh: the LV2 plug-in with its UI in jalv (GTK 3), with JACK's dummy
+# Sourced by scripts/test.sh: the LV2 UI under Xvfb, first in its own tests (tests/lv2, the
+# Lv2Ui cases that need a display), then the plug-in with its UI in jalv (GTK 3), with JACK's dummy
 # driver, under Xvfb: the window opens at the editor's size; a drag on the Decay knob moves it
 # and marks the preset edited (the port write's echo reached the shared bank); a preset chosen
 # from jalv's Presets menu moves the knobs (port events). Pictures before and after each step
@@ -18,6 +19,12 @@ lv2_jalv_suite() {
   local display=:57 server=orl-lv2-test
   Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   local xvfb=$!
+  sleep 1
+  local ok=1
+  if ! (cd "$rel/tests/lv2" && DISPLAY=$display ORL_CHORDWELL_STORE_DIR="$work/settings" \
+          timeout 300 ./lv2_lilv_tests --gtest_filter='Lv2Ui*' --gtest_brief=1); then
+    echo "lv2-jalv: FAILED: the UI's own tests"; ok=0
+  fi
   jackd --no-realtime -n "$server" -d dummy -r 48000 -p 256 >"$work/jack.log" 2>&1 &
   local jack=$!
   sleep 2
@@ -25,7 +32,7 @@ lv2_jalv_suite() {
     ORL_CHORDWELL_STORE_DIR="$work/settings" HOME="$work" \
     timeout 60 jalv.gtk3 'https://www.orlund.com/lv2/chordwell#stereo' >"$work/jalv.log" 2>&1 &
   local jalv=$!
-  local ok=1 window=""
+  local window=""
   for _ in $(seq 50); do
     window=$(DISPLAY=$display xdotool search --name 'ORL Chordwell Stereo' 2>/dev/null | head -1)
     [[ -n $window ]] && break
