@@ -111,6 +111,15 @@ void* operator new[](std::size_t size)
 {
     return operator new(size);
 }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    count();
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return operator new(size, std::nothrow);
+}
 void operator delete(void* p) noexcept
 {
     count();
