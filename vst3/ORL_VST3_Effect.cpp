@@ -27,9 +27,7 @@ namespace
 {
 // Bytes a state may have: a larger stream is not ours, and is not read to its end.
 constexpr size_t kMaxStateBytes =
-    chordwell::vst3state::kHeaderSize + chordwell::vst3state::kMaxBankState;
-// The two words that close the bank state after the state image.
-constexpr uint8_t kClosingWords[8] = {0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x30, 0x00};
+    chordwell::sessionstate::kHeaderSize + chordwell::sessionstate::kMaxBankState;
 
 // The host's timed parameter points of one block, merged across queues in offset order.
 // Audio thread: reads the host's queues in place, allocates nothing.
@@ -319,14 +317,13 @@ tresult PLUGIN_API ORL_VST3_Effect::getState(IBStream* state)
     const int32_t imageSize = master.productController().getStateImage(&image);
     if (image == nullptr || imageSize <= 0)
         return kResultFalse;
-    std::vector<uint8_t> bank(static_cast<const uint8_t*>(image),
-                              static_cast<const uint8_t*>(image) + imageSize);
-    bank.insert(bank.end(), kClosingWords, kClosingWords + sizeof kClosingWords);
+    const std::vector<uint8_t> bank = chordwell::sessionstate::bankStateOf(
+        {static_cast<const uint8_t*>(image), static_cast<size_t>(imageSize)});
     std::array<float, 8> values{};
     const auto current = currentValues();
     for (int slot = 0; slot < 8; ++slot)
         values[slot] = static_cast<float>(current[slot]);
-    const std::vector<uint8_t> bytes = chordwell::vst3state::encode(values, bank);
+    const std::vector<uint8_t> bytes = chordwell::sessionstate::encode(values, bank);
     int32 written = 0;
     if (state->write(const_cast<uint8_t*>(bytes.data()), static_cast<int32>(bytes.size()),
                      &written) != kResultOk ||
@@ -349,10 +346,10 @@ tresult PLUGIN_API ORL_VST3_Effect::setState(IBStream* state)
 bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
 {
     // Everything is checked before anything changes: a refused state leaves all as it was.
-    const auto decoded = chordwell::vst3state::decode(bytes);
+    const auto decoded = chordwell::sessionstate::decode(bytes);
     if (!decoded)
         return false;
-    const auto stateImage = chordwell::vst3state::stateImageOf(*decoded);
+    const auto stateImage = chordwell::sessionstate::stateImageOf(*decoded);
     hostSide.setRestoring(true);
     master.productController().setStateImage(stateImage.data(),
                                              static_cast<int32_t>(stateImage.size()), nullptr);

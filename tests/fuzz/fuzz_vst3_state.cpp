@@ -9,11 +9,11 @@
 // bank and write out again to the same bytes it read.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const auto decoded = chordwell::vst3state::decode({data, size});
+    const auto decoded = chordwell::sessionstate::decode({data, size});
     if (!decoded)
         return 0;
     PresetBank bank(nullptr, false);
-    const auto image = chordwell::vst3state::stateImageOf(*decoded);
+    const auto image = chordwell::sessionstate::stateImageOf(*decoded);
     bank.applyHostState(image.data(), image.size());
     checkBank(bank);
     if (decoded->values)
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (float v : *decoded->values)
             if (!(v >= 0.0f && v <= 1.0f))
                 std::abort();
-        const auto again = chordwell::vst3state::encode(*decoded->values, decoded->bankState);
+        const auto again = chordwell::sessionstate::encode(*decoded->values, decoded->bankState);
         if (again != std::vector<uint8_t>(data, data + size))
             std::abort();
     }

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-// The render side of the VST 3 shell: owns the engine and brings it up to date before each
-// stretch of audio, the way the AAX render callback does with its port cache. Values come
+// The render side of the VST 3 and LV2 shells: owns the engine and brings it up to date before
+// each stretch of audio, the way the AAX render callback does with its port cache. Values come
 // from two roads: changes that the main thread posts (a restored state, a value the host set
 // while nothing was playing) and the host's timed parameter points, which split the block
 // at their sample offsets. Every value is narrowed to a 32-bit float, as on the AAX data

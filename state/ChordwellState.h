@@ -7,8 +7,9 @@
 #include <span>
 #include <vector>
 
-// The plug-in's state as a VST 3 host keeps it in a session: every host parameter value and
-// the whole preset bank. Layout, little-endian:
+// The plug-in's state as a host keeps it in a session. A VST 3 session holds every host
+// parameter value and the whole preset bank; an LV2 session holds the bank state alone (the
+// host keeps the port values). Layout of the VST 3 state, little-endian:
 //
 //   0   4   "ORL3"
 //   4   4   version (1)
@@ -21,7 +22,7 @@
 // The reader also takes the state files of `chordwell-host render --state-out` (every chunk
 // of the AAX shell) and the bare 'All ' chunk that older ones held: their values come from
 // the bank's current preset, as in the AAX shell's restore. Stateless; any thread.
-namespace chordwell::vst3state
+namespace chordwell::sessionstate
 {
 inline constexpr uint32_t kVersion = 1;
 inline constexpr size_t kHeaderSize = 48;
@@ -36,6 +37,10 @@ struct Decoded
     std::vector<uint8_t> bankState;
 };
 
+// The bank state of a state image (the preset model's host state): the image and the two
+// closing words, as the AAX shell stores its 'All ' chunk.
+std::vector<uint8_t> bankStateOf(std::span<const uint8_t> stateImage);
+
 std::vector<uint8_t> encode(const std::array<float, 8>& values, std::span<const uint8_t> bankState);
 
 // Nothing when bytes are neither layout, a count or size disagrees, a value lies outside
@@ -45,4 +50,4 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes);
 
 // The state image inside a decoded bank state (without the two closing words).
 std::span<const uint8_t> stateImageOf(const Decoded& decoded);
-} // namespace chordwell::vst3state
+} // namespace chordwell::sessionstate

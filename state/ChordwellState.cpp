@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-namespace chordwell::vst3state
+namespace chordwell::sessionstate
 {
 namespace
 {
@@ -47,6 +47,15 @@ bool isBankState(std::span<const uint8_t> bytes)
            std::memcmp(bytes.data(), kImagePrefix, sizeof kImagePrefix) == 0;
 }
 } // namespace
+
+std::vector<uint8_t> bankStateOf(std::span<const uint8_t> stateImage)
+{
+    static constexpr uint8_t kClosingWords[kClosingWordsSize] = {0x00, 0x00, 0x30, 0x00,
+                                                                 0x00, 0x00, 0x30, 0x00};
+    std::vector<uint8_t> out(stateImage.begin(), stateImage.end());
+    out.insert(out.end(), kClosingWords, kClosingWords + kClosingWordsSize);
+    return out;
+}
 
 std::vector<uint8_t> encode(const std::array<float, 8>& values, std::span<const uint8_t> bankState)
 {
@@ -112,4 +121,4 @@ std::span<const uint8_t> stateImageOf(const Decoded& decoded)
     const std::span<const uint8_t> bank(decoded.bankState);
     return bank.first(bank.size() - kClosingWordsSize);
 }
-} // namespace chordwell::vst3state
+} // namespace chordwell::sessionstate

@@ -1,0 +1,253 @@
+#include "ORL_LV2_UI.h"
+
+#include "ChordwellLv2.h"
+#include "ORL_LV2_Plugin.h"
+
+#include <ORLFrame.h>
+#include <ORLShellController.h>
+
+#include <juce_events/juce_events.h>
+#include <juce_events/native/juce_linux_EventLoopInternal.h>
+#include <lv2/instance-access/instance-access.h>
+
+#include <cstring>
+#include <string>
+
+namespace juce
+{
+// The toolkit's own step of its Linux message loop (defined in juce_events).
+bool dispatchNextMessageOnSystemQueue(bool returnIfNoPendingMessages);
+} // namespace juce
+
+namespace
+{
+// The private toolkit runs while any UI of the library is open.
+int openUis = 0;
+
+void toolkitUp()
+{
+    if (openUis++ == 0)
+        juce::initialiseJuce_GUI();
+    juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
+}
+
+void toolkitDown()
+{
+    if (openUis > 0 && --openUis == 0)
+        juce::shutdownJuce_GUI();
+}
+} // namespace
+
+ORL_LV2_UI::ORL_LV2_UI(ORL_LV2_Plugin& plugin, LV2UI_Write_Function write,
+                       LV2UI_Controller controller, const LV2UI_Resize* resize,
+                       const LV2UI_Touch* touch)
+    : plugin(&plugin), write(write), controller(controller), resize(resize), touch(touch)
+{
+    for (float& w : written)
+        w = -1.0f;
+}
+
+ORL_LV2_UI::~ORL_LV2_UI() = default;
+
+bool ORL_LV2_UI::open(uintptr_t parent)
+{
+    ORLShellController& master = plugin->masterController();
+    master.setHostParameters(this);
+    setMasterController(&master);
+    setPresetBarValue(reinterpret_cast<intptr_t>(master.getPresetModel()));
+    attached(reinterpret_cast<void*>(parent), Steinberg::kPlatformTypeX11EmbedWindowID);
+    if (!isOpen())
+    {
+        close();
+        return false;
+    }
+    master.setEditor(this);
+    master.pushInternalToEditor();
+    if (resize != nullptr)
+        resize->ui_resize(resize->handle, ORLVSTGUIEditorWrapperV2::kWidth,
+                          ORLVSTGUIEditorWrapperV2::kHeight);
+    return true;
+}
+
+uintptr_t ORL_LV2_UI::window()
+{
+    return getFrame() != nullptr ? reinterpret_cast<uintptr_t>(getFrame()->getWindowHandle()) : 0;
+}
+
+void ORL_LV2_UI::close()
+{
+    if (plugin != nullptr)
+    {
+        ORLShellController& master = plugin->masterController();
+        master.setEditor(nullptr);
+        master.setHostParameters(nullptr);
+    }
+    removed();
+    setMasterController(nullptr);
+    setPresetBarValue(0);
+    plugin = nullptr;
+}
+
+void ORL_LV2_UI::portEvent(uint32_t port, uint32_t size, uint32_t format, const void* buffer)
+{
+    if (port >= 8 || format != 0 || size != sizeof(float) || buffer == nullptr)
+        return;
+    float value;
+    std::memcpy(&value, buffer, sizeof value);
+    // Our own write coming back: the knob shows it already.
+    if (value == written[port])
+        return;
+    written[port] = -1.0f;
+    updateDisplay(static_cast<int32_t>(port), static_cast<double>(value));
+}
+
+int ORL_LV2_UI::idleTick()
+{
+    if (plugin == nullptr)
+        return 1;
+    // Every callback of the toolkit's descriptors (its message queue, the X11 connection),
+    // readable or not: the X11 library may already hold events it read while drawing, and
+    // those never make the descriptor readable again. Each callback returns when it has
+    // nothing. Then whatever is queued, a bounded number so the host's loop keeps its pace.
+    for (int fd : juce::LinuxEventLoopInternal::getRegisteredFds())
+        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(fd);
+    for (int i = 0; i < 64 && juce::dispatchNextMessageOnSystemQueue(true); ++i)
+    {
+    }
+    deliverEchoes();
+    return 0;
+}
+
+void ORL_LV2_UI::deliverEchoes()
+{
+    if (plugin == nullptr || plugin->masterController().isRecordingTransfer())
+        return;
+    for (int round = 0; round < 4 && !echoes.empty(); ++round)
+    {
+        std::vector<Echo> now;
+        now.swap(echoes);
+        for (const Echo& echo : now)
+        {
+            delivering = echo.slot;
+            plugin->masterController().hostParameterEcho(echo.slot, echo.value);
+            delivering = -1;
+            updateDisplay(echo.slot, echo.value);
+        }
+    }
+}
+
+void ORL_LV2_UI::touchParameter(int32_t) {}
+
+void ORL_LV2_UI::setParameterValue(int32_t slot, double value)
+{
+    // The master controller's re-send of an echo: the port has that value already.
+    if (slot == delivering || slot < 0 || slot >= 8)
+        return;
+    const float port = static_cast<float>(value);
+    written[slot] = port;
+    write(controller, static_cast<uint32_t>(slot), sizeof port, 0, &port);
+    echoes.push_back({slot, value});
+}
+
+void ORL_LV2_UI::releaseParameter(int32_t) {}
+
+void ORL_LV2_UI::beginGesture(int32_t slot)
+{
+    if (slot < 0 || slot >= 8 || (gestures & (1u << slot)))
+        return;
+    gestures |= 1u << slot;
+    if (touch != nullptr)
+        touch->touch(touch->handle, static_cast<uint32_t>(slot), true);
+}
+
+void ORL_LV2_UI::endGesture(int32_t slot)
+{
+    if (slot < 0 || slot >= 8 || !(gestures & (1u << slot)))
+        return;
+    gestures &= ~(1u << slot);
+    if (touch != nullptr)
+        touch->touch(touch->handle, static_cast<uint32_t>(slot), false);
+}
+
+// --- the C interface ---------------------------------------------------------------------------
+
+namespace
+{
+ORL_LV2_UI* self(LV2UI_Handle handle)
+{
+    return static_cast<ORL_LV2_UI*>(handle);
+}
+
+LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const char*,
+                         LV2UI_Write_Function write, LV2UI_Controller controller,
+                         LV2UI_Widget* widget, const LV2_Feature* const* features)
+{
+    void* parent = nullptr;
+    ORL_LV2_Plugin* plugin = nullptr;
+    const LV2UI_Resize* resize = nullptr;
+    const LV2UI_Touch* touch = nullptr;
+    for (auto f = features; f != nullptr && *f != nullptr; ++f)
+    {
+        const char* uri = (*f)->URI;
+        if (std::strcmp(uri, LV2_UI__parent) == 0)
+            parent = (*f)->data;
+        else if (std::strcmp(uri, LV2_INSTANCE_ACCESS_URI) == 0)
+            plugin = static_cast<ORL_LV2_Plugin*>((*f)->data);
+        else if (std::strcmp(uri, LV2_UI__resize) == 0)
+            resize = static_cast<const LV2UI_Resize*>((*f)->data);
+        else if (std::strcmp(uri, LV2_UI__touch) == 0)
+            touch = static_cast<const LV2UI_Touch*>((*f)->data);
+    }
+    // Only our own plug-in's instance is ours to share.
+    if (parent == nullptr || plugin == nullptr || write == nullptr || widget == nullptr ||
+        pluginUri == nullptr ||
+        std::strncmp(pluginUri, chordwell::lv2::kUriBase, std::strlen(chordwell::lv2::kUriBase)) !=
+            0)
+        return nullptr;
+    toolkitUp();
+    auto* ui = new ORL_LV2_UI(*plugin, write, controller, resize, touch);
+    if (!ui->open(reinterpret_cast<uintptr_t>(parent)))
+    {
+        ui->release();
+        toolkitDown();
+        return nullptr;
+    }
+    *widget = reinterpret_cast<LV2UI_Widget>(ui->window());
+    return ui;
+}
+
+void cleanup(LV2UI_Handle handle)
+{
+    self(handle)->close();
+    self(handle)->release();
+    toolkitDown();
+}
+
+void portEvent(LV2UI_Handle handle, uint32_t port, uint32_t size, uint32_t format,
+               const void* buffer)
+{
+    self(handle)->portEvent(port, size, format, buffer);
+}
+
+int idle(LV2UI_Handle handle)
+{
+    return self(handle)->idleTick();
+}
+
+const void* extensionData(const char* uri)
+{
+    static const LV2UI_Idle_Interface idleInterface{idle};
+    if (uri != nullptr && std::strcmp(uri, LV2_UI__idleInterface) == 0)
+        return &idleInterface;
+    return nullptr;
+}
+
+const std::string kUiUri = std::string(chordwell::lv2::kUriBase) + "#ui";
+const LV2UI_Descriptor kUiDescriptor{kUiUri.c_str(), instantiate, cleanup, portEvent,
+                                     extensionData};
+} // namespace
+
+const LV2UI_Descriptor* chordwellUiDescriptor(uint32_t index)
+{
+    return index == 0 ? &kUiDescriptor : nullptr;
+}

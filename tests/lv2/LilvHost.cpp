@@ -1,0 +1,163 @@
+#include "LilvHost.h"
+
+#include <lv2/presets/presets.h>
+
+#include <cmath>
+#include <cstring>
+
+LilvHost::LilvHost() : lilvWorld(lilv_world_new())
+{
+    lilv_world_load_all(lilvWorld);
+}
+
+LilvHost::~LilvHost()
+{
+    for (LilvNode* node : presets)
+        lilv_node_free(node);
+    lilv_world_free(lilvWorld);
+}
+
+LV2_URID LilvHost::mapUri(LV2_URID_Map_Handle handle, const char* uri)
+{
+    auto& uris = static_cast<LilvHost*>(handle)->uris;
+    for (size_t i = 0; i < uris.size(); ++i)
+        if (uris[i] == uri)
+            return static_cast<LV2_URID>(i + 1);
+    uris.emplace_back(uri);
+    return static_cast<LV2_URID>(uris.size());
+}
+
+const char* LilvHost::unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid)
+{
+    auto& uris = static_cast<LilvHost*>(handle)->uris;
+    return urid >= 1 && urid <= uris.size() ? uris[urid - 1].c_str() : nullptr;
+}
+
+const LilvPlugin* LilvHost::plugin(const std::string& uri) const
+{
+    LilvNode* node = lilv_new_uri(lilvWorld, uri.c_str());
+    const LilvPlugin* found = lilv_plugins_get_by_uri(lilv_world_get_all_plugins(lilvWorld), node);
+    lilv_node_free(node);
+    return found;
+}
+
+const LilvNode* LilvHost::presetByLabel(const LilvPlugin* plugin, const std::string& label)
+{
+    LilvNode* presetClass = lilv_new_uri(lilvWorld, LV2_PRESETS__Preset);
+    LilvNode* labelUri = lilv_new_uri(lilvWorld, LILV_NS_RDFS "label");
+    LilvNodes* related = lilv_plugin_get_related(plugin, presetClass);
+    const LilvNode* result = nullptr;
+    LILV_FOREACH(nodes, i, related)
+    {
+        const LilvNode* preset = lilv_nodes_get(related, i);
+        lilv_world_load_resource(lilvWorld, preset);
+        LilvNodes* labels = lilv_world_find_nodes(lilvWorld, preset, labelUri, nullptr);
+        if (labels != nullptr && lilv_nodes_size(labels) > 0 &&
+            label == lilv_node_as_string(lilv_nodes_get_first(labels)))
+        {
+            presets.push_back(lilv_node_duplicate(preset));
+            result = presets.back();
+        }
+        lilv_nodes_free(labels);
+        if (result != nullptr)
+            break;
+    }
+    lilv_nodes_free(related);
+    lilv_node_free(labelUri);
+    lilv_node_free(presetClass);
+    return result;
+}
+
+LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, uint32_t maxFrames)
+    : host(host), plugin(plugin)
+{
+    if (plugin == nullptr)
+        return;
+    const uint32_t count = lilv_plugin_get_num_ports(plugin);
+    controls.assign(count, 0.0f);
+    std::vector<float> defaults(count, 0.0f);
+    lilv_plugin_get_port_ranges_float(plugin, nullptr, nullptr, defaults.data());
+    LilvWorld* world = host.world();
+    LilvNode* audio = lilv_new_uri(world, LILV_URI_AUDIO_PORT);
+    LilvNode* inputClass = lilv_new_uri(world, LILV_URI_INPUT_PORT);
+    instance = lilv_plugin_instantiate(plugin, rate, host.features());
+    for (uint32_t p = 0; p < count; ++p)
+    {
+        const LilvPort* port = lilv_plugin_get_port_by_index(plugin, p);
+        symbols[lilv_node_as_string(lilv_port_get_symbol(plugin, port))] = p;
+        if (lilv_port_is_a(plugin, port, audio))
+        {
+            const bool in = lilv_port_is_a(plugin, port, inputClass);
+            (in ? inputPorts : outputPorts).push_back(p);
+            (in ? inputs : outputs).emplace_back(maxFrames, 0.0f);
+        }
+        else
+        {
+            controls[p] = std::isnan(defaults[p]) ? 0.0f : defaults[p];
+        }
+    }
+    lilv_node_free(inputClass);
+    lilv_node_free(audio);
+    if (instance == nullptr)
+        return;
+    for (uint32_t p = 0; p < count; ++p)
+        lilv_instance_connect_port(instance, p, &controls[p]);
+    connectAudio(true);
+    lilv_instance_activate(instance);
+}
+
+LilvRunner::~LilvRunner()
+{
+    if (instance != nullptr)
+    {
+        lilv_instance_deactivate(instance);
+        lilv_instance_free(instance);
+    }
+}
+
+void LilvRunner::connectAudio(bool connected)
+{
+    for (size_t c = 0; c < inputPorts.size(); ++c)
+        lilv_instance_connect_port(instance, inputPorts[c], connected ? inputs[c].data() : nullptr);
+    for (size_t c = 0; c < outputPorts.size(); ++c)
+        lilv_instance_connect_port(instance, outputPorts[c],
+                                   connected ? outputs[c].data() : nullptr);
+}
+
+bool LilvRunner::setControl(const std::string& symbol, float value)
+{
+    const auto found = symbols.find(symbol);
+    if (found == symbols.end())
+        return false;
+    controls[found->second] = value;
+    return true;
+}
+
+float LilvRunner::control(const std::string& symbol) const
+{
+    const auto found = symbols.find(symbol);
+    return found == symbols.end() ? 0.0f : controls[found->second];
+}
+
+void LilvRunner::setBySymbol(const char* symbol, void* self, const void* value, uint32_t size,
+                             uint32_t)
+{
+    if (size == sizeof(float))
+    {
+        float v;
+        std::memcpy(&v, value, sizeof v);
+        static_cast<LilvRunner*>(self)->setControl(symbol, v);
+    }
+}
+
+bool LilvRunner::applyPreset(const LilvNode* preset)
+{
+    if (preset == nullptr)
+        return false;
+    LilvState* state = lilv_state_new_from_world(host.world(), host.map(), preset);
+    if (state == nullptr)
+        return false;
+    lilv_state_restore(state, instance, setBySymbol, this, 0, host.features());
+    lilv_state_free(state);
+    return true;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <lilv/lilv.h>
+#include <lv2/urid/urid.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A small LV2 host on lilv for the tests: finds the plug-ins on LV2_PATH, maps URIDs, and runs
+// one instance with its ports on buffers of its own. Test thread only.
+class LilvHost
+{
+  public:
+    LilvHost();
+    ~LilvHost();
+    LilvHost(const LilvHost&) = delete;
+    LilvHost& operator=(const LilvHost&) = delete;
+
+    // Null when lilv does not know the URI.
+    const LilvPlugin* plugin(const std::string& uri) const;
+    // The preset of plugin with this label, or null.
+    const LilvNode* presetByLabel(const LilvPlugin* plugin, const std::string& label);
+    LilvWorld* world() const { return lilvWorld; }
+    LV2_URID_Map* map() { return &urid; }
+    LV2_URID_Unmap* unmap() { return &unurid; }
+    const LV2_Feature* const* features() const { return featureList; }
+
+  private:
+    static LV2_URID mapUri(LV2_URID_Map_Handle handle, const char* uri);
+    static const char* unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid);
+
+    LilvWorld* lilvWorld;
+    std::vector<std::string> uris;
+    LV2_URID_Map urid{this, mapUri};
+    LV2_URID_Unmap unurid{this, unmapUri};
+    LV2_Feature mapFeature{LV2_URID__map, &urid};
+    LV2_Feature unmapFeature{LV2_URID__unmap, &unurid};
+    const LV2_Feature* featureList[3] = {&mapFeature, &unmapFeature, nullptr};
+    std::vector<LilvNode*> presets;
+};
+
+// One running instance: control ports on floats, audio ports on buffers of maxFrames.
+class LilvRunner
+{
+  public:
+    LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, uint32_t maxFrames);
+    ~LilvRunner();
+    LilvRunner(const LilvRunner&) = delete;
+    LilvRunner& operator=(const LilvRunner&) = delete;
+
+    bool ok() const { return instance != nullptr; }
+    // false for an unknown symbol.
+    bool setControl(const std::string& symbol, float value);
+    float control(const std::string& symbol) const;
+    // Applies a preset (its port values and any state) as a host does.
+    bool applyPreset(const LilvNode* preset);
+    // Channel c of the inputs and outputs, maxFrames long.
+    std::vector<float>& input(size_t c) { return inputs.at(c); }
+    std::vector<float>& output(size_t c) { return outputs.at(c); }
+    size_t inputCount() const { return inputs.size(); }
+    size_t outputCount() const { return outputs.size(); }
+    void run(uint32_t frames) { lilv_instance_run(instance, frames); }
+    LilvInstance* lilvInstance() const { return instance; }
+    // Disconnects (null) or reconnects every audio port.
+    void connectAudio(bool connected);
+
+  private:
+    static void setBySymbol(const char* symbol, void* self, const void* value, uint32_t size,
+                            uint32_t type);
+
+    LilvHost& host;
+    const LilvPlugin* plugin;
+    LilvInstance* instance = nullptr;
+    std::map<std::string, uint32_t> symbols;
+    std::vector<float> controls;
+    std::vector<std::vector<float>> inputs, outputs;
+    std::vector<uint32_t> inputPorts, outputPorts;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdlib>
+#include <string>
+
+// The built bundle's folder is the only place lilv looks, so installed copies never answer.
+inline void useBuiltBundle()
+{
+    setenv("LV2_PATH", ORL_LV2_PATH, 1);
+}
+
+inline std::string chordwellUri(const char* layout)
+{
+    return std::string("https://www.orlund.com/lv2/chordwell#") + layout;
+}
+
+inline const char* const kLayoutSuffixes[3] = {"mono", "mono-stereo", "stereo"};

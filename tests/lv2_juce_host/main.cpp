@@ -1,0 +1,13 @@
+#include <gtest/gtest.h>
+#include <juce_events/juce_events.h>
+
+void internWindowManagerAtoms();
+
+// JUCE's hosting needs its message manager on the main thread, as in a DAW.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    internWindowManagerAtoms();
+    juce::ScopedJuceInitialiser_GUI toolkit;
+    return RUN_ALL_TESTS();
+}
