@@ -1,6 +1,6 @@
-"""lv2_bank.py put STATE_TTL CHUNK | check SESSION CHUNK: puts a bank ('All ' chunk, as
-`chordwell-host render --state-out` writes it) into the plug-in state Ardour saved, or checks
-that the newest plug-in state Ardour saved holds exactly that bank."""
+"""lv2_bank.py put STATE_TTL FILE | check SESSION FILE: puts a bank (the 'All ' chunk of a
+`chordwell-host render --state-out` file) into the plug-in state Ardour saved, or checks that
+the newest plug-in state Ardour saved holds exactly that bank."""
 import base64
 import glob
 import re
@@ -15,7 +15,23 @@ def bank_of(text):
     return base64.b64decode(found.group(2)) if found else None
 
 
-mode, target, chunk = sys.argv[1], sys.argv[2], open(sys.argv[3], "rb").read()
+def all_chunk(data):
+    """The 'All ' chunk of a state file ("OCws", version, count, then id/size/data chunks,
+    little-endian); an older file is that chunk alone."""
+    if data[:4] != b"OCws":
+        return data
+    count = int.from_bytes(data[8:12], "little")
+    at = 12
+    for _ in range(count):
+        ident, size = data[at:at + 4], int.from_bytes(data[at + 4:at + 8], "little")
+        if ident == b"All ":
+            return data[at + 8:at + 8 + size]
+        at += 8 + size
+    raise SystemExit("FAILED: the state file has no 'All ' chunk")
+
+
+mode, target = sys.argv[1], sys.argv[2]
+chunk = all_chunk(open(sys.argv[3], "rb").read())
 if mode == "put":
     text = open(target).read()
     if bank_of(text) is None:
