@@ -13,8 +13,22 @@
 #include <ctime>
 #include <new>
 
-// The replaced operators pair malloc with free on purpose.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+// ThreadSanitizer must see every lock itself: nothing is replaced in its builds. With
+// AddressSanitizer, whose allocator is its own, the C++ operators are counted; elsewhere the C
+// allocator, which the operators and any C code of a plug-in reach.
+#if defined(__SANITIZE_THREAD__)
+#define ORL_REALTIME_WATCH 0
+#elif defined(__SANITIZE_ADDRESS__)
+#define ORL_REALTIME_WATCH 1
+#define ORL_COUNT_C_ALLOCATOR 0
+#else
+#define ORL_REALTIME_WATCH 1
+#define ORL_COUNT_C_ALLOCATOR 1
+extern "C" void* __libc_malloc(size_t);
+extern "C" void* __libc_calloc(size_t, size_t);
+extern "C" void* __libc_realloc(void*, size_t);
+extern "C" void __libc_free(void*);
+#endif
 
 namespace
 {
@@ -49,21 +63,39 @@ Counts counted()
 
 bool available()
 {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    return false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-    return false;
-#else
-    return true;
-#endif
-#else
-    return true;
-#endif
+    return ORL_REALTIME_WATCH != 0;
 }
 } // namespace realtime
 
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#if ORL_REALTIME_WATCH
+#if ORL_COUNT_C_ALLOCATOR
+extern "C"
+{
+    void* malloc(size_t size)
+    {
+        note(allocationCount);
+        return __libc_malloc(size);
+    }
+    void* calloc(size_t n, size_t size)
+    {
+        note(allocationCount);
+        return __libc_calloc(n, size);
+    }
+    void* realloc(void* p, size_t size)
+    {
+        note(allocationCount);
+        return __libc_realloc(p, size);
+    }
+    void free(void* p)
+    {
+        if (p != nullptr)
+            note(allocationCount);
+        __libc_free(p);
+    }
+}
+#else
+// The replaced operators pair malloc with free on purpose.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 void* operator new(std::size_t size)
 {
@@ -103,6 +135,7 @@ void operator delete[](void* p, std::size_t) noexcept
 {
     operator delete(p);
 }
+#endif
 
 extern "C"
 {

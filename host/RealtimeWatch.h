@@ -3,9 +3,11 @@
 #include <cstdint>
 
 // What a render callback must never do, counted as lv2lint and pluginval count it: the
-// executable defines the allocation operators, the lock calls and the common blocking system
-// calls itself (exported, so a loaded plug-in's calls land here too), counts them on a thread
-// while it is armed and passes every call on. Unarmed threads pay one thread-local test.
+// executable that links this defines the allocator (the C allocator, or the C++ operators
+// where AddressSanitizer owns the C one), the lock calls and the common blocking system calls
+// itself (exported, so a loaded plug-in's calls land here too), counts them on a thread while
+// it is armed and passes every call on. Unarmed threads pay one thread-local test. Nothing is
+// replaced under ThreadSanitizer, which must see every lock.
 namespace realtime
 {
 struct Counts
@@ -19,6 +21,6 @@ struct Counts
 void watch(bool armed);
 // Any thread: what armed threads counted so far.
 Counts counted();
-// False where a sanitizer owns these calls and the counts would not be complete.
+// False where nothing is counted (ThreadSanitizer builds).
 bool available();
 } // namespace realtime

@@ -1,155 +1,26 @@
 // run() as lilv's hosts call it: real-time safe for every layout and any block length, zero
-// and unconnected audio included. Every allocation, mutex lock and a set of system calls in
-// this process are counted while the plug-in runs (interposed here, as lv2lint does).
+// and unconnected audio included. Every allocation, lock and a set of system calls on this
+// thread are counted while the plug-in runs (interposed by the realtime watch, as lv2lint
+// does).
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <pthread.h>
-#include <unistd.h>
+#include <RealtimeWatch.h>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
-#include <new>
-
-// A sanitizer brings its own allocator: there the operators new and delete are counted
-// instead of the C allocator.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define ORL_COUNT_C_ALLOCATOR 0
-#else
-#define ORL_COUNT_C_ALLOCATOR 1
-extern "C" void* __libc_malloc(size_t);
-extern "C" void* __libc_calloc(size_t, size_t);
-extern "C" void* __libc_realloc(void*, size_t);
-extern "C" void __libc_free(void*);
-#endif
-
-namespace
-{
-std::atomic<bool> counting{false};
-std::atomic<int> forbidden{0};
-
-void count()
-{
-    if (counting.load(std::memory_order_relaxed))
-        forbidden.fetch_add(1);
-}
-
-template <typename F> F next(const char* name)
-{
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-} // namespace
-
-extern "C"
-{
-#if ORL_COUNT_C_ALLOCATOR
-    void* malloc(size_t size)
-    {
-        count();
-        return __libc_malloc(size);
-    }
-    void* calloc(size_t n, size_t size)
-    {
-        count();
-        return __libc_calloc(n, size);
-    }
-    void* realloc(void* p, size_t size)
-    {
-        count();
-        return __libc_realloc(p, size);
-    }
-    void free(void* p)
-    {
-        count();
-        __libc_free(p);
-    }
-#endif
-    int pthread_mutex_lock(pthread_mutex_t* mutex)
-    {
-        static const auto real = next<int (*)(pthread_mutex_t*)>("pthread_mutex_lock");
-        count();
-        return real(mutex);
-    }
-    ssize_t write(int fd, const void* data, size_t size)
-    {
-        static const auto real = next<ssize_t (*)(int, const void*, size_t)>("write");
-        count();
-        return real(fd, data, size);
-    }
-    ssize_t read(int fd, void* data, size_t size)
-    {
-        static const auto real = next<ssize_t (*)(int, void*, size_t)>("read");
-        count();
-        return real(fd, data, size);
-    }
-    int nanosleep(const struct timespec* request, struct timespec* remaining)
-    {
-        static const auto real =
-            next<int (*)(const struct timespec*, struct timespec*)>("nanosleep");
-        count();
-        return real(request, remaining);
-    }
-}
-
-#if !ORL_COUNT_C_ALLOCATOR
-// The replaced operators pair malloc with free on purpose.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size)
-{
-    count();
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    count();
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return operator new(size, std::nothrow);
-}
-void operator delete(void* p) noexcept
-{
-    count();
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    operator delete(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    operator delete(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    operator delete(p);
-}
-#endif
 
 TEST(Lv2Run, EveryLayoutRunsAnyBlockLengthWithoutAllocatingLockingOrCallingTheSystem)
 {
+    ASSERT_TRUE(realtime::available()) << "nothing is counted in this build";
     // The counters see what they are meant to see.
-    counting = true;
-#if ORL_COUNT_C_ALLOCATOR
-    std::free(std::malloc(16));
-#else
-    delete new int(1);
-#endif
-    counting = false;
-    ASSERT_EQ(forbidden.exchange(0), 2);
+    const realtime::Counts before = realtime::counted();
+    realtime::watch(true);
+    // Called, not a new-expression, which the compiler may leave out.
+    ::operator delete(::operator new(16));
+    realtime::watch(false);
+    ASSERT_EQ(realtime::counted().allocations, before.allocations + 2);
 
     useBuiltBundle();
     LilvHost host;
@@ -163,8 +34,8 @@ TEST(Lv2Run, EveryLayoutRunsAnyBlockLengthWithoutAllocatingLockingOrCallingTheSy
                 runner.input(c)[f] = static_cast<float>(std::sin(0.01 * f + c)) * 0.5f;
         const uint32_t lengths[] = {0, 1, 7, 64, 0, 511, 1024, 3, 2};
         int step = 0;
-        forbidden = 0;
-        counting = true;
+        const realtime::Counts start = realtime::counted();
+        realtime::watch(true);
         for (int pass = 0; pass < 4; ++pass)
             for (uint32_t frames : lengths)
             {
@@ -177,8 +48,11 @@ TEST(Lv2Run, EveryLayoutRunsAnyBlockLengthWithoutAllocatingLockingOrCallingTheSy
                 runner.run(frames);
                 ++step;
             }
-        counting = false;
-        EXPECT_EQ(forbidden.load(), 0);
+        realtime::watch(false);
+        const realtime::Counts end = realtime::counted();
+        EXPECT_EQ(end.allocations, start.allocations);
+        EXPECT_EQ(end.locks, start.locks);
+        EXPECT_EQ(end.systemCalls, start.systemCalls);
         for (size_t c = 0; c < runner.outputCount(); ++c)
             for (float v : runner.output(c))
                 ASSERT_TRUE(std::isfinite(v));
