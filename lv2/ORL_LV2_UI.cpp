@@ -120,20 +120,9 @@ int ORL_LV2_UI::idleTick()
 
 void ORL_LV2_UI::deliverEchoes()
 {
-    if (plugin == nullptr || plugin->masterController().isRecordingTransfer())
-        return;
-    for (int round = 0; round < 4 && !echoes.empty(); ++round)
-    {
-        std::vector<Echo> now;
-        now.swap(echoes);
-        for (const Echo& echo : now)
-        {
-            delivering = echo.slot;
-            plugin->masterController().hostParameterEcho(echo.slot, echo.value);
-            delivering = -1;
-            updateDisplay(echo.slot, echo.value);
-        }
-    }
+    if (plugin != nullptr)
+        echoes.deliver(plugin->masterController(),
+                       [this](int32_t slot, double value) { updateDisplay(slot, value); });
 }
 
 void ORL_LV2_UI::touchParameter(int32_t) {}
@@ -141,12 +130,12 @@ void ORL_LV2_UI::touchParameter(int32_t) {}
 void ORL_LV2_UI::setParameterValue(int32_t slot, double value)
 {
     // The master controller's re-send of an echo: the port has that value already.
-    if (slot == delivering || slot < 0 || slot >= 8)
+    if (echoes.isResend(slot) || slot < 0 || slot >= 8)
         return;
     const float port = static_cast<float>(value);
     written[slot] = port;
     write(controller, static_cast<uint32_t>(slot), sizeof port, 0, &port);
-    echoes.push_back({slot, value});
+    echoes.owe(slot, value);
 }
 
 void ORL_LV2_UI::releaseParameter(int32_t) {}

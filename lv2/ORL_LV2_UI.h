@@ -2,6 +2,7 @@
 
 #include <ORLHostParameters.h>
 #include <ORLShellEditorWrapper.h>
+#include <OwedEchoes.h>
 
 #include <lv2/ui/ui.h>
 
@@ -45,20 +46,14 @@ class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostPa
     void endGesture(int32_t slot) override;
     void deliverEchoes();
 
-    struct Echo
-    {
-        int32_t slot;
-        double value;
-    };
     ORL_LV2_Plugin* plugin;
     LV2UI_Write_Function write;
     LV2UI_Controller controller;
     const LV2UI_Resize* resize;
     const LV2UI_Touch* touch;
-    std::vector<Echo> echoes;
+    OwedEchoes echoes;
     // The value last written to each port: the host may report it back.
     float written[8];
-    int32_t delivering = -1;
     uint32_t gestures = 0;
 };
 

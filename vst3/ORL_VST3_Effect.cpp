@@ -206,10 +206,7 @@ void ORL_VST3_Effect::idle()
 
 void ORL_VST3_Effect::settle()
 {
-    // A transfer that is still being sent is delivered once its end marker is in.
-    if (!master.isRecordingTransfer())
-        for (int round = 0; round < 4 && hostSide.hasEchoes(); ++round)
-            hostSide.deliverEchoes(master);
+    hostSide.deliverEchoes(master);
     syncPrograms();
 }
 
@@ -410,7 +407,6 @@ tresult PLUGIN_API ORL_VST3_Effect::setupProcessing(ProcessSetup& setup)
 {
     if (setup.symbolicSampleSize != kSample32 && setup.symbolicSampleSize != kSample64)
         return kResultFalse;
-    sampleSize = setup.symbolicSampleSize;
     sampleRate = setup.sampleRate;
     audio.setSampleRate(setup.sampleRate);
     return kResultOk;

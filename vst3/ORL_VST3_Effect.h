@@ -143,7 +143,6 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     ORLShellController master;
     ORL_VST3_HostParameters hostSide;
     ORL_VST3_EditorWrapper* editor = nullptr;
-    Steinberg::int32 sampleSize = Steinberg::Vst::kSample32;
     double sampleRate = 44100.0;
     int mainCallDepth = 0;
     // Calls of the host into us that are under way: the host is not told of changes then.

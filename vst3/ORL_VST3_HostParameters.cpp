@@ -26,11 +26,11 @@ void ORL_VST3_HostParameters::setParameterValue(int32_t slot, double value)
         parameter->setNormalized(value);
     audio.post(slot, value);
     // The master controller's re-send of an echo: the host has that value already.
-    if (slot == delivering)
+    if (echoes.isResend(slot))
         return;
     controller.performEdit(id, value);
     if (!restoring)
-        echoes.push_back({slot, value});
+        echoes.owe(slot, value);
     else if (editor != nullptr)
         editor->updateDisplay(slot, value);
 }
@@ -59,16 +59,10 @@ void ORL_VST3_HostParameters::endGesture(int32_t slot)
 
 void ORL_VST3_HostParameters::deliverEchoes(ORLShellController& master)
 {
-    // An echo may queue nothing new (its re-send is quiet), but take the queue first so that
-    // whatever the master controller does meanwhile is delivered in a later round.
-    std::vector<Echo> round;
-    round.swap(echoes);
-    for (const Echo& echo : round)
-    {
-        delivering = echo.slot;
-        master.hostParameterEcho(echo.slot, echo.value);
-        delivering = -1;
-        if (editor != nullptr)
-            editor->updateDisplay(echo.slot, echo.value);
-    }
+    echoes.deliver(master,
+                   [this](int32_t slot, double value)
+                   {
+                       if (editor != nullptr)
+                           editor->updateDisplay(slot, value);
+                   });
 }

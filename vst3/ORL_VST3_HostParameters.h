@@ -1,9 +1,9 @@
 #pragma once
 
 #include <ORLHostParameters.h>
+#include <OwedEchoes.h>
 
 #include <cstdint>
-#include <vector>
 
 namespace Steinberg::Vst
 {
@@ -36,7 +36,6 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
     // Main thread. Hands every queued echo to the master controller, then shows its value in
     // the editor, as a host reports a touched change back.
     void deliverEchoes(ORLShellController& master);
-    bool hasEchoes() const { return !echoes.empty(); }
 
     void touchParameter(int32_t slot) override;
     void setParameterValue(int32_t slot, double value) override;
@@ -45,18 +44,12 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
     void endGesture(int32_t slot) override;
 
   private:
-    struct Echo
-    {
-        int32_t slot;
-        double value;
-    };
-    bool quiet(int32_t slot) const { return slot == delivering; }
+    bool quiet(int32_t slot) const { return echoes.isResend(slot); }
 
     Steinberg::Vst::EditController& controller;
     ChordwellAudioPath& audio;
     ORLEditorDisplay* editor = nullptr;
-    std::vector<Echo> echoes;
+    OwedEchoes echoes;
     uint32_t gestures = 0;
-    int32_t delivering = -1;
     bool restoring = false;
 };

@@ -119,8 +119,3 @@ void RunLoopBridge::detach()
 {
     handlers->detach();
 }
-
-bool RunLoopBridge::attached() const
-{
-    return handlers->loop != nullptr;
-}

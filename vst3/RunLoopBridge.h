@@ -22,7 +22,6 @@ class RunLoopBridge
     bool attach(Steinberg::IPlugFrame* frame);
     // Main thread. Unregisters everything from the host's run loop.
     void detach();
-    bool attached() const;
 
     static constexpr int kTickMilliseconds = 10;
 
