@@ -1,6 +1,6 @@
 #include "ORL_AAX_EditorWrapper.h"
 
-#include "ORLKeyboardChord.h"
+#include "KeyboardChord.h"
 #include "ORL_QcWl_0x011005_ORL_AAXWrapper_GUI.h"
 
 #include <AAX_IViewContainer.h>
@@ -11,7 +11,7 @@ namespace
 constexpr uint32_t kChordModifiers = 14;
 } // namespace
 
-ORL_AAX_EditorWrapper::ORL_AAX_EditorWrapper() : chordQuery(Orlund::ctrlAltWindowsDown) {}
+ORL_AAX_EditorWrapper::ORL_AAX_EditorWrapper() : chordQuery(platform::ctrlAltWindowsDown) {}
 
 void ORL_AAX_EditorWrapper::open(void* nativeView, bool inComponent)
 {

@@ -1,9 +1,9 @@
-#include "ORLKeyboardChord.h"
+#include "KeyboardChord.h"
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
-namespace Orlund
+namespace platform
 {
 namespace
 {
@@ -29,4 +29,4 @@ bool ctrlAltWindowsDown()
     XCloseDisplay(display);
     return chord;
 }
-} // namespace Orlund
+} // namespace platform

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace Orlund
+namespace platform
 {
 // Main thread. Whether a left or right Ctrl key, a left or right Alt key and a left or right
 // Windows (Super) key are all down at this moment, asked of the window system's keyboard;
 // false when there is no window system.
 bool ctrlAltWindowsDown();
-} // namespace Orlund
+} // namespace platform
