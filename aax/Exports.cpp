@@ -8,7 +8,12 @@
 #include <AAX_VCollection.h>
 #include <HintsFlag.h>
 
+#ifdef _WIN32
+#include <juce_events/juce_events.h>
+#define ORL_EXPORT extern "C" __declspec(dllexport)
+#else
 #define ORL_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace
 {
@@ -74,11 +79,19 @@ ORL_EXPORT AAX_Result ACFStartup(IACFUnknown* host)
         if (host != nullptr && hostServices == nullptr)
         {
             hostServices = new AAX_CHostServices(host);
+#ifdef _WIN32
+            // The library carries its own toolkit on Windows; the host's message loop drives
+            // it once it knows the host's main thread.
+            juce::initialiseJuce_GUI();
+#endif
         }
         else if (host == nullptr && hostServices != nullptr)
         {
             delete hostServices;
             hostServices = nullptr;
+#ifdef _WIN32
+            juce::shutdownJuce_GUI();
+#endif
         }
         return AAX_SUCCESS;
     }
@@ -92,6 +105,10 @@ ORL_EXPORT AAX_Result ACFShutdown(IACFUnknown*)
 {
     try
     {
+#ifdef _WIN32
+        if (hostServices != nullptr)
+            juce::shutdownJuce_GUI();
+#endif
         delete hostServices;
         hostServices = nullptr;
         return AAX_SUCCESS;
@@ -109,9 +126,11 @@ ORL_EXPORT AAX_Result ACFGetSDKVersion(uint64_t* outVersion)
     return AAX_SUCCESS;
 }
 
-// InitDll and ExitDll are one function.
+// InitDll and ExitDll are one function (on Windows the definition file exports it twice).
 ORL_EXPORT bool InitDll()
 {
     return true;
 }
+#ifndef _WIN32
 ORL_EXPORT bool ExitDll() __attribute__((alias("InitDll")));
+#endif

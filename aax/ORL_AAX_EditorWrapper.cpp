@@ -16,7 +16,7 @@ ORL_AAX_EditorWrapper::ORL_AAX_EditorWrapper() : chordQuery(platform::ctrlAltWin
 void ORL_AAX_EditorWrapper::open(void* nativeView, bool inComponent)
 {
     openWindow(nativeView, inComponent ? kPlatformTypeToolkitComponent
-                                       : Steinberg::kPlatformTypeX11EmbedWindowID);
+                                       : kPlatformTypeNativeWindow);
 }
 
 void ORL_AAX_EditorWrapper::resized()

@@ -19,6 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+# zlib is linked from its static archive, not through zlib1.dll.
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Test programs run under Wine (ctest, gtest discovery).
 find_program(ORL_WINE NAMES wine wine64)

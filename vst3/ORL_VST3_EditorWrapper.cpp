@@ -35,8 +35,8 @@ template <typename F> void ORL_VST3_EditorWrapper::intoEffect(F&& call)
 
 tresult PLUGIN_API ORL_VST3_EditorWrapper::isPlatformTypeSupported(FIDString type)
 {
-    return type != nullptr && std::strcmp(type, kPlatformTypeX11EmbedWindowID) == 0 ? kResultTrue
-                                                                                    : kResultFalse;
+    return type != nullptr && std::strcmp(type, kPlatformTypeNativeWindow) == 0 ? kResultTrue
+                                                                               : kResultFalse;
 }
 
 tresult PLUGIN_API ORL_VST3_EditorWrapper::attached(void* parent, FIDString type)

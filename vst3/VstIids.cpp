@@ -12,12 +12,14 @@
 
 namespace Steinberg
 {
+#if SMTG_OS_LINUX
 namespace Linux
 {
 DEF_CLASS_IID(IEventHandler)
 DEF_CLASS_IID(ITimerHandler)
 DEF_CLASS_IID(IRunLoop)
 } // namespace Linux
+#endif
 namespace Vst
 {
 DEF_CLASS_IID(IComponent)

@@ -58,7 +58,7 @@ int32_t ORLVSTGUIEditorWrapperV1::getKnobMode()
 Steinberg::tresult PLUGIN_API
 ORLVSTGUIEditorWrapperV1::isPlatformTypeSupported(Steinberg::FIDString type)
 {
-    const bool known = type && (std::strcmp(type, Steinberg::kPlatformTypeX11EmbedWindowID) == 0 ||
+    const bool known = type && (std::strcmp(type, kPlatformTypeNativeWindow) == 0 ||
                                 std::strcmp(type, kPlatformTypeToolkitComponent) == 0);
     return known ? Steinberg::kResultTrue : Steinberg::kResultFalse;
 }

@@ -39,12 +39,19 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     // The platform type of a parent that is a component of the shared toolkit (drawn with
     // the host's own windows or offscreen, without an X server).
     static constexpr const char* kPlatformTypeToolkitComponent = "ORLToolkitComponent";
+    // The platform type of a parent that is a window of the system: an HWND on Windows, an
+    // X11 window id elsewhere (the texts of the SDK's kPlatformTypeHWND and
+    // kPlatformTypeX11EmbedWindowID, which are not constants).
+#ifdef _WIN32
+    static constexpr const char* kPlatformTypeNativeWindow = "HWND";
+#else
+    static constexpr const char* kPlatformTypeNativeWindow = "X11EmbedWindowID";
+#endif
 
-    // Main thread. Opens the window in parent: an X11 window id for
-    // kPlatformTypeX11EmbedWindowID, a juce::Component for kPlatformTypeToolkitComponent;
-    // a null parent draws without any window (offscreen pictures). The same as attached().
-    bool openWindow(void* parent,
-                    const char* platformType = Steinberg::kPlatformTypeX11EmbedWindowID);
+    // Main thread. Opens the window in parent: a system window for kPlatformTypeNativeWindow,
+    // a juce::Component for kPlatformTypeToolkitComponent; a null parent draws without any
+    // window (offscreen pictures). The same as attached().
+    bool openWindow(void* parent, const char* platformType = kPlatformTypeNativeWindow);
     // Main thread. Closes the window; the same as the plug-in view's removed().
     void closeWindow();
     bool isOpen() const { return windowHandle != nullptr; }
