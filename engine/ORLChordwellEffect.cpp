@@ -1,5 +1,7 @@
 #include "ORLChordwellEffect.h"
 
+#include <ExactMath.h>
+
 #include "StringKernels.h"
 #include "StringTable.h"
 
@@ -260,8 +262,8 @@ void ORLChordwellEffect::retune()
 
 double ORLChordwellEffect::decayGain(double decay) const
 {
-    const double base = std::pow(1.02, std::sqrt(decay)) / 1.0205;
-    return std::pow(base, 1.0 / (0.25 * transposeTarget));
+    const double base = exactmath::pow(1.02, std::sqrt(decay)) / 1.0205;
+    return exactmath::pow(base, 1.0 / (0.25 * transposeTarget));
 }
 
 void ORLChordwellEffect::setParameter(uint32_t index, double value)
@@ -285,7 +287,7 @@ void ORLChordwellEffect::setParameter(uint32_t index, double value)
         break;
     case 3:
     {
-        const double coefficient = std::pow(1.84, 1.0 - value) / 1.845;
+        const double coefficient = exactmath::pow(1.84, 1.0 - value) / 1.845;
         for (auto& c : dampCoef)
             c = coefficient;
         break;
@@ -293,7 +295,7 @@ void ORLChordwellEffect::setParameter(uint32_t index, double value)
     case 4:
     {
         const double steps = std::trunc(value * 48.0 + 0.5);
-        const double ratio = std::pow(16.0, steps / 48.0) * 0.25;
+        const double ratio = exactmath::pow(16.0, steps / 48.0) * 0.25;
         if (ratio == transposeTarget)
             return;
         transposeTarget = ratio;
@@ -304,7 +306,7 @@ void ORLChordwellEffect::setParameter(uint32_t index, double value)
         break;
     }
     case 5:
-        tuneTarget = std::pow(1.12246, value) / 1.05946;
+        tuneTarget = exactmath::pow(1.12246, value) / 1.05946;
         break;
     case 6:
         detuneTarget = value;

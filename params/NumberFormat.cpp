@@ -1,5 +1,7 @@
 #include "NumberFormat.h"
 
+#include <ExactMath.h>
+
 #include <cmath>
 #include <cstring>
 
@@ -11,13 +13,13 @@ constexpr int kMaxChars = 8;
 void formatNumber(float value, int decimals, char* text)
 {
     double v = value;
-    const double scale = std::trunc(std::pow(10.0, decimals));
+    const double scale = std::trunc(exactmath::pow(10.0, decimals));
     const double scaled = scale * v;
     const double fraction = scaled - std::trunc(scaled);
     if (fraction >= 0.49999)
-        v = (scaled + 1.0) * std::pow(0.1, decimals);
+        v = (scaled + 1.0) * exactmath::pow(0.1, decimals);
     else if (fraction <= -0.49999)
-        v = (scaled - 1.0) * std::pow(0.1, decimals);
+        v = (scaled - 1.0) * exactmath::pow(0.1, decimals);
 
     if (v > 99999999.0 || v < -9999999.0)
         return;

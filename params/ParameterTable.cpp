@@ -1,5 +1,7 @@
 #include "ParameterTable.h"
 
+#include <ExactMath.h>
+
 #include "NumberFormat.h"
 
 #include <cmath>
@@ -54,7 +56,7 @@ void getParameterValueText(int slot, double value, char* text)
     {
     case 0:
         if (value > 0.00001)
-            formatNumber(static_cast<float>(20.0 * std::log10(value * value * 4.0)), 1, text);
+            formatNumber(static_cast<float>(20.0 * exactmath::log10(value * value * 4.0)), 1, text);
         else
             std::strcpy(text, "-oo");
         break;

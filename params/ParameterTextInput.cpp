@@ -1,5 +1,7 @@
 #include "ParameterTextInput.h"
 
+#include <ExactMath.h>
+
 #include "ParameterTable.h"
 
 #include <cctype>
@@ -62,7 +64,7 @@ bool parseParameterText(int slot, const char* text, double& value)
     switch (slot)
     {
     case 0: // dB of value^2 * 4
-        value = clamped(0.5 * std::pow(10.0, number / 40.0));
+        value = clamped(0.5 * exactmath::pow(10.0, number / 40.0));
         break;
     case 4: // semitones, -24..24
         value = clamped(0.5 + number / 48.0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ExactMath.h>
+
 // The string network written out literally, one step after the other, with no shortcuts:
 // the reference that the product engine must match bit for bit. Deliberately plain; do not
 // optimise it.
@@ -103,20 +105,20 @@ class LiteralChordwell
         if (index == 1)
             mix = v;
         if (index == 2)
-            feedbackGain =
-                std::pow(std::pow(1.02, std::sqrt(v)) / 1.0205, 1 / (0.25 * transposeTarget));
+            feedbackGain = exactmath::pow(exactmath::pow(1.02, std::sqrt(v)) / 1.0205,
+                                          1 / (0.25 * transposeTarget));
         if (index == 3)
             for (auto& c : dampCoef)
-                c = std::pow(1.84, 1 - v) / 1.845;
+                c = exactmath::pow(1.84, 1 - v) / 1.845;
         if (index == 4)
         {
             double n = std::trunc(v * 48.0 + 0.5);
-            double ratio = std::pow(16.0, n / 48.0) * 0.25;
+            double ratio = exactmath::pow(16.0, n / 48.0) * 0.25;
             if (ratio == transposeTarget)
                 return;
             transposeTarget = ratio;
-            feedbackGain = std::pow(std::pow(1.02, std::sqrt(parameters[2])) / 1.0205,
-                                    1 / (0.25 * transposeTarget));
+            feedbackGain = exactmath::pow(exactmath::pow(1.02, std::sqrt(parameters[2])) / 1.0205,
+                                          1 / (0.25 * transposeTarget));
             transposeCurrent = ratio;
             for (auto& line : lines)
                 for (auto& x : line)
@@ -124,7 +126,7 @@ class LiteralChordwell
             tuneAll();
         }
         if (index == 5)
-            tuneTarget = std::pow(1.12246, v) / 1.05946;
+            tuneTarget = exactmath::pow(1.12246, v) / 1.05946;
         if (index == 6)
             detuneTarget = v;
         if (index == 7)
