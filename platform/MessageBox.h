@@ -2,8 +2,9 @@
 
 #include <string>
 
-// The system's message box: an OK-only box without owner window. Until a toolkit installs its
-// own box, a stand-in writes the caption and text to stderr.
+// The system's message box: an OK-only box without owner window. Until a toolkit or a test
+// installs its own box, Windows shows MessageBoxW and Linux, which has no system box, writes
+// the caption and text to stderr. Text and caption are UTF-8.
 namespace platform
 {
 using MessageBoxHandler = void (*)(const std::string& text, const std::string& caption);

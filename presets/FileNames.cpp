@@ -14,7 +14,7 @@ std::string fixExtension(const std::string& name, const std::string& ext)
 
 void splitPath(const std::string& path, std::string& folder, std::string& fileName)
 {
-    const size_t cut = path.rfind(platform::kPathSeparator);
+    const size_t cut = path.find_last_of(platform::kPathSeparators);
     if (cut == std::string::npos)
     {
         folder.clear();

@@ -8,6 +8,6 @@
 // gives "a.orl", "a.ORL" gives "a.ORL.orl", "" gives ".orl".
 std::string fixExtension(const std::string& name, const std::string& ext);
 
-// Splits path after its last separator: folder (with the separator; empty when there is none)
-// and file name.
+// Splits path after its last separator ('/', and on Windows '\\' too): folder (with the
+// separator; empty when there is none) and file name.
 void splitPath(const std::string& path, std::string& folder, std::string& fileName);

@@ -1,12 +1,10 @@
 #include "ImageFile.h"
 
+#include <FileAccess.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace
 {
@@ -20,24 +18,9 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 std::optional<std::vector<uint8_t>> readImageFile(const std::string& path, bool forUpdate)
 {
     // Only regular files: opening a FIFO for reading would wait for a writer forever.
-    const int fd = ::open(path.c_str(), (forUpdate ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info
-    {
-    };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-    {
-        ::close(fd);
-        return std::nullopt;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    FileHandle file(::fdopen(fd, forUpdate ? "r+b" : "rb"));
+    FileHandle file(platform::openRegularFile(path, forUpdate));
     if (!file)
-    {
-        ::close(fd);
         return std::nullopt;
-    }
     std::vector<uint8_t> bytes;
     uint8_t chunk[4096];
     while (bytes.size() < kMaxImageFileBytes)
@@ -57,24 +40,9 @@ bool writeImageFile(const std::string& path, std::span<const uint8_t> bytes)
 {
     // A FIFO or device at the path would block or swallow the image: only a regular file,
     // new or old, is written.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    struct stat info
-    {
-    };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::ftruncate(fd, 0) != 0)
-    {
-        ::close(fd);
-        return false;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    std::FILE* file = ::fdopen(fd, "wb");
+    std::FILE* file = platform::createRegularFile(path);
     if (file == nullptr)
-    {
-        ::close(fd);
         return false;
-    }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }

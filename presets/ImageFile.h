@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// Whole-file reads and writes of preset and bank images. Main thread.
+// Whole-file reads and writes of preset and bank images, named by UTF-8 paths. Main thread.
 
 // Files larger than this are read only this far; no valid image comes near it.
 inline constexpr size_t kMaxImageFileBytes = 1 << 20;

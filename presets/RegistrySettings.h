@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string>
 
-// The product's per-user settings (the registry key SOFTWARE\Orlund\ORLChordwell of the
-// product's original home): one store file, ~/.config/Orlund/ORLChordwell.settings, moved by
-// the environment variable below. Every access opens and closes the store itself. Main thread.
+// The product's per-user settings: on Windows the registry key
+// HKEY_CURRENT_USER\SOFTWARE\Orlund\ORLChordwell, on Linux one store file in its place,
+// ~/.config/Orlund/ORLChordwell.settings. The environment variable below moves either away
+// from the user's own settings (see platform::userStorePath). Every access opens and closes
+// the store itself. Main thread.
 
 inline constexpr const char* kStoreFolderVariable = "ORL_CHORDWELL_STORE_DIR";
 

@@ -129,11 +129,6 @@ std::optional<int> run(const Opener& opener)
 }
 } // namespace
 
-bool isWebAddress(const std::string& text)
-{
-    return text.rfind("https://", 0) == 0 || text.rfind("http://", 0) == 0;
-}
-
 int shellOpen(const std::string& path)
 {
     // A web address has no file to check; the opener hands it to the browser.
