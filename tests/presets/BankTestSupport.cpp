@@ -1,6 +1,8 @@
 #include "BankTestSupport.h"
 
-#include <cstdlib>
+#include <FileAccess.h>
+#include <TempFolder.h>
+
 #include <filesystem>
 #include <utility>
 
@@ -35,16 +37,12 @@ std::vector<uint8_t> toBigEndian(const std::vector<uint8_t>& image)
     return out;
 }
 
-ScratchFolder::ScratchFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "orl-presets-XXXXXX").string();
-    folder = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-}
+ScratchFolder::ScratchFolder() : folder(makeTempFolder("orl-presets-")) {}
 
 ScratchFolder::~ScratchFolder()
 {
     std::error_code ignored;
     if (!folder.empty())
-        std::filesystem::remove_all(folder, ignored);
+        std::filesystem::remove_all(platform::pathFromUtf8(folder), ignored);
 }
 } // namespace banktest

@@ -1,5 +1,6 @@
 #include "BankTestSupport.h"
 
+#include <FileAccess.h>
 #include <FileNames.h>
 #include <ImageFile.h>
 #include <PresetBank.h>
@@ -8,8 +9,9 @@
 
 #include <filesystem>
 #include <fstream>
+#ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 using namespace banktest;
 
@@ -97,6 +99,12 @@ TEST(PresetFiles, unusable_files_and_paths_change_nothing)
     EXPECT_EQ(bank.folder(), folderName);
     EXPECT_EQ(bank.bankFileName(), "missing.orb") << "remembered, although not readable";
 
+#ifdef _WIN32
+    // A device in a file's place ("NUL", also with an extension) is neither read nor written.
+    EXPECT_EQ(bank.loadBankFile(scratch.path("NUL.orb")), LoadResult::Unreadable);
+    EXPECT_FALSE(bank.saveBankFile(scratch.path("NUL.orb")));
+    EXPECT_FALSE(bank.savePresetFile(scratch.path("NUL")));
+#else
     // A FIFO in a file's place is neither waited on nor written.
     ASSERT_EQ(::mkfifo(scratch.path("pipe.orb").c_str(), 0600), 0);
     EXPECT_EQ(bank.loadBankFile(scratch.path("pipe.orb")), LoadResult::Unreadable);
@@ -104,13 +112,46 @@ TEST(PresetFiles, unusable_files_and_paths_change_nothing)
     EXPECT_FALSE(bank.savePresetFile(scratch.path("pipe.orb")));
     EXPECT_EQ(std::filesystem::status(scratch.path("pipe.orb")).type(),
               std::filesystem::file_type::fifo);
+#endif
 
     ASSERT_TRUE(bank.saveBankFile(scratch.path("ro.orb")));
     std::filesystem::permissions(scratch.path("ro.orb"), std::filesystem::perms::owner_read);
-    if (::geteuid() != 0)
+    // Root, under Wine too, may write a read-only file: then there is nothing to refuse.
+    if (!std::fstream(scratch.path("ro.orb"), std::ios::in | std::ios::out).is_open())
     {
         EXPECT_EQ(bank.loadBankFile(scratch.path("ro.orb")), LoadResult::Unreadable)
             << "a file that cannot be opened for writing is not loaded";
     }
+    std::filesystem::permissions(scratch.path("ro.orb"), std::filesystem::perms::owner_all);
+}
+
+TEST(PresetFiles, a_preset_saved_in_a_folder_named_beyond_ascii_loads_back)
+{
+    ScratchFolder scratch;
+    const std::string name = "Pr\xc3\xa9r\xc3\xa9glages \xe2\x99\xaa";
+    const std::string folder = scratch.path(name);
+    ASSERT_TRUE(std::filesystem::create_directory(platform::pathFromUtf8(folder)));
+    PresetBank source(nullptr);
+    source.selectPreset(1);
+    ASSERT_TRUE(source.savePresetFile(folder + "/Cl\xc3\xa9.orl"));
+    EXPECT_EQ(source.folder(), folder + "/");
+    EXPECT_EQ(source.presetFileName(), "Cl\xc3\xa9.orl");
+
+    // The system sees the folder and the file under their own names, not as mangled bytes.
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(platform::pathFromUtf8(folder)))
+        found.push_back(platform::utf8FromPath(entry.path().filename()));
+    EXPECT_EQ(found, std::vector<std::string>{"Cl\xc3\xa9.orl"});
+    EXPECT_TRUE(std::filesystem::is_directory(platform::pathFromUtf8(scratch.root()) /
+                                              std::u8string(name.begin(), name.end())));
+
+    PresetBank bank(nullptr);
+    EXPECT_EQ(bank.folder(), folder + "/") << "new banks start where the last file was";
+    bank.selectPreset(6);
+    EXPECT_EQ(bank.loadPresetFile(bank.folder() + "Cl\xc3\xa9.orl"), LoadResult::Loaded);
+    EXPECT_STREQ(bank.presetName(6), "Bright");
+    ASSERT_TRUE(bank.saveBankFile(folder + "/Banque.orb"));
+    EXPECT_EQ(readImageFile(folder + "/Banque.orb", true).value_or(std::vector<uint8_t>()).size(),
+              4281u);
 }
 } // namespace

@@ -10,10 +10,13 @@ namespace
 std::vector<uint8_t> parameterData(const std::vector<std::pair<std::string, double>>& values)
 {
     std::vector<uint8_t> data;
+    // resize and copy rather than insert: GCC 12 mistakes the insert for an overflow.
     auto put = [&data](const void* p, size_t n)
     {
-        const auto* bytes = static_cast<const uint8_t*>(p);
-        data.insert(data.end(), bytes, bytes + n);
+        const size_t at = data.size();
+        data.resize(at + n);
+        if (n > 0)
+            std::memcpy(data.data() + at, p, n);
     };
     const auto count = static_cast<uint32_t>(values.size());
     put(&count, 4);
