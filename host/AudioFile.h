@@ -3,10 +3,9 @@
 #include "OutputFile.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
-
-struct sf_private_tag;
 
 // Audio as the host handles it: planar 32-bit float channels at one rate. Main thread.
 struct AudioBuffer
@@ -22,12 +21,13 @@ struct AudioBuffer
 class AudioReader
 {
   public:
-    AudioReader() = default;
+    AudioReader();
     ~AudioReader();
     AudioReader(const AudioReader&) = delete;
     AudioReader& operator=(const AudioReader&) = delete;
 
-    // Any file libsndfile knows. False with a message.
+    // Any file libsndfile knows (Linux), a WAV file of integer or float samples (Windows).
+    // False with a message.
     bool open(const std::string& path, std::string& error);
     int channels() const { return channelCount; }
     double sampleRate() const { return rate; }
@@ -36,7 +36,8 @@ class AudioReader
     size_t read(float* interleaved, size_t frames);
 
   private:
-    sf_private_tag* file = nullptr;
+    struct Decoder; // libsndfile's, or the host's own WAV reader where there is no libsndfile
+    std::unique_ptr<Decoder> decoder;
     int channelCount = 0;
     double rate = 0.0;
     uint64_t frameCount = 0;
@@ -47,7 +48,7 @@ class AudioReader
 class WavWriter
 {
   public:
-    WavWriter() = default;
+    WavWriter();
     ~WavWriter();
     WavWriter(const WavWriter&) = delete;
     WavWriter& operator=(const WavWriter&) = delete;
@@ -61,12 +62,17 @@ class WavWriter
     std::string path;
     OutputFile output;
     int staging = -1; // a device or FIFO gets the finished file from here, as it cannot seek
-    sf_private_tag* file = nullptr;
+    struct Encoder;   // libsndfile's, or the host's own WAV writer where there is no libsndfile
+    std::unique_ptr<Encoder> encoder;
     bool failed = false;
 };
 
 // The largest WAV a render may write: a RIFF size is 32 bits.
 inline constexpr uint64_t kMaxWavDataBytes = 0xFFFFFF00u;
+
+// The shapes of audio the host renders: one or two channels at a positive rate. False with a
+// message naming the file otherwise.
+bool acceptAudioShape(const std::string& path, int channels, double sampleRate, std::string& error);
 
 // Reads a whole file. False with a message in error.
 bool readAudioFile(const std::string& path, AudioBuffer& audio, std::string& error);

@@ -209,8 +209,7 @@ void printText(const ordered_json& d)
 void addDescribeOptions(CLI::App& command, DescribeOptions& options)
 {
     command.add_flag("--json", options.json, "print one JSON object");
-    command.add_option("--plugin", options.plugin,
-                       "plug-in library (default: ORLChordwell.so beside chordwell-host)");
+    command.add_option("--plugin", options.plugin, pluginOptionHelp());
 }
 
 int runDescribe(const DescribeOptions& options)

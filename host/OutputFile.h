@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// How the host writes the files a command makes, and checks the paths it is given.
-// Main thread.
+// How the host writes the files a command makes, and checks the paths it is given. Paths are
+// UTF-8. Main thread.
 //
 // A regular file, or a path where nothing is yet, gets the new file through a temporary
 // file in the same folder (unnamed where the file system allows) that is renamed into
@@ -13,6 +13,10 @@
 // litter. A symlink is followed to its target. A character device or FIFO is written
 // directly (a FIFO only when a reader is there: never blocking). A folder or any other kind
 // of file is refused; nothing that was at the path is ever removed.
+//
+// On Windows the same holds with its own kinds of file: a device (NUL, CON, COM1) or a pipe
+// is written directly; a link to nothing, which a write would replace, is refused; a
+// read-only file stays as it is (the rename fails).
 class OutputFile
 {
   public:
@@ -23,7 +27,7 @@ class OutputFile
 
     // False, with a message, when the path cannot take a file.
     bool open(const std::string& path, std::string& error);
-    // The descriptor to write to; the file starts empty.
+    // The descriptor to write to (the C library's, on Windows too); the file starts empty.
     int descriptor() const { return fd; }
     // Whether the path is a device or FIFO written directly (it cannot seek).
     bool isDirect() const { return direct; }
@@ -35,10 +39,21 @@ class OutputFile
 
     std::string target;    // the path to replace, symlinks resolved
     std::string temporary; // the named temporary file, when an unnamed one was not possible
-    bool unnamed = false;
+    bool unnamed = false;  // O_TMPFILE (Linux)
     bool direct = false;
     int fd = -1;
 };
+
+// Writes all of size bytes to a descriptor, whatever the pieces the system takes at a time.
+bool writeAll(int fd, const uint8_t* data, size_t size);
+
+// A file of the system's temporary folder that disappears when closed, for a file that must
+// be finished before it goes to a device. Returns its descriptor, or -1 with a message about
+// writing path.
+int openScratchFile(const std::string& path, std::string& error);
+
+// Copies everything from the start of the descriptor from to the descriptor to.
+bool copyFromStart(int from, int to);
 
 // Writes bytes through an OutputFile. False with a message.
 bool writeOutputFile(const std::string& path, const std::vector<uint8_t>& bytes,

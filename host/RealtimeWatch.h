@@ -7,7 +7,8 @@
 // where AddressSanitizer owns the C one), the lock calls and the common blocking system calls
 // itself (exported, so a loaded plug-in's calls land here too), counts them on a thread while
 // it is armed and passes every call on. Unarmed threads pay one thread-local test. Nothing is
-// replaced under ThreadSanitizer, which must see every lock.
+// replaced under ThreadSanitizer, which must see every lock, nor on Windows, whose loader gives
+// a plug-in its own imports of the C library and the system: nothing there can be counted.
 namespace realtime
 {
 struct Counts
@@ -21,6 +22,8 @@ struct Counts
 void watch(bool armed);
 // Any thread: what armed threads counted so far.
 Counts counted();
-// False where nothing is counted (ThreadSanitizer builds).
+// False where nothing is counted (ThreadSanitizer builds, Windows).
 bool available();
+// Any thread: why nothing is counted, for a report; empty where available.
+const char* unavailableReason();
 } // namespace realtime

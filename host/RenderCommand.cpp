@@ -98,8 +98,7 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
         ->capture_default_str();
     command.add_flag("--master-bypass", options.masterBypass,
                      "copy input to output as the host's bypass does");
-    command.add_option("--plugin", options.plugin,
-                       "plug-in library (default: ORLChordwell.so beside chordwell-host)");
+    command.add_option("--plugin", options.plugin, pluginOptionHelp());
     command.add_option("--state-in", options.stateIn,
                        "restore the plug-in's state (every chunk of a state file, or an old "
                        "'All ' chunk file) first");

@@ -477,7 +477,7 @@ Verdict checkRenderCallback(const EffectDescription& effect, int level, Random& 
     Verdict v;
     if (!realtime::available())
     {
-        v.counts = "skipped: a sanitizer owns allocation and locking in this build";
+        v.counts = std::string("skipped: ") + realtime::unavailableReason();
         return v;
     }
     const int count = 100 * level;
@@ -524,8 +524,7 @@ void addValidateOptions(CLI::App& command, ValidateOptions& options)
         ->capture_default_str();
     command.add_option("--seed", options.seed, "random seed, for repeating a run")
         ->capture_default_str();
-    command.add_option("--plugin", options.plugin,
-                       "plug-in library (default: ORLChordwell.so beside chordwell-host)");
+    command.add_option("--plugin", options.plugin, pluginOptionHelp());
     command
         .add_option("--check", options.only,
                     "run only the checks whose name contains this text (repeatable)")

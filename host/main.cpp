@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DescribeCommand.h"
 #include "EditCommand.h"
 #include "FileReportCommand.h"
@@ -12,12 +13,17 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
     CLI::App app{"chordwell-host: loads ORL Chordwell the way a studio host does and renders "
                  "audio through it"};
     app.require_subcommand(1);
+    // "/name" is a path on every system, never an option (CLI11 would take it for one on
+    // Windows).
+    app.allow_windows_style_options(false);
 
     RenderOptions render;
     CLI::App* renderCommand =
@@ -52,9 +58,15 @@ int main(int argc, char** argv)
         "validate", "check the plug-in as the field's validators do; exit 1 when a check fails");
     addValidateOptions(*validateCommand, validate);
 
+    std::vector<std::string> arguments = commandLineArguments(argc, argv);
+    if (arguments.empty())
+        arguments.emplace_back("chordwell-host");
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
     try
     {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     }
     catch (const CLI::ParseError& e)
     {

@@ -1,11 +1,8 @@
 #include "PluginLibrary.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
+#include "SharedLibrary.h"
 
-#include <climits>
 #include <string>
-#include <vector>
 
 namespace
 {
@@ -23,27 +20,24 @@ std::string resultText(AAX_Result result)
 
 PluginLibrary::PluginLibrary(const std::string& path)
 {
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string reason;
+    handle = sharedlibrary::open(path, reason);
     if (handle == nullptr)
-    {
-        const char* reason = dlerror();
-        throw HostError("cannot load plug-in library '" + path +
-                        "': " + (reason != nullptr ? reason : "unknown reason"));
-    }
+        throw HostError("cannot load plug-in library '" + path + "': " + reason);
     std::string missing;
     for (const char* name : kEntryPoints)
-        if (dlsym(handle, name) == nullptr)
+        if (sharedlibrary::find(handle, name) == nullptr)
             missing += (missing.empty() ? "" : ", ") + std::string(name);
     if (!missing.empty())
     {
-        dlclose(handle);
+        sharedlibrary::close(handle);
         throw HostError("'" + path + "' is not an AAX plug-in: no entry point " + missing);
     }
-    startup = reinterpret_cast<Entry>(dlsym(handle, "ACFStartup"));
-    shutdown = reinterpret_cast<Entry>(dlsym(handle, "ACFShutdown"));
-    canUnload = reinterpret_cast<Entry>(dlsym(handle, "ACFCanUnloadNow"));
-    registerPlugin = reinterpret_cast<Register>(dlsym(handle, "ACFRegisterPlugin"));
-    getVersion = reinterpret_cast<Version>(dlsym(handle, "ACFGetSDKVersion"));
+    startup = reinterpret_cast<Entry>(sharedlibrary::find(handle, "ACFStartup"));
+    shutdown = reinterpret_cast<Entry>(sharedlibrary::find(handle, "ACFShutdown"));
+    canUnload = reinterpret_cast<Entry>(sharedlibrary::find(handle, "ACFCanUnloadNow"));
+    registerPlugin = reinterpret_cast<Register>(sharedlibrary::find(handle, "ACFRegisterPlugin"));
+    getVersion = reinterpret_cast<Version>(sharedlibrary::find(handle, "ACFGetSDKVersion"));
 
     AAX_Result result = startup(&host);
     if (result == AAX_SUCCESS)
@@ -53,19 +47,19 @@ PluginLibrary::PluginLibrary(const std::string& path)
         if (result != AAX_SUCCESS)
         {
             shutdown(&host);
-            dlclose(handle);
+            sharedlibrary::close(handle);
             throw HostError("ACFRegisterPlugin of '" + path + "' failed: " + resultText(result));
         }
         return;
     }
-    dlclose(handle);
+    sharedlibrary::close(handle);
     throw HostError("ACFStartup of '" + path + "' failed: " + resultText(result));
 }
 
 PluginLibrary::~PluginLibrary()
 {
     shutdown(&host);
-    dlclose(handle);
+    sharedlibrary::close(handle);
 }
 
 const EffectDescription& PluginLibrary::effect() const
@@ -89,12 +83,12 @@ uint64_t PluginLibrary::sdkVersion() const
 
 std::string pluginPath(const std::string& chosen)
 {
-    if (!chosen.empty())
-        return chosen;
-    std::vector<char> buffer(PATH_MAX + 1, '\0');
-    const ssize_t length = readlink("/proc/self/exe", buffer.data(), PATH_MAX);
-    std::string self = length > 0 ? std::string(buffer.data(), static_cast<size_t>(length)) : "";
-    const size_t slash = self.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : self.substr(0, slash);
-    return folder + "/ORLChordwell.so";
+    return chosen.empty() ? sharedlibrary::besideExecutable(sharedlibrary::kPluginFileName)
+                          : chosen;
+}
+
+std::string pluginOptionHelp()
+{
+    return std::string("plug-in library (default: ") + sharedlibrary::kPluginFileName +
+           " beside chordwell-host)";
 }

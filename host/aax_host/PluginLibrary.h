@@ -14,8 +14,8 @@ class HostError : public std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-// A plug-in library loaded with dlopen: its nine entry points, ACFStartup and
-// ACFRegisterPlugin at load, ACFShutdown and unloading at the end. Main thread.
+// A plug-in library loaded by the system's loader (dlopen, LoadLibrary): its nine entry points,
+// ACFStartup and ACFRegisterPlugin at load, ACFShutdown and unloading at the end. Main thread.
 class PluginLibrary
 {
   public:
@@ -47,5 +47,8 @@ class PluginLibrary
 };
 
 // The plug-in library a command loads: the chosen path, or, when none was chosen, the library
-// built beside the running executable.
+// built beside the running executable (ORLChordwell.so, ORLChordwell.dll on Windows).
 std::string pluginPath(const std::string& chosen);
+
+// The --plugin option's help, naming the default library.
+std::string pluginOptionHelp();

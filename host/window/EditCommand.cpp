@@ -7,12 +7,15 @@
 #include "HostViewContainer.h"
 #include "OutputFile.h"
 #include "SessionState.h"
+#if !defined(_WIN32)
 #include "WindowManagerAtoms.h"
+#endif
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <atomic>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -125,8 +128,10 @@ int runEdit(const EditOptions& options)
     if (audio.channels.size() > 2 || audio.frames() == 0)
         return report(1, options.input + ": the host plays one or two channels");
 
+#if !defined(_WIN32)
     if (!internWindowManagerAtoms())
         return report(1, "no display: set DISPLAY to an X server (or use xvfb-run)");
+#endif
     // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
     std::unique_ptr<PluginLibrary> library;
     juce::ScopedJuceInitialiser_GUI toolkit;
@@ -155,7 +160,8 @@ int runEdit(const EditOptions& options)
         };
         session.openView(container);
         window.raiseEmbeddedViews();
-        std::printf("window 0x%lx %d x %d\n", reinterpret_cast<unsigned long>(native),
+        std::printf("window 0x%llx %d x %d\n",
+                    static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(native)),
                     window.getWidth(), window.getHeight());
         AudioLoop player(session.audio(), audio);
         if (player.start(error))

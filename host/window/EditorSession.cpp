@@ -25,8 +25,7 @@ std::vector<std::pair<int, double>> parseSets(const std::vector<std::string>& se
 
 void addSessionOptions(CLI::App& command, SessionOptions& options)
 {
-    command.add_option("--plugin", options.plugin,
-                       "plug-in library (default: ORLChordwell.so beside chordwell-host)");
+    command.add_option("--plugin", options.plugin, pluginOptionHelp());
     command.add_option("--state-in", options.stateIn,
                        "restore the plug-in's state (a state file, or an old 'All ' chunk file) "
                        "first");

@@ -4,8 +4,9 @@
 
 #include <functional>
 
-// The host's view that holds the plug-in's editor: an X11 window (type 3) or a toolkit
-// component (type 1). Size requests and parameter clicks go to the callbacks. Main thread.
+// The host's view that holds the plug-in's editor: a native window (type 3: an X11 window, or
+// an HWND on Windows) or a toolkit component (type 1). Size requests and parameter clicks go
+// to the callbacks. Main thread.
 class HostViewContainer final : public AAX_IViewContainer
 {
   public:

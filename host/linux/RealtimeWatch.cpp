@@ -65,6 +65,11 @@ bool available()
 {
     return ORL_REALTIME_WATCH != 0;
 }
+
+const char* unavailableReason()
+{
+    return available() ? "" : "a sanitizer owns allocation and locking in this build";
+}
 } // namespace realtime
 
 #if ORL_REALTIME_WATCH
