@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "WindowsText.h"
+#include "SystemText.h"
 
 #include <windows.h>
 
@@ -9,12 +9,12 @@
 std::vector<std::string> commandLineArguments(int argc, char** argv)
 {
     int count = 0;
-    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (wide == nullptr)
+    wchar_t** units = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (units == nullptr)
         return std::vector<std::string>(argv, argv + argc);
     std::vector<std::string> arguments;
     for (int i = 0; i < count; ++i)
-        arguments.push_back(narrow(wide[i]));
-    LocalFree(wide);
+        arguments.push_back(platform::windows::narrow(std::wstring(units[i])));
+    LocalFree(units);
     return arguments;
 }

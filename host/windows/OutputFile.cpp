@@ -1,6 +1,6 @@
 #include "OutputFile.h"
 
-#include "WindowsText.h"
+#include "SystemText.h"
 
 #include <windows.h>
 
@@ -73,7 +73,7 @@ std::string finalPath(HANDLE handle)
     }
     if (buffer.rfind(L"\\\\?\\", 0) == 0 && buffer.size() > 6 && buffer[5] == L':')
         buffer.erase(0, 4);
-    return narrow(buffer.c_str());
+    return platform::windows::narrow(buffer);
 }
 
 bool processRunning(DWORD id)
@@ -92,19 +92,19 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name)
 {
     const std::string prefix = name + ".part-";
     WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW(widen(inFolder(folder, prefix + "*")).c_str(), &entry);
+    HANDLE search = FindFirstFileW(wide(inFolder(folder, prefix + "*")).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do
     {
-        const std::string entryName = narrow(entry.cFileName);
+        const std::string entryName = platform::windows::narrow(std::wstring(entry.cFileName));
         const std::string digits = entryName.substr(std::min(prefix.size(), entryName.size()));
         if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
             digits.size() > 9)
             continue;
         const auto id = static_cast<DWORD>(std::stoul(digits));
         if (id > 0 && !processRunning(id))
-            DeleteFileW(widen(inFolder(folder, entryName)).c_str());
+            DeleteFileW(wide(inFolder(folder, entryName)).c_str());
     } while (FindNextFileW(search, &entry) != 0);
     FindClose(search);
 }
@@ -129,7 +129,7 @@ void OutputFile::abandon()
         _close(fd);
     fd = -1;
     if (!temporary.empty())
-        DeleteFileW(widen(temporary).c_str());
+        DeleteFileW(wide(temporary).c_str());
     temporary.clear();
 }
 
@@ -139,8 +139,8 @@ bool OutputFile::open(const std::string& path, std::string& error)
     direct = false;
     unnamed = false;
     target = path;
-    const std::wstring wide = widen(path);
-    HANDLE existing = lookAt(wide);
+    const std::wstring widePath = wide(path);
+    HANDLE existing = lookAt(widePath);
     if (existing != INVALID_HANDLE_VALUE)
     {
         const DWORD type = GetFileType(existing);
@@ -158,7 +158,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
             // A device such as NUL, or a pipe, as a FIFO on Linux: written directly; a pipe
             // without a free end is refused rather than waited on.
             HANDLE device =
-                CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                CreateFileW(widePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, 0, nullptr);
             if (device == INVALID_HANDLE_VALUE)
             {
@@ -190,10 +190,10 @@ bool OutputFile::open(const std::string& path, std::string& error)
         }
         // A link to nothing cannot be opened, yet a rename would replace it. Windows shows
         // its attributes; Wine shows nothing, but refuses to make a file in its place.
-        bool linkToNothing = GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
+        bool linkToNothing = GetFileAttributesW(widePath.c_str()) != INVALID_FILE_ATTRIBUTES;
         if (!linkToNothing)
         {
-            HANDLE probe = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            HANDLE probe = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_FLAG_DELETE_ON_CLOSE, nullptr);
             linkToNothing = probe == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;
             if (probe != INVALID_HANDLE_VALUE)
@@ -209,8 +209,8 @@ bool OutputFile::open(const std::string& path, std::string& error)
     removeStaleTemporaries(folder, nameOf(target));
     temporary = target + ".part-" + std::to_string(GetCurrentProcessId());
     HANDLE file =
-        CreateFileW(widen(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CreateFileW(wide(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
     {
         error = "cannot write '" + path + "': " + systemMessage(GetLastError());
@@ -247,7 +247,7 @@ bool OutputFile::commit(std::string& error)
     const bool closed = _close(fd) == 0;
     fd = -1;
     if (flushed && closed &&
-        MoveFileExW(widen(temporary).c_str(), widen(target).c_str(),
+        MoveFileExW(wide(temporary).c_str(), wide(target).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
     {
         temporary.clear();
@@ -296,8 +296,8 @@ int openScratchFile(const std::string& path, std::string& error)
 
 int openRegularFile(const std::string& path, std::string& error)
 {
-    const std::wstring wide = widen(path);
-    HANDLE existing = lookAt(wide);
+    const std::wstring widePath = wide(path);
+    HANDLE existing = lookAt(widePath);
     if (existing == INVALID_HANDLE_VALUE)
     {
         error = "cannot read '" + path + "': " + systemMessage(GetLastError());
@@ -310,7 +310,7 @@ int openRegularFile(const std::string& path, std::string& error)
         error = "cannot read '" + path + "': not a regular file";
         return -1;
     }
-    HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(widePath.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
     {
@@ -331,7 +331,7 @@ bool sameFile(const std::string& a, const std::string& b)
     {
         if (paths[i]->empty())
             return false;
-        HANDLE file = lookAt(widen(*paths[i]));
+        HANDLE file = lookAt(wide(*paths[i]));
         if (file == INVALID_HANDLE_VALUE)
             return false;
         const bool known = GetFileInformationByHandle(file, &info[i]) != 0;

@@ -1,6 +1,6 @@
 #include "aax_host/SharedLibrary.h"
 
-#include "WindowsText.h"
+#include "SystemText.h"
 
 #include <windows.h>
 
@@ -12,10 +12,10 @@ void* open(const std::string& path, std::string& error)
 {
     // By its full path, so that the DLLs beside the plug-in are the ones it gets; no dialog
     // box for a missing or damaged file, only the error.
-    const std::wstring wide = widen(path);
+    const std::wstring widePath = wide(path);
     std::wstring full(32768, L'\0');
     const DWORD length =
-        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        GetFullPathNameW(widePath.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     full.resize(length > 0 && length < full.size() ? length : 0);
     DWORD oldMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &oldMode);
@@ -56,6 +56,8 @@ std::string besideExecutable(const std::string& name)
         self.resize(self.size() * 2);
     }
     const size_t slash = self.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? name : narrow(self.substr(0, slash + 1).c_str()) + name;
+    return slash == std::wstring::npos
+               ? name
+               : platform::windows::narrow(self.substr(0, slash + 1)) + name;
 }
 } // namespace sharedlibrary
