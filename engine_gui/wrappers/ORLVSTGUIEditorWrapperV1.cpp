@@ -202,6 +202,13 @@ void ORLVSTGUIEditorWrapperV1::idle()
     if (const int32_t flag = hintsFlag(); flag != hintsState)
         updateDisplay(kHintsTag, flag);
     hints.update(*frame, hintsState != 0);
+#ifdef _WIN32
+    // The toolkit's windows on Windows repaint on the display's vertical blank, which a system
+    // without a DXGI output (Wine on a virtual display, some remote sessions) never reports:
+    // the idle tick hands over what is due, so the window never freezes.
+    for (int i = 0; i < juce::ComponentPeer::getNumPeers(); ++i)
+        juce::ComponentPeer::getPeer(i)->performAnyPendingRepaintsNow();
+#endif
 }
 
 void ORLVSTGUIEditorWrapperV1::timerCallback()
