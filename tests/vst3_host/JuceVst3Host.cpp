@@ -1,21 +1,37 @@
 #include "JuceVst3Host.h"
 
+#include <AudioFile.h>
+
 #include <gtest/gtest.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
-#include <sndfile.h>
+#include <unistd.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <numbers>
 #include <random>
 
 namespace vst3host
 {
+namespace
+{
+// The build's files are named from this program's folder, so that the paths mean the same
+// to a Windows program under Wine as to a Linux one.
+juce::String besideTests(const char* path)
+{
+    return juce::File::getSpecialLocation(juce::File::currentExecutableFile)
+        .getParentDirectory()
+        .getChildFile(path)
+        .getFullPathName();
+}
+} // namespace
+
 juce::PluginDescription describeBundle()
 {
     juce::VST3PluginFormat format;
     juce::OwnedArray<juce::PluginDescription> found;
-    format.findAllTypesForFile(found, ORL_VST3_BUNDLE);
+    format.findAllTypesForFile(found, besideTests(ORL_VST3_BUNDLE));
     if (found.size() != 1)
         return {};
     return *found[0];
@@ -77,52 +93,51 @@ Audio testSignal(int channels, int frames, double rate)
         const float burst = (i % 12000) < 2000 ? noise(random) : 0.0f;
         for (int c = 0; c < channels; ++c)
             audio[c][i] =
-                burst + static_cast<float>(0.3 * std::sin(2.0 * M_PI * (220.0 + 110.0 * c) * t) *
-                                           std::exp(-3.0 * t));
+                burst + static_cast<float>(
+                            0.3 * std::sin(2.0 * std::numbers::pi * (220.0 + 110.0 * c) * t) *
+                            std::exp(-3.0 * t));
     }
     return audio;
 }
 
 bool writeWav(const std::string& path, const Audio& audio, int rate)
 {
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = static_cast<int>(audio.size());
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (file == nullptr)
-        return false;
-    std::vector<float> interleaved(audio[0].size() * audio.size());
-    for (size_t i = 0; i < audio[0].size(); ++i)
-        for (size_t c = 0; c < audio.size(); ++c)
-            interleaved[i * audio.size() + c] = audio[c][i];
-    sf_writef_float(file, interleaved.data(), static_cast<sf_count_t>(audio[0].size()));
-    sf_close(file);
-    return true;
+    AudioBuffer buffer;
+    buffer.sampleRate = rate;
+    buffer.channels = audio;
+    std::string error;
+    if (writeFloatWav(path, buffer, error))
+        return true;
+    std::cerr << error << "\n";
+    return false;
 }
 
 Audio readWav(const std::string& path)
 {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr)
-        return {};
-    std::vector<float> interleaved(static_cast<size_t>(info.frames * info.channels));
-    sf_readf_float(file, interleaved.data(), info.frames);
-    sf_close(file);
-    Audio audio(info.channels, std::vector<float>(static_cast<size_t>(info.frames)));
-    for (size_t i = 0; i < static_cast<size_t>(info.frames); ++i)
-        for (int c = 0; c < info.channels; ++c)
-            audio[c][i] = interleaved[i * info.channels + c];
-    return audio;
+    AudioBuffer buffer;
+    std::string error;
+    if (readAudioFile(path, buffer, error))
+        return buffer.channels;
+    std::cerr << error << "\n";
+    return {};
 }
 
-int chordwellHost(const std::string& arguments)
+int chordwellHost(const std::vector<std::string>& arguments)
 {
-    const std::string command =
-        std::string("'") + ORL_CHORDWELL_HOST + "' " + arguments + " >/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    juce::StringArray command{besideTests(ORL_CHORDWELL_HOST)};
+    for (const std::string& argument : arguments)
+        command.add(juce::String::fromUTF8(argument.c_str()));
+    juce::ChildProcess host;
+    if (!host.start(command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
+        return -1;
+    const juce::String output = host.readAllProcessOutput();
+    // Its exit code is known only once it has been waited for.
+    if (!host.waitForProcessToFinish(60000))
+        return -1;
+    const int status = static_cast<int>(host.getExitCode());
+    if (status != 0)
+        std::cerr << command.joinIntoString(" ") << ":\n" << output << "\n";
+    return status;
 }
 
 std::string scratchFolder(const std::string& name)

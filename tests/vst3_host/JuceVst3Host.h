@@ -31,11 +31,13 @@ Audio render(juce::AudioPluginInstance& plugin, const Audio& input, int tail, in
 // A test signal: noise bursts and a decaying tone, deterministic.
 Audio testSignal(int channels, int frames, double rate);
 
+// 32-bit float WAV files through chordwell-host's own audio file code.
 bool writeWav(const std::string& path, const Audio& audio, int rate);
 Audio readWav(const std::string& path);
 
-// Runs chordwell-host with the arguments; its exit status.
-int chordwellHost(const std::string& arguments);
+// Runs chordwell-host with the arguments, without a shell; its exit status (its output is
+// printed when that is not 0).
+int chordwellHost(const std::vector<std::string>& arguments);
 // A fresh scratch folder for one test's files.
 std::string scratchFolder(const std::string& name);
 

@@ -129,9 +129,7 @@ TEST(Vst3Render, every_layout_renders_the_same_bits_as_chordwell_host)
         const std::string in = folder + "/in-" + c.name + ".wav";
         const std::string ref = folder + "/ref-" + c.name + ".wav";
         ASSERT_TRUE(writeWav(in, input, 48000));
-        ASSERT_EQ(chordwellHost(std::string("render --layout ") + c.name + " --tail 1 '" + in +
-                                "' '" + ref + "'"),
-                  0);
+        ASSERT_EQ(chordwellHost({"render", "--layout", c.name, "--tail", "1", in, ref}), 0);
         const Audio expected = readWav(ref);
         auto plugin = load(c.layout);
         ASSERT_NE(plugin, nullptr) << c.name;

@@ -101,8 +101,8 @@ TEST(Vst3State, a_state_saved_by_chordwell_host_loads_and_sounds_the_same)
     const std::string folder = scratchFolder("state");
     const Audio input = testSignal(2, 24000, 48000.0);
     ASSERT_TRUE(writeWav(folder + "/in.wav", input, 48000));
-    ASSERT_EQ(chordwellHost("render --preset 3 --tail 0.5 --state-out '" + folder + "/s.state' '" +
-                            folder + "/in.wav' '" + folder + "/ref.wav'"),
+    ASSERT_EQ(chordwellHost({"render", "--preset", "3", "--tail", "0.5", "--state-out",
+                             folder + "/s.state", folder + "/in.wav", folder + "/ref.wav"}),
               0);
     std::ifstream file(folder + "/s.state", std::ios::binary);
     Stream state;
