@@ -17,8 +17,10 @@ std::vector<uint8_t> parameterImage(const AAX_CParameterManager& parameters)
     std::vector<uint8_t> image;
     auto put = [&image](const void* data, size_t size)
     {
-        const auto* bytes = static_cast<const uint8_t*>(data);
-        image.insert(image.end(), bytes, bytes + size);
+        const size_t at = image.size();
+        image.resize(at + size);
+        if (size > 0)
+            std::memcpy(image.data() + at, data, size);
     };
     const auto count = static_cast<uint32_t>(parameters.NumParameters());
     put(&count, 4);

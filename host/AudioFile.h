@@ -71,7 +71,7 @@ class WavWriter
 inline constexpr uint64_t kMaxWavDataBytes = 0xFFFFFF00u;
 
 // The shapes of audio the host renders: one or two channels at a positive rate. False with a
-// message naming the file otherwise.
+// message naming the file otherwise. Any thread.
 bool acceptAudioShape(const std::string& path, int channels, double sampleRate, std::string& error);
 
 // Reads a whole file. False with a message in error.

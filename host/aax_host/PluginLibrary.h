@@ -50,5 +50,5 @@ class PluginLibrary
 // built beside the running executable (ORLChordwell.so, ORLChordwell.dll on Windows).
 std::string pluginPath(const std::string& chosen);
 
-// The --plugin option's help, naming the default library.
+// The --plugin option's help, naming the default library. Any thread.
 std::string pluginOptionHelp();

@@ -175,6 +175,11 @@ int runEdit(const EditOptions& options)
 
         std::signal(SIGINT, requestStop);
         std::signal(SIGTERM, requestStop);
+#ifdef SIGBREAK
+        // Ctrl+Break, or the CTRL_BREAK_EVENT with which a parent asks a Windows console
+        // program to end, as SIGTERM does on Linux.
+        std::signal(SIGBREAK, requestStop);
+#endif
         Pump pump(session);
         pump.startTimer(kPumpMilliseconds);
         juce::MessageManager::getInstance()->runDispatchLoop();
