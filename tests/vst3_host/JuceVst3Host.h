@@ -41,6 +41,11 @@ int chordwellHost(const std::vector<std::string>& arguments);
 // A fresh scratch folder for one test's files.
 std::string scratchFolder(const std::string& name);
 
+// Presses the left mouse button at the screen point (the system's pixels), moves up by 3
+// pixels `steps` times and lets go, as a person drags; JUCE's message loop runs meanwhile.
+// False when the drag could not be made.
+bool dragUp(juce::Point<int> at, int steps);
+
 // The instance's raw VST 3 objects (JUCE hands out the component).
 Steinberg::Vst::IComponent* componentOf(juce::AudioPluginInstance& plugin);
 } // namespace vst3host
