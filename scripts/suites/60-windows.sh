@@ -39,6 +39,9 @@ windows_suite() {
     wineserver -k 2>/dev/null || true
     return 0
   fi
+  # A Wine session begun without a display (the steps above) gives the programs that join it
+  # no screen and no mouse: it ends before the first window.
+  wineserver -w 2>/dev/null || true
   if ! timeout 300 xvfb-run "${screen[@]}" python3 "$root/tests/windows/wine_editor_test.py" \
        "$dir/host/chordwell-host.exe" "$dir/window-artefacts"; then
     status=1; failed+=("windows (editor)")
@@ -46,7 +49,7 @@ windows_suite() {
   echo "=== windows: the VST 3 editor in JUCE's hosting under Wine on Xvfb"
   # With no window manager Wine waits 2 s for one to withdraw each window it closes: the test
   # program's windows are left unmanaged, or its fifty openings take minutes. Wine's session
-  # then ends, as one begun without a display gives later programs no screen and no mouse.
+  # ends again after that edit made without a display.
   wine reg add 'HKCU\Software\Wine\AppDefaults\vst3_juce_host_tests.exe\X11 Driver' \
     /v Managed /d N /f >/dev/null 2>&1 || true
   wineserver -w 2>/dev/null || true
