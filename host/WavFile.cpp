@@ -221,7 +221,8 @@ void decode(Encoding encoding, const uint8_t* bytes, size_t samples, float* out)
             out[i] = static_cast<float>(static_cast<int32_t>(le32(p))) * k32;
         break;
     case Encoding::Float32:
-        std::memcpy(out, p, samples * sizeof(float));
+        if (samples > 0)
+            std::memcpy(out, p, samples * sizeof(float));
         break;
     case Encoding::Float64:
         for (size_t i = 0; i < samples; ++i, p += 8)
@@ -264,6 +265,8 @@ std::vector<uint8_t> floatHeader(int channels, uint32_t sampleRate, uint64_t fra
 
 void encodeFloats(const float* samples, size_t count, uint8_t* out)
 {
-    std::memcpy(out, samples, count * sizeof(float));
+    // No frames may come with no buffer at all.
+    if (count > 0)
+        std::memcpy(out, samples, count * sizeof(float));
 }
 } // namespace wav
