@@ -1,15 +1,12 @@
-#include "MessageBox.h"
+#include "SystemServices.h"
 
 #include "Utf16.h"
 
-#include <atomic>
 #include <windows.h>
 
-namespace platform
+namespace platform::system
 {
-namespace
-{
-void showSystemBox(const std::string& text, const std::string& caption)
+void showMessageBox(const std::string& text, const std::string& caption)
 {
     // Text that is not UTF-8 is still shown, with its bad bytes as '?'.
     auto wide = [](const std::string& utf8)
@@ -23,18 +20,4 @@ void showSystemBox(const std::string& text, const std::string& caption)
     };
     MessageBoxW(nullptr, wide(text).c_str(), wide(caption).c_str(), MB_OK);
 }
-
-std::atomic<MessageBoxHandler> installed{nullptr};
-} // namespace
-
-MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler)
-{
-    return installed.exchange(handler);
-}
-
-void showMessageBox(const std::string& text, const std::string& caption)
-{
-    const MessageBoxHandler handler = installed.load();
-    (handler != nullptr ? handler : showSystemBox)(text, caption);
-}
-} // namespace platform
+} // namespace platform::system

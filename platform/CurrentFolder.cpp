@@ -1,8 +1,8 @@
 #include "CurrentFolder.h"
 
+#include "SystemServices.h"
+
 #include <mutex>
-#include <unistd.h>
-#include <vector>
 
 namespace platform
 {
@@ -10,23 +10,12 @@ namespace
 {
 std::mutex folderLock;
 std::string rememberedFolder;
-
-std::string workingDirectory()
-{
-    std::vector<char> buffer(4096);
-    if (getcwd(buffer.data(), buffer.size()) == nullptr)
-        return {};
-    std::string folder = buffer.data();
-    if (folder.empty() || folder.back() != kPathSeparator)
-        folder += kPathSeparator;
-    return folder;
-}
 } // namespace
 
 std::string currentFolder()
 {
     std::lock_guard<std::mutex> guard(folderLock);
-    return rememberedFolder.empty() ? workingDirectory() : rememberedFolder;
+    return rememberedFolder.empty() ? system::workingDirectory() : rememberedFolder;
 }
 
 void setCurrentFolder(const std::string& folder)

@@ -1,18 +1,13 @@
 #include "CurrentFolder.h"
+#include "SystemServices.h"
 
 #include "Utf16.h"
 
-#include <mutex>
 #include <vector>
 #include <windows.h>
 
-namespace platform
+namespace platform::system
 {
-namespace
-{
-std::mutex folderLock;
-std::string rememberedFolder;
-
 std::string workingDirectory()
 {
     // The folder may change between asking for its length and reading it: ask again then.
@@ -36,19 +31,4 @@ std::string workingDirectory()
     }
     return {};
 }
-} // namespace
-
-std::string currentFolder()
-{
-    std::lock_guard<std::mutex> guard(folderLock);
-    return rememberedFolder.empty() ? workingDirectory() : rememberedFolder;
-}
-
-void setCurrentFolder(const std::string& folder)
-{
-    if (folder.empty())
-        return;
-    std::lock_guard<std::mutex> guard(folderLock);
-    rememberedFolder = folder;
-}
-} // namespace platform
+} // namespace platform::system
