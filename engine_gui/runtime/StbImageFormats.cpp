@@ -33,7 +33,8 @@ static MemoryBlock readAll(InputStream& in)
 // where the file carries transparency, else RGB. A null image when stb refuses the data.
 static Image decode(const MemoryBlock& data)
 {
-    if (data.getSize() == 0 || data.getSize() > static_cast<size_t>(std::numeric_limits<int>::max()))
+    if (data.getSize() == 0 ||
+        data.getSize() > static_cast<size_t>(std::numeric_limits<int>::max()))
         return {};
     const auto* bytes = static_cast<const stbi_uc*>(data.getData());
     const int length = static_cast<int>(data.getSize());
@@ -73,6 +74,28 @@ static Image decode(const MemoryBlock& data)
     return image;
 }
 
+// The image as rows of unpremultiplied red, green, blue (and alpha when channels is 4) bytes.
+static std::vector<uint8> pixelBytes(const Image& image, int channels)
+{
+    const int width = image.getWidth(), height = image.getHeight();
+    std::vector<uint8> bytes(static_cast<size_t>(width) * static_cast<size_t>(height) *
+                             static_cast<size_t>(channels));
+    const Image::BitmapData in(image, Image::BitmapData::readOnly);
+    uint8* p = bytes.data();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, p += channels)
+        {
+            // Already unpremultiplied by the toolkit.
+            const Colour pixel = in.getPixelColour(x, y);
+            p[0] = pixel.getRed();
+            p[1] = pixel.getGreen();
+            p[2] = pixel.getBlue();
+            if (channels == 4)
+                p[3] = pixel.getAlpha();
+        }
+    return bytes;
+}
+
 static void appendToStream(void* context, void* data, int size)
 {
     auto* target = static_cast<std::pair<OutputStream*, bool>*>(context);
@@ -83,16 +106,23 @@ static void appendToStream(void* context, void* data, int size)
 static bool startsWith(InputStream& in, const uint8* signature, int size)
 {
     uint8 head[8] = {};
-    return in.read(head, size) == size && std::memcmp(head, signature, static_cast<size_t>(size)) == 0;
+    return in.read(head, size) == size &&
+           std::memcmp(head, signature, static_cast<size_t>(size)) == 0;
 }
 } // namespace StbImages
 
 PNGImageFormat::PNGImageFormat() {}
 PNGImageFormat::~PNGImageFormat() {}
 
-String PNGImageFormat::getFormatName() { return "PNG"; }
+String PNGImageFormat::getFormatName()
+{
+    return "PNG";
+}
 
-bool PNGImageFormat::usesFileExtension(const File& f) { return f.hasFileExtension("png"); }
+bool PNGImageFormat::usesFileExtension(const File& f)
+{
+    return f.hasFileExtension("png");
+}
 
 bool PNGImageFormat::canUnderstand(InputStream& in)
 {
@@ -100,29 +130,18 @@ bool PNGImageFormat::canUnderstand(InputStream& in)
     return StbImages::startsWith(in, signature, 8);
 }
 
-Image PNGImageFormat::decodeImage(InputStream& in) { return StbImages::decode(StbImages::readAll(in)); }
+Image PNGImageFormat::decodeImage(InputStream& in)
+{
+    return StbImages::decode(StbImages::readAll(in));
+}
 
 bool PNGImageFormat::writeImageToStream(const Image& image, OutputStream& out)
 {
     if (!image.isValid())
         return false;
     const int width = image.getWidth(), height = image.getHeight();
-    const bool alpha = image.hasAlphaChannel();
-    const int channels = alpha ? 4 : 3;
-    std::vector<uint8> rgba(static_cast<size_t>(width) * static_cast<size_t>(height) * static_cast<size_t>(channels));
-    const Image::BitmapData in(image, Image::BitmapData::readOnly);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            // Already unpremultiplied by the toolkit.
-            const Colour pixel = in.getPixelColour(x, y);
-            uint8* p = rgba.data() + (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) * static_cast<size_t>(channels);
-            p[0] = pixel.getRed();
-            p[1] = pixel.getGreen();
-            p[2] = pixel.getBlue();
-            if (alpha)
-                p[3] = pixel.getAlpha();
-        }
+    const int channels = image.hasAlphaChannel() ? 4 : 3;
+    const std::vector<uint8> rgba = StbImages::pixelBytes(image, channels);
     std::pair<OutputStream*, bool> target{&out, true};
     const int written = stbi_write_png_to_func(StbImages::appendToStream, &target, width, height,
                                                channels, rgba.data(), width * channels);
@@ -132,11 +151,20 @@ bool PNGImageFormat::writeImageToStream(const Image& image, OutputStream& out)
 JPEGImageFormat::JPEGImageFormat() : quality(-1.0f) {}
 JPEGImageFormat::~JPEGImageFormat() {}
 
-void JPEGImageFormat::setQuality(float newQuality) { quality = newQuality; }
+void JPEGImageFormat::setQuality(float newQuality)
+{
+    quality = newQuality;
+}
 
-String JPEGImageFormat::getFormatName() { return "JPEG"; }
+String JPEGImageFormat::getFormatName()
+{
+    return "JPEG";
+}
 
-bool JPEGImageFormat::usesFileExtension(const File& f) { return f.hasFileExtension("jpeg;jpg"); }
+bool JPEGImageFormat::usesFileExtension(const File& f)
+{
+    return f.hasFileExtension("jpeg;jpg");
+}
 
 bool JPEGImageFormat::canUnderstand(InputStream& in)
 {
@@ -144,27 +172,21 @@ bool JPEGImageFormat::canUnderstand(InputStream& in)
     return StbImages::startsWith(in, signature, 3);
 }
 
-Image JPEGImageFormat::decodeImage(InputStream& in) { return StbImages::decode(StbImages::readAll(in)); }
+Image JPEGImageFormat::decodeImage(InputStream& in)
+{
+    return StbImages::decode(StbImages::readAll(in));
+}
 
 bool JPEGImageFormat::writeImageToStream(const Image& image, OutputStream& out)
 {
     if (!image.isValid())
         return false;
     const int width = image.getWidth(), height = image.getHeight();
-    std::vector<uint8> rgb(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
-    const Image::BitmapData in(image, Image::BitmapData::readOnly);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            const Colour colour = in.getPixelColour(x, y);
-            uint8* p = rgb.data() + (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) * 3;
-            p[0] = colour.getRed();
-            p[1] = colour.getGreen();
-            p[2] = colour.getBlue();
-        }
+    const std::vector<uint8> rgb = StbImages::pixelBytes(image, 3);
     std::pair<OutputStream*, bool> target{&out, true};
     const int level = quality < 0.0f ? 85 : jlimit(1, 100, roundToInt(quality * 100.0f));
-    return stbi_write_jpg_to_func(StbImages::appendToStream, &target, width, height, 3, rgb.data(), level) != 0 &&
+    return stbi_write_jpg_to_func(StbImages::appendToStream, &target, width, height, 3, rgb.data(),
+                                  level) != 0 &&
            target.second;
 }
 } // namespace juce
