@@ -4,6 +4,7 @@
 
 #include "ParameterTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -34,7 +35,7 @@ bool leadingNumber(const std::string& s, double& number)
 
 double clamped(double v)
 {
-    return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v);
+    return std::clamp(v, 0.0, 1.0);
 }
 } // namespace
 
