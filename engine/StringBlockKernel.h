@@ -92,33 +92,23 @@ template <class Lanes> void runBlock(const Job& job)
                     write[k][n] = lp[k][n] * job.feedback + job.feed[n];
         }
 
-        // Channel 0 hears the even strings, then the odd lines at the even strings' read
-        // indices from the top; channel 1 the reverse. The taps are read after the writes.
-        // The result is cross-faded with the dry signal.
+        // Channel c hears the strings of its parity, c + 2 added to c first, then the other
+        // parity's lines at those strings' read indices from the top. The taps are read after
+        // the writes. The result is cross-faded with the dry signal.
         const auto row = [&](int k) { return Lanes::load(lp[k] + i); };
         const auto tap = [&](int k) { return Lanes::loadu(tapAt[k] + i); };
-        V wet0 = Lanes::add(row(2), row(0));
-        wet0 = Lanes::add(wet0, row(4));
-        wet0 = Lanes::add(wet0, row(6));
-        wet0 = Lanes::add(wet0, row(8));
-        wet0 = Lanes::add(wet0, row(10));
-        wet0 = Lanes::add(wet0, tap(10));
-        wet0 = Lanes::add(wet0, tap(8));
-        wet0 = Lanes::add(wet0, tap(6));
-        wet0 = Lanes::add(wet0, tap(4));
-        wet0 = Lanes::add(wet0, tap(2));
-        wet0 = Lanes::add(wet0, tap(0));
-        V wet1 = Lanes::add(row(3), row(1));
-        wet1 = Lanes::add(wet1, row(5));
-        wet1 = Lanes::add(wet1, row(7));
-        wet1 = Lanes::add(wet1, row(9));
-        wet1 = Lanes::add(wet1, row(11));
-        wet1 = Lanes::add(wet1, tap(11));
-        wet1 = Lanes::add(wet1, tap(9));
-        wet1 = Lanes::add(wet1, tap(7));
-        wet1 = Lanes::add(wet1, tap(5));
-        wet1 = Lanes::add(wet1, tap(3));
-        wet1 = Lanes::add(wet1, tap(1));
+        const auto wet = [&](int c) __attribute__((always_inline))
+        {
+            V sum = Lanes::add(row(c + 2), row(c));
+#pragma GCC unroll 4
+            for (int k = c + 4; k < kStrings; k += 2)
+                sum = Lanes::add(sum, row(k));
+#pragma GCC unroll 6
+            for (int k = kStrings - 2 + c; k >= c; k -= 2)
+                sum = Lanes::add(sum, tap(k));
+            return sum;
+        };
+        const V wet0 = wet(0), wet1 = wet(1);
         const V dry0 = Lanes::loadu(job.dry0 + i), dry1 = Lanes::loadu(job.dry1 + i);
         Lanes::storeu(
             job.y0 + i,
