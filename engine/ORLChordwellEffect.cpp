@@ -260,10 +260,19 @@ void ORLChordwellEffect::retune()
     indicesTracking = advancesByOne(delays) ? 1 : 0;
 }
 
+double ORLChordwellEffect::feedbackBase(double decay)
+{
+    return exactmath::pow(1.02, std::sqrt(decay)) / 1.0205;
+}
+
+double ORLChordwellEffect::tuneRatio(double tune)
+{
+    return exactmath::pow(1.12246, tune) / 1.05946;
+}
+
 double ORLChordwellEffect::decayGain(double decay) const
 {
-    const double base = exactmath::pow(1.02, std::sqrt(decay)) / 1.0205;
-    return exactmath::pow(base, 1.0 / (0.25 * transposeTarget));
+    return exactmath::pow(feedbackBase(decay), 1.0 / (0.25 * transposeTarget));
 }
 
 void ORLChordwellEffect::setParameter(uint32_t index, double value)
@@ -306,7 +315,7 @@ void ORLChordwellEffect::setParameter(uint32_t index, double value)
         break;
     }
     case 5:
-        tuneTarget = exactmath::pow(1.12246, value) / 1.05946;
+        tuneTarget = tuneRatio(value);
         break;
     case 6:
         detuneTarget = value;

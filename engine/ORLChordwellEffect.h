@@ -58,6 +58,11 @@ class ORLChordwellEffect final : public ORLBaseAudioProcessor
 
     // Default normalized value of an engine slot 0 to 16.
     static double defaultValue(uint32_t index);
+    // The strings' feedback gain at Transpose's top ratio (4) for a normalized Decay; at ratio
+    // r it is this to the power 4 / r. Any thread.
+    static double feedbackBase(double decay);
+    // The strings' frequency ratio for a normalized Tune (about 1 at the default). Any thread.
+    static double tuneRatio(double tune);
 
     // Runs the strings on the given compiled path from now on; false (and nothing changes)
     // when the path is not available here. All paths give the same bits: tests and

@@ -21,11 +21,11 @@ uint32_t tailSamples(const double* values, double sampleRate)
                    ORLChordwellEffect::kMinSampleRate, ORLChordwellEffect::kMaxSampleRate);
     const auto unit = [](double v) { return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0; };
     const double decay = unit(values[2]);
-    const double tune = exactmath::pow(1.12246, unit(values[5])) / 1.05946;
+    const double tune = ORLChordwellEffect::tuneRatio(unit(values[5]));
     const double detune = unit(values[6]);
     // Per pass a string keeps base^(4/r) of its level and passes t*r*f/(1+0.015*c*d) times a
     // second, so Transpose (r) drops out of the fall per second.
-    const double base = exactmath::pow(1.02, std::sqrt(decay)) / 1.0205;
+    const double base = ORLChordwellEffect::feedbackBase(decay);
     const double lossPerPass = -exactmath::log10(base) * 4.0;
     double longest = 0.0;
     for (int k = 0; k < strings::kCount; ++k)
