@@ -29,16 +29,31 @@ inline int32_t lineIndex(double position)
     return static_cast<int32_t>(position) & kMask;
 }
 
+// Numerator of string k's delay by the tuning rule below, for sample rate s and Detune d.
+inline double delayNumerator(int k, double s, double d)
+{
+    const double a = s * 0.015;
+    const double c = strings::kDetuneCoefficient[k];
+    return c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
+}
+
+// Delay of string k in samples by the tuning rule: the per-string form of tuneStrings, with the
+// same operations.
+inline double delayOf(int k, double s, double t, double r, double d)
+{
+    return delayNumerator(k, s, d) / ((t * r) * strings::kBaseFrequency[k]);
+}
+
 // Delay of each string in samples (tuning rule) and the read index it gives at writePos.
 //   D = (c > 0 ? (a * c) * d + s : s - (a * |c|) * d) / ((t * r) * f),  a = s * 0.015
 // s + x and x + s are the same IEEE sum, and s - x is s + (-x), so both signs share one form.
 inline void tuneStrings(int32_t writePos, double s, double t, double r, double d, int32_t* readPos,
                         double* delays)
 {
-    const double a = s * 0.015;
-    const double tr = t * r;
     const double w = static_cast<double>(writePos);
 #if defined(__SSE2__)
+    const double a = s * 0.015;
+    const double tr = t * r;
     const __m128d av = _mm_set1_pd(a), dv = _mm_set1_pd(d), sv = _mm_set1_pd(s);
     const __m128d trv = _mm_set1_pd(tr), wv = _mm_set1_pd(w), top = _mm_set1_pd(16384.0);
     for (int k = 0; k < kStrings; k += 2)
@@ -62,22 +77,10 @@ inline void tuneStrings(int32_t writePos, double s, double t, double r, double d
 #else
     for (int k = 0; k < kStrings; ++k)
     {
-        const double c = strings::kDetuneCoefficient[k];
-        const double numerator = c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
-        delays[k] = numerator / (tr * strings::kBaseFrequency[k]);
+        delays[k] = delayOf(k, s, t, r, d);
         readPos[k] = lineIndex(w - delays[k] + 16384.0);
     }
 #endif
-}
-
-// Delay of string k in samples by the tuning rule: the per-string form of tuneStrings, with the
-// same operations.
-inline double delayOf(int k, double s, double t, double r, double d)
-{
-    const double a = s * 0.015;
-    const double c = strings::kDetuneCoefficient[k];
-    const double numerator = c > 0.0 ? (a * c) * d + s : s - (a * -c) * d;
-    return numerator / ((t * r) * strings::kBaseFrequency[k]);
 }
 
 // Distance behind the write index w at which string k reads after the tuning rule ran at w.
@@ -97,11 +100,8 @@ inline int32_t retunedDistance(int k, int32_t w, double s, double t, double r, d
 inline int32_t steadyDistance(int k, double s, double r, double tuneFirst, double tuneLast,
                               double detuneFirst, double detuneLast)
 {
-    const double a = s * 0.015;
-    const double c = strings::kDetuneCoefficient[k];
     const double f = strings::kBaseFrequency[k];
-    const auto numerator = [&](double d) { return c > 0.0 ? (a * c) * d + s : s - (a * -c) * d; };
-    const double n0 = numerator(detuneFirst), n1 = numerator(detuneLast);
+    const double n0 = delayNumerator(k, s, detuneFirst), n1 = delayNumerator(k, s, detuneLast);
     const double d0 = (tuneFirst * r) * f, d1 = (tuneLast * r) * f;
     const double low = std::min(n0, n1) / std::max(d0, d1);
     const double high = std::max(n0, n1) / std::min(d0, d1);
