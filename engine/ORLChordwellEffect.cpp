@@ -62,10 +62,6 @@ struct GlidePlan
     int32_t writePos;
 };
 
-// Fills row[i + 1], the distance string k reads at after the retune of frame i, for
-// frames first to last: at once where a whole span provably keeps one distance (the whole
-// run, else each eighth of the sub-block), and frame by frame by the tuning rule itself only
-// in the spans where the distance changes.
 // The least and greatest distance a plan wrote.
 struct DistanceRange
 {
@@ -78,6 +74,8 @@ struct DistanceRange
     }
 };
 
+// Fills row[i + 1] for frames first to last when string k provably keeps one distance over
+// them; false (and nothing written) otherwise.
 bool steadySpan(const GlidePlan& plan, int k, int first, int last, int32_t* row,
                 DistanceRange& range)
 {
@@ -91,6 +89,9 @@ bool steadySpan(const GlidePlan& plan, int k, int first, int last, int32_t* row,
     return true;
 }
 
+// Fills row[i + 1], the distance string k reads at after the retune of frame i, for frames
+// first to last: at once in each span of eight frames that provably keeps one distance, and
+// frame by frame by the tuning rule itself only in the spans where the distance changes.
 void planSpans(const GlidePlan& plan, int k, int first, int last, int32_t* row,
                DistanceRange& range)
 {
