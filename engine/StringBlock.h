@@ -86,6 +86,8 @@ Path fastest();
 // The kernels of an available path (the plain ones for any other). Any thread.
 const Kernels& kernels(Path path);
 
+// Each compiled form's table, defined in its own source (SSE2 and AVX2 only on x86-64); reach
+// them through kernels(). Any thread.
 const Kernels& scalarKernels();
 const Kernels& sse2Kernels();
 const Kernels& avx2Kernels();

@@ -47,6 +47,7 @@ class ChordwellAudioPath
 
     // Main thread, while not processing.
     void setLayout(Layout layout) { currentLayout = layout; }
+    // Any thread (the audio thread reads it for each block); changes only while not processing.
     Layout layout() const { return currentLayout; }
     // Main thread, while not processing. Takes effect before the next block.
     void setSampleRate(double rate) { pendingRate = rate; }
