@@ -1,5 +1,6 @@
 #include "ExactMath.h"
 
+#include <array>
 #include <cmath>
 
 namespace exactmath
@@ -13,28 +14,28 @@ struct DD
     double lo;
 };
 
-DD twoSum(double a, double b)
+constexpr DD twoSum(double a, double b)
 {
     const double s = a + b;
     const double bb = s - a;
     return {s, (a - (s - bb)) + (b - bb)};
 }
 
-DD quickTwoSum(double a, double b)
+constexpr DD quickTwoSum(double a, double b)
 {
     const double s = a + b;
     return {s, b - (s - a)};
 }
 
 // Dekker's split and product: exact without a fused multiply-add, which the build forbids.
-void split(double a, double& hi, double& lo)
+constexpr void split(double a, double& hi, double& lo)
 {
     const double t = 134217729.0 * a; // 2^27 + 1
     hi = t - (t - a);
     lo = a - hi;
 }
 
-DD twoProduct(double a, double b)
+constexpr DD twoProduct(double a, double b)
 {
     const double p = a * b;
     double ah, al, bh, bl;
@@ -43,7 +44,7 @@ DD twoProduct(double a, double b)
     return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
 }
 
-DD add(DD a, DD b)
+constexpr DD add(DD a, DD b)
 {
     DD s = twoSum(a.hi, b.hi);
     const DD t = twoSum(a.lo, b.lo);
@@ -53,26 +54,26 @@ DD add(DD a, DD b)
     return quickTwoSum(s.hi, s.lo);
 }
 
-DD sub(DD a, DD b)
+constexpr DD sub(DD a, DD b)
 {
     return add(a, {-b.hi, -b.lo});
 }
 
-DD mul(DD a, DD b)
+constexpr DD mul(DD a, DD b)
 {
     DD p = twoProduct(a.hi, b.hi);
     p.lo += a.hi * b.lo + a.lo * b.hi;
     return quickTwoSum(p.hi, p.lo);
 }
 
-DD mul(DD a, double b)
+constexpr DD mul(DD a, double b)
 {
     DD p = twoProduct(a.hi, b);
     p.lo += a.lo * b;
     return quickTwoSum(p.hi, p.lo);
 }
 
-DD div(DD a, DD b)
+constexpr DD div(DD a, DD b)
 {
     const double q1 = a.hi / b.hi;
     DD r = sub(a, mul(b, q1));
@@ -90,6 +91,17 @@ DD scale(DD a, int exponent)
 constexpr DD kLn2{0.6931471805599453, 2.3190468138462996e-17};
 constexpr DD kLn10{2.302585092994046, -2.1707562233822494e-16};
 
+// log m = 2 atanh(s), s = (m - 1) / (m + 1), |s| <= 0.172: 23 terms of the odd series reach
+// 2^-112. Their coefficients 1 / (2k + 1), worked out once, as the series would each call.
+constexpr int kLogTerms = 23;
+constexpr auto kOddReciprocals = []
+{
+    std::array<DD, kLogTerms + 1> table{};
+    for (int k = 0; k <= kLogTerms; ++k)
+        table[k] = div({1.0, 0.0}, {2.0 * k + 1.0, 0.0});
+    return table;
+}();
+
 // Natural logarithm of a positive, finite, normal or subnormal x.
 DD logDD(double x)
 {
@@ -100,14 +112,11 @@ DD logDD(double x)
         m *= 2.0;
         --exponent;
     }
-    // log m = 2 atanh(s), s = (m - 1) / (m + 1), |s| <= 0.172: 23 terms of the odd series
-    // reach 2^-112.
     const DD s = div({m - 1.0, 0.0}, twoSum(m, 1.0));
     const DD s2 = mul(s, s);
-    constexpr int kTerms = 23;
-    DD sum = div({1.0, 0.0}, {2.0 * kTerms + 1.0, 0.0});
-    for (int k = kTerms - 1; k >= 0; --k)
-        sum = add(mul(sum, s2), div({1.0, 0.0}, {2.0 * k + 1.0, 0.0}));
+    DD sum = kOddReciprocals[kLogTerms];
+    for (int k = kLogTerms - 1; k >= 0; --k)
+        sum = add(mul(sum, s2), kOddReciprocals[k]);
     const DD logM = scale(mul(s, sum), 1);
     return add(mul(kLn2, static_cast<double>(exponent)), logM);
 }
