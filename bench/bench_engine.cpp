@@ -9,12 +9,9 @@
 #include <malloc.h>
 
 #include <cmath>
-#include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
 

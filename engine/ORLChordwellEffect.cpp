@@ -6,8 +6,8 @@
 #include "StringTable.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <new>
 #include <type_traits>
 
