@@ -313,12 +313,10 @@ tresult PLUGIN_API ORL_VST3_Effect::getState(IBStream* state)
 {
     if (state == nullptr)
         return kInvalidArgument;
-    const void* image = nullptr;
-    const int32_t imageSize = master.productController().getStateImage(&image);
-    if (image == nullptr || imageSize <= 0)
+    const std::vector<uint8_t> bank =
+        chordwell::sessionstate::bankStateOf(master.productController());
+    if (bank.empty())
         return kResultFalse;
-    const std::vector<uint8_t> bank = chordwell::sessionstate::bankStateOf(
-        {static_cast<const uint8_t*>(image), static_cast<size_t>(imageSize)});
     std::array<float, 8> values{};
     const auto current = currentValues();
     for (int slot = 0; slot < 8; ++slot)
@@ -349,10 +347,8 @@ bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
     const auto decoded = chordwell::sessionstate::decode(bytes);
     if (!decoded)
         return false;
-    const auto stateImage = chordwell::sessionstate::stateImageOf(*decoded);
     hostSide.setRestoring(true);
-    master.productController().setStateImage(stateImage.data(),
-                                             static_cast<int32_t>(stateImage.size()), nullptr);
+    chordwell::sessionstate::restoreBank(master.productController(), *decoded);
     // The session's values win over the preset's: automation may have moved them.
     if (decoded->values)
         for (int32_t slot = 0; slot < 8; ++slot)
