@@ -94,11 +94,9 @@ void ORLShellController::recallPreset(int32_t index)
     bank->selectPreset(index);
     const PresetRecord& preset = bank->workingPreset(index);
     editorControlChanged(kBeginTransfer, 1.0);
+    // sendToHost clamps the values; the preset model hears nothing of a transfer.
     for (int32_t slot = 0; slot < kPublicSlotCount; ++slot)
-    {
-        const double v = preset.values[slot];
-        editorControlChanged(slot, !(v >= 0.0) ? 0.0 : (v > 1.0 ? 1.0 : v));
-    }
+        editorControlChanged(slot, preset.values[slot]);
     editorControlChanged(kEndTransfer, 1.0);
 }
 

@@ -86,12 +86,10 @@ LV2_State_Status ORL_LV2_Plugin::save(LV2_State_Store_Function store, LV2_State_
 {
     if (bankKey == 0 || store == nullptr)
         return LV2_STATE_ERR_NO_FEATURE;
-    const void* image = nullptr;
-    const int32_t size = master.productController().getStateImage(&image);
-    if (image == nullptr || size <= 0)
+    const std::vector<uint8_t> chunk =
+        chordwell::sessionstate::bankStateOf(master.productController());
+    if (chunk.empty())
         return LV2_STATE_ERR_UNKNOWN;
-    const std::vector<uint8_t> chunk = chordwell::sessionstate::bankStateOf(
-        {static_cast<const uint8_t*>(image), static_cast<size_t>(size)});
     return store(handle, bankKey, chunk.data(), chunk.size(), bankType,
                  LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE);
 }
@@ -115,9 +113,7 @@ LV2_State_Status ORL_LV2_Plugin::restore(LV2_State_Retrieve_Function retrieve,
         chordwell::sessionstate::decode({static_cast<const uint8_t*>(value), size});
     if (!decoded || decoded->values)
         return LV2_STATE_ERR_UNKNOWN;
-    const auto stateImage = chordwell::sessionstate::stateImageOf(*decoded);
-    master.productController().setStateImage(stateImage.data(),
-                                             static_cast<int32_t>(stateImage.size()), nullptr);
+    chordwell::sessionstate::restoreBank(master.productController(), *decoded);
     return LV2_STATE_SUCCESS;
 }
 

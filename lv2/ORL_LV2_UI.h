@@ -7,7 +7,6 @@
 #include <lv2/ui/ui.h>
 
 #include <cstdint>
-#include <vector>
 
 class ORL_LV2_Plugin;
 

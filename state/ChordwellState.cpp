@@ -1,5 +1,6 @@
 #include "ChordwellState.h"
 
+#include <ORLChordwellController.h>
 #include <PresetBank.h>
 #include <PresetImage.h>
 #include <StateFile.h>
@@ -120,5 +121,20 @@ std::span<const uint8_t> stateImageOf(const Decoded& decoded)
 {
     const std::span<const uint8_t> bank(decoded.bankState);
     return bank.first(bank.size() - kClosingWordsSize);
+}
+
+std::vector<uint8_t> bankStateOf(ORLChordwellController& controller)
+{
+    const void* image = nullptr;
+    const int32_t size = controller.getStateImage(&image);
+    if (image == nullptr || size <= 0)
+        return {};
+    return bankStateOf({static_cast<const uint8_t*>(image), static_cast<size_t>(size)});
+}
+
+void restoreBank(ORLChordwellController& controller, const Decoded& decoded)
+{
+    const auto image = stateImageOf(decoded);
+    controller.setStateImage(image.data(), static_cast<int32_t>(image.size()), nullptr);
 }
 } // namespace chordwell::sessionstate

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+class ORLChordwellController;
+
 // The plug-in's state as a host keeps it in a session. A VST 3 session holds every host
 // parameter value and the whole preset bank; an LV2 session holds the bank state alone (the
 // host keeps the port values). Layout of the VST 3 state, little-endian:
@@ -21,7 +23,8 @@
 //
 // The reader also takes the state files of `chordwell-host render --state-out` (every chunk
 // of the AAX shell) and the bare 'All ' chunk that older ones held: their values come from
-// the bank's current preset, as in the AAX shell's restore. Stateless; any thread.
+// the bank's current preset, as in the AAX shell's restore. Stateless; any thread, except the
+// two that reach a product controller.
 namespace chordwell::sessionstate
 {
 inline constexpr uint32_t kVersion = 1;
@@ -50,4 +53,12 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes);
 
 // The state image inside a decoded bank state (without the two closing words).
 std::span<const uint8_t> stateImageOf(const Decoded& decoded);
+
+// Main thread. The bank state of the controller's preset model as it is now; empty when the
+// controller has no state image.
+std::vector<uint8_t> bankStateOf(ORLChordwellController& controller);
+
+// Main thread. Gives the controller the bank of a decoded state (its preset model then sends
+// the current preset's values to its owner).
+void restoreBank(ORLChordwellController& controller, const Decoded& decoded);
 } // namespace chordwell::sessionstate

@@ -5,7 +5,6 @@
 #include <ParameterTable.h>
 #include <ParameterTextInput.h>
 
-#include <pluginterfaces/base/ustring.h>
 #include <pluginterfaces/vst/ivstunits.h>
 
 #include <cmath>

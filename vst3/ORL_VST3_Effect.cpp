@@ -30,7 +30,7 @@ constexpr size_t kMaxStateBytes =
     chordwell::sessionstate::kHeaderSize + chordwell::sessionstate::kMaxBankState;
 
 // The host's timed parameter points of one block, merged across queues in offset order.
-// Audio thread: reads the host's queues in place, allocates nothing.
+// Audio thread: reads the host's queues in place, each point once, allocates nothing.
 class HostPoints final : public ChordwellAudioPath::PointSource
 {
   public:
@@ -42,36 +42,24 @@ class HostPoints final : public ChordwellAudioPath::PointSource
             IParamValueQueue* queue = changes->getParameterData(i);
             if (queue == nullptr || queue->getParameterId() >= 8 || queue->getPointCount() <= 0)
                 continue;
-            queues[queueCount++] = {queue, static_cast<int32_t>(queue->getParameterId()), 0};
+            Queue& added = queues[queueCount++];
+            added = {queue, static_cast<int32_t>(queue->getParameterId()), 0,
+                     queue->getPointCount()};
+            load(added);
         }
     }
 
     bool next(ChordwellAudioPath::Point& point) override
     {
-        int best = -1;
-        int32 bestOffset = 0;
-        ParamValue bestValue = 0.0;
+        // The earliest head; among equal offsets, the first queue's.
+        Queue* best = nullptr;
         for (int q = 0; q < queueCount; ++q)
-        {
-            Queue& queue = queues[q];
-            int32 offset = 0;
-            ParamValue value = 0.0;
-            while (queue.cursor < queue.queue->getPointCount() &&
-                   queue.queue->getPoint(queue.cursor, offset, value) != kResultTrue)
-                ++queue.cursor; // a point the host cannot give is skipped
-            if (queue.cursor >= queue.queue->getPointCount())
-                continue;
-            if (best < 0 || offset < bestOffset)
-            {
-                best = q;
-                bestOffset = offset;
-                bestValue = value;
-            }
-        }
-        if (best < 0)
+            if (queues[q].loaded && (best == nullptr || queues[q].offset < best->offset))
+                best = &queues[q];
+        if (best == nullptr)
             return false;
-        ++queues[best].cursor;
-        point = {queues[best].slot, std::max<int32>(bestOffset, 0), bestValue};
+        point = {best->slot, std::max<int32>(best->offset, 0), best->value};
+        load(*best);
         return true;
     }
 
@@ -82,7 +70,22 @@ class HostPoints final : public ChordwellAudioPath::PointSource
         IParamValueQueue* queue;
         int32_t slot;
         int32 cursor;
+        int32 count;
+        // The queue's next point, read ahead.
+        bool loaded = false;
+        int32 offset = 0;
+        ParamValue value = 0.0;
     };
+
+    // Reads the queue's next point the host can give (others are skipped).
+    static void load(Queue& queue)
+    {
+        queue.loaded = false;
+        while (!queue.loaded && queue.cursor < queue.count)
+            queue.loaded =
+                queue.queue->getPoint(queue.cursor++, queue.offset, queue.value) == kResultTrue;
+    }
+
     Queue queues[kMaxQueues]{};
     int queueCount = 0;
 };
@@ -310,12 +313,10 @@ tresult PLUGIN_API ORL_VST3_Effect::getState(IBStream* state)
 {
     if (state == nullptr)
         return kInvalidArgument;
-    const void* image = nullptr;
-    const int32_t imageSize = master.productController().getStateImage(&image);
-    if (image == nullptr || imageSize <= 0)
+    const std::vector<uint8_t> bank =
+        chordwell::sessionstate::bankStateOf(master.productController());
+    if (bank.empty())
         return kResultFalse;
-    const std::vector<uint8_t> bank = chordwell::sessionstate::bankStateOf(
-        {static_cast<const uint8_t*>(image), static_cast<size_t>(imageSize)});
     std::array<float, 8> values{};
     const auto current = currentValues();
     for (int slot = 0; slot < 8; ++slot)
@@ -346,10 +347,8 @@ bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
     const auto decoded = chordwell::sessionstate::decode(bytes);
     if (!decoded)
         return false;
-    const auto stateImage = chordwell::sessionstate::stateImageOf(*decoded);
     hostSide.setRestoring(true);
-    master.productController().setStateImage(stateImage.data(),
-                                             static_cast<int32_t>(stateImage.size()), nullptr);
+    chordwell::sessionstate::restoreBank(master.productController(), *decoded);
     // The session's values win over the preset's: automation may have moved them.
     if (decoded->values)
         for (int32_t slot = 0; slot < 8; ++slot)

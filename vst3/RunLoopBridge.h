@@ -3,7 +3,6 @@
 #include <pluginterfaces/gui/iplugview.h>
 
 #include <functional>
-#include <vector>
 
 // Drives the plug-in's private toolkit from the host's loop. Linux: the toolkit's file
 // descriptors (its message queue and the X11 connection) are watched by the host's run loop,

@@ -6,29 +6,23 @@
 -- more, so the driver can compare the bank Ardour saved with the one it restored. Prints one
 -- line a check; the driver (scripts/suites/58-ardour-lv2.sh) fails on any "FAILED".
 io.stdout:setvbuf("no")
+-- The shared checks sit beside this script.
+local here = debug.getinfo(1, "S").source:match("^@(.*/)") or "./"
+local checks = dofile(here .. "session_checks.lua")
+local check, near = checks.check, checks.near
 local folder = assert(os.getenv("ORL_ARDOUR_SESSION"), "ORL_ARDOUR_SESSION not set")
 local phase = os.getenv("ORL_ARDOUR_PHASE") or "create"
 local uri = "https://www.orlund.com/lv2/chordwell#stereo"
 local name = "chordwell"
-local failures = 0
-local function check(ok, what)
-  print((ok and "ok: " or "FAILED: ") .. what)
-  if not ok then failures = failures + 1 end
-end
-local function near(a, b) return a ~= nil and math.abs(a - b) < 1e-6 end
 local factoryNames = { "Default", "Bright", "High", "Low & Dark", "Almost reverb", "Detuned",
                        "Init" }
 
 AudioEngine:set_backend("None (Dummy)", "", "")
 if phase == "create" then
   create_session(folder, name, 48000)
-  local track = Session:new_audio_track(2, 2, nil, 1, "T", ARDOUR.PresentationInfo.max_order,
-                                        ARDOUR.TrackMode.Normal, true):front()
-  track:add_processor_by_index(ARDOUR.LuaAPI.new_luaproc(Session, "ACE Noise"), 0, nil, true)
-  local proc = ARDOUR.LuaAPI.new_plugin(Session, uri, ARDOUR.PluginType.LV2, "")
-  check(not proc:isnil(), "Ardour loads the LV2 plug-in")
-  if proc:isnil() then os.exit(1) end
-  track:add_processor_by_index(proc, 1, nil, true)
+  local track, proc = checks.track_with(function()
+    return ARDOUR.LuaAPI.new_plugin(Session, uri, ARDOUR.PluginType.LV2, "")
+  end, "Ardour loads the LV2 plug-in")
   local plug = proc:to_insert():plugin(0)
   check(plug:parameter_label(2) == "Decay", "parameter 2 is Decay")
   for _, n in ipairs(factoryNames) do
@@ -39,17 +33,13 @@ if phase == "create" then
   check(ARDOUR.LuaAPI.set_processor_param(proc, 1, 0.8), "Mix set to 0.8")
   check(near(ARDOUR.LuaAPI.get_processor_param(proc, 2, true), 0.6), "Decay is Low & Dark's 0.6")
 
-  track:bounce_range(0, 48000, ARDOUR.InterThreadInfo(), track:main_outs(), false, "wet")
-  proc:deactivate()
-  track:bounce_range(0, 48000, ARDOUR.InterThreadInfo(), track:main_outs(), false, "dry")
-  proc:activate()
+  checks.bounce(track, proc)
   Session:save_state("")
   close_session()
 else
   load_session(folder, name)
   local reopened = Session:route_by_name("T"):nth_plugin(1)
-  check(not reopened:isnil(), "the reopened session has the plug-in")
-  if reopened:isnil() then os.exit(1) end
+  checks.loaded(reopened, "the reopened session has the plug-in")
   local again = reopened:to_insert():plugin(0)
   check(again:last_preset().label == "Low & Dark",
         "the preset is still Low & Dark (" .. tostring(again:last_preset().label) .. ")")
@@ -60,4 +50,4 @@ else
   Session:save_state("resaved")
   close_session()
 end
-print(failures == 0 and "ardour: all checks passed" or ("ardour: " .. failures .. " checks failed"))
+checks.finish()

@@ -120,6 +120,11 @@ class UiHost
             descriptor->cleanup(ui);
         ui = nullptr;
     }
+    // Through the descriptor's port_event, as the host reports an automated value.
+    void portEvent(uint32_t port, float value)
+    {
+        descriptor->port_event(ui, port, sizeof value, 0, &value);
+    }
     // Runs the UI's idle calls for a while, as a host's loop does at 100 Hz.
     void pump(int milliseconds)
     {
@@ -199,15 +204,30 @@ bool savedBank(LilvRunner& runner, PresetBank& bank)
 }
 
 constexpr int kDecayX = 91, kDecayY = 117;
+
+// Sets the bundle's path before the host below reads it.
+struct BuiltBundle
+{
+    BuiltBundle() { useBuiltBundle(); }
+};
 } // namespace
 
-TEST(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstancesBank)
+// The stereo plug-in from the built bundle, running in lilv, for the UI to open on.
+class Lv2Ui : public ::testing::Test, private BuiltBundle
 {
-    if (std::getenv("DISPLAY") == nullptr)
-        GTEST_SKIP() << "no X display";
-    useBuiltBundle();
+  protected:
+    void SetUp() override
+    {
+        if (std::getenv("DISPLAY") == nullptr)
+            GTEST_SKIP() << "no X display";
+    }
+
     LilvHost host;
-    LilvRunner runner(host, host.plugin(chordwellUri("stereo")), 48000.0, 256);
+    LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
+};
+
+TEST_F(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstancesBank)
+{
     ASSERT_TRUE(runner.ok());
     UiHost ui(runner);
     ASSERT_TRUE(ui.open());
@@ -232,39 +252,20 @@ TEST(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstance
     EXPECT_EQ(bank.workingPreset(0).values[2], last);
 }
 
-TEST(Lv2Ui, APortEventMovesTheKnobWithoutWritingBack)
+TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBack)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-        GTEST_SKIP() << "no X display";
-    useBuiltBundle();
-    LilvHost host;
-    LilvRunner runner(host, host.plugin(chordwellUri("stereo")), 48000.0, 256);
     UiHost ui(runner);
     ASSERT_TRUE(ui.open());
     ui.pump(800);
     const auto before = ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75);
-    const float decay = 0.9f;
-    // Through the descriptor's port_event, as the host reports an automated value.
-    using Entry = const LV2UI_Descriptor* (*)(uint32_t);
-    void* library =
-        dlopen((std::string(ORL_LV2_PATH) + "/orl-chordwell.lv2/orl-chordwell.so").c_str(),
-               RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(library, nullptr);
-    reinterpret_cast<Entry>(dlsym(library, "lv2ui_descriptor"))(0)->port_event(
-        ui.ui, 2, sizeof decay, 0, &decay);
-    dlclose(library);
+    ui.portEvent(2, 0.9f);
     ui.pump(500);
     EXPECT_NE(ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75), before);
     EXPECT_TRUE(ui.log.writes.empty());
 }
 
-TEST(Lv2Ui, OpensAndClosesFiftyTimesWhileTheInstanceRuns)
+TEST_F(Lv2Ui, OpensAndClosesFiftyTimesWhileTheInstanceRuns)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-        GTEST_SKIP() << "no X display";
-    useBuiltBundle();
-    LilvHost host;
-    LilvRunner runner(host, host.plugin(chordwellUri("stereo")), 48000.0, 256);
     std::atomic<bool> running{true};
     std::thread audio(
         [&]
