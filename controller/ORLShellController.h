@@ -44,8 +44,8 @@ class ORLShellController : public ORLMasterController
     // Main thread. Touch, set and release of public slot index (value clamped to 0..1),
     // then the preset model hears of it when the slot is reported to it.
     void sendToHost(int32_t index, double value);
-    // Hand-over thread (AAX: the host's timer thread; VST 3: the audio thread). true with
-    // all 17 pending values (-1.0 for none) when there are any. Lock-free.
+    // Hand-over thread (the AAX host's timer thread). true with all 17 pending values (-1.0
+    // for none) when there are any. Lock-free.
     bool takePending(double* out);
     // Main thread. Shows the internal slots that hold a value in a newly opened editor.
     void pushInternalToEditor();

@@ -79,7 +79,7 @@ void ORL_LV2_Plugin::run(uint32_t frames)
                            (layoutInfo.inputs < 2 || in.channel1 != nullptr) &&
                            (layoutInfo.outputs < 2 || out.channel1 != nullptr);
     PortPoints points(controls);
-    audio.render(in, out, connected ? static_cast<int32_t>(frames) : 0, points, nullptr);
+    audio.render(in, out, connected ? static_cast<int32_t>(frames) : 0, points);
 }
 
 LV2_State_Status ORL_LV2_Plugin::save(LV2_State_Store_Function store, LV2_State_Handle handle)

@@ -34,7 +34,7 @@ void ChordwellAudioPath::apply(int32_t slot, double value)
     engine->setParameter(static_cast<uint32_t>(slot), static_cast<double>(port));
 }
 
-void ChordwellAudioPath::applyPending(const double* internal)
+void ChordwellAudioPath::applyPending()
 {
     const float rate = static_cast<float>(pendingRate);
     if (!(rate == lastRate))
@@ -46,17 +46,13 @@ void ChordwellAudioPath::applyPending(const double* internal)
     for (int32_t slot = 0; bits != 0; ++slot, bits >>= 1)
         if (bits & 1u)
             apply(slot, mailbox[slot].load(std::memory_order_relaxed));
-    if (internal != nullptr)
-        for (uint32_t slot = 8; slot < 17; ++slot)
-            if (internal[slot] >= 0.0)
-                engine->setParameter(slot, static_cast<double>(static_cast<float>(internal[slot])));
 }
 
 template <typename Sample>
 void ChordwellAudioPath::render(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output,
-                                int32_t frames, PointSource& points, const double* internal)
+                                int32_t frames, PointSource& points)
 {
-    applyPending(internal);
+    applyPending();
     if (frames < 0)
         frames = 0;
     Point point{};
@@ -88,8 +84,6 @@ void ChordwellAudioPath::render(const ChannelPair<Sample>& input, const ChannelP
 }
 
 template void ChordwellAudioPath::render<float>(const ChannelPair<float>&,
-                                                const ChannelPair<float>&, int32_t, PointSource&,
-                                                const double*);
+                                                const ChannelPair<float>&, int32_t, PointSource&);
 template void ChordwellAudioPath::render<double>(const ChannelPair<double>&,
-                                                 const ChannelPair<double>&, int32_t, PointSource&,
-                                                 const double*);
+                                                 const ChannelPair<double>&, int32_t, PointSource&);

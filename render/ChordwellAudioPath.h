@@ -57,19 +57,19 @@ class ChordwellAudioPath
     void post(int32_t slot, double value);
 
     // Audio thread. Real-time safe: no allocation, no lock, no system call. Applies posted
-    // values, then the internal values in `internal` (17 entries, negative for none; may be
-    // null), then processes frames in stretches split at the points' offsets. channels point
-    // at the first and second channel of input and output as the layout has them.
+    // values, then processes frames in stretches split at the points' offsets. channels point
+    // at the first and second channel of input and output as the layout has them. (The master
+    // controller's internal slots 8-16 are not the engine's business: it hears slots 0-7 only.)
     template <typename Sample>
     void render(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output, int32_t frames,
-                PointSource& points, const double* internal);
+                PointSource& points);
 
     // Main thread, while not processing. Silences the strings (a host's reset).
     void reset();
 
   private:
     void apply(int32_t slot, double value);
-    void applyPending(const double* internal);
+    void applyPending();
 
     std::unique_ptr<ORLChordwellEffect> engine;
     Layout currentLayout = Layout::Stereo;

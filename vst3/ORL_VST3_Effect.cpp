@@ -101,8 +101,7 @@ template <typename Sample> Sample* channel(AudioBusBuffers& bus, int32 index)
 }
 
 template <typename Sample>
-void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& points,
-                 const double* internal)
+void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& points)
 {
     const bool haveAudio = data.numInputs > 0 && data.numOutputs > 0 && data.inputs != nullptr &&
                            data.outputs != nullptr;
@@ -121,7 +120,7 @@ void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& point
         data.outputs[0].silenceFlags = 0;
     }
     const bool playable = in.channel0 != nullptr && out.channel0 != nullptr;
-    audio.render(in, out, playable ? data.numSamples : 0, points, internal);
+    audio.render(in, out, playable ? data.numSamples : 0, points);
 }
 
 bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
@@ -419,12 +418,10 @@ tresult PLUGIN_API ORL_VST3_Effect::setProcessing(TBool)
 tresult PLUGIN_API ORL_VST3_Effect::process(ProcessData& data)
 {
     HostPoints points(data.inputParameterChanges);
-    double internal[17];
-    const double* pending = master.takePending(internal) ? internal : nullptr;
     if (data.symbolicSampleSize == kSample64)
-        renderBlock<double>(audio, data, points, pending);
+        renderBlock<double>(audio, data, points);
     else
-        renderBlock<float>(audio, data, points, pending);
+        renderBlock<float>(audio, data, points);
     return kResultOk;
 }
 
