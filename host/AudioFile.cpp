@@ -16,6 +16,28 @@ bool acceptAudioShape(const std::string& path, int channels, double sampleRate, 
     return true;
 }
 
+int WavWriter::openDestination(const std::string& target, std::string& error)
+{
+    path = target;
+    if (!output.open(path, error))
+        return -1;
+    if (!output.isDirect())
+        return output.descriptor();
+    staging = openScratchFile(path, error);
+    return staging;
+}
+
+bool WavWriter::finish(std::string& error)
+{
+    // The finished file goes to the device in one pass.
+    if (staging >= 0 && !copyFromStart(staging, output.descriptor()))
+    {
+        error = "cannot write '" + path + "'";
+        return false;
+    }
+    return output.commit(error);
+}
+
 bool readAudioFile(const std::string& path, AudioBuffer& audio, std::string& error)
 {
     AudioReader reader;

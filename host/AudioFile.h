@@ -59,6 +59,12 @@ class WavWriter
     bool commit(std::string& error);
 
   private:
+    // Opens the output at target; the descriptor the encoder writes: the output's, or a
+    // scratch file's when the output cannot seek. -1 with a message.
+    int openDestination(const std::string& target, std::string& error);
+    // Once the encoder has finished the file: hands it to the output and puts it in place.
+    bool finish(std::string& error);
+
     std::string path;
     OutputFile output;
     int staging = -1; // a device or FIFO gets the finished file from here, as it cannot seek

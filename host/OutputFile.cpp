@@ -3,7 +3,31 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+
+namespace
+{
+constexpr const char* kTemporaryMark = ".part-";
+} // namespace
+
+std::string temporaryPath(const std::string& target, unsigned long processId)
+{
+    return target + kTemporaryMark + std::to_string(processId);
+}
+
+unsigned long temporaryOwner(const std::string& entryName, const std::string& targetName)
+{
+    const std::string prefix = targetName + kTemporaryMark;
+    if (entryName.compare(0, prefix.size(), prefix) != 0)
+        return 0;
+    const std::string digits = entryName.substr(prefix.size());
+    // At most 9 digits: any process id, and never an overflow.
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
+        digits.size() > 9)
+        return 0;
+    return std::strtoul(digits.c_str(), nullptr, 10);
+}
 
 bool copyFromStart(int from, int to)
 {

@@ -65,3 +65,9 @@ int openRegularFile(const std::string& path, std::string& error);
 
 // Whether two paths name the same existing file (device and inode, symlinks followed).
 bool sameFile(const std::string& a, const std::string& b);
+
+// For each system's OutputFile. Any thread. The temporary file "<target>.part-<id>" that
+// process id writes target's new file into, and the id of the writer of a folder entry of
+// that form for a target named targetName (0 when the entry is not one).
+std::string temporaryPath(const std::string& target, unsigned long processId);
+unsigned long temporaryOwner(const std::string& entryName, const std::string& targetName);

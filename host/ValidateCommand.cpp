@@ -467,11 +467,6 @@ void report(const char* name, const Verdict& verdict, std::chrono::steady_clock:
     std::printf("\n");
 }
 
-void watchCallback(bool entering)
-{
-    realtime::watch(entering);
-}
-
 Verdict checkRenderCallback(const EffectDescription& effect, int level, Random& random)
 {
     Verdict v;
@@ -487,7 +482,7 @@ Verdict checkRenderCallback(const EffectDescription& effect, int level, Random& 
     for (size_t component = 0; component < effect.components.size(); ++component)
     {
         Rig rig(effect, component, 48000.0f);
-        rig.instance.watchRenderCallback(watchCallback);
+        rig.instance.watchRenderCallback(realtime::watch);
         const auto state = randomState(effect, random);
         std::vector<float> input(512);
         for (int i = 0; i < count; ++i)

@@ -71,7 +71,10 @@ class SettingsStore
     StoreStatus read(const std::string& name, StoredValue& value) const;
     // Any thread. Writes one value, creating the store (and its folder) when missing; every
     // other value is kept. A name or string that is not UTF-8 is refused on Windows.
-    StoreStatus write(const std::string& name, const StoredValue& value);
+    StoreStatus write(const std::string& name, const StoredValue& value)
+    {
+        return write({{name, value}});
+    }
     // Any thread. Writes several values. Linux: in one replacement of the file, all or none.
     // Windows: the registry has no file to replace at once; the values are written in order
     // and a failure leaves those before it written.

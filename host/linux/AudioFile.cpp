@@ -69,17 +69,9 @@ WavWriter::~WavWriter()
 
 bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error)
 {
-    path = target;
-    if (!output.open(path, error))
+    const int fd = openDestination(target, error);
+    if (fd < 0)
         return false;
-    int fd = output.descriptor();
-    if (output.isDirect())
-    {
-        staging = openScratchFile(path, error);
-        if (staging < 0)
-            return false;
-        fd = staging;
-    }
     SF_INFO info{};
     info.samplerate = static_cast<int>(sampleRate);
     info.channels = channels;
@@ -118,11 +110,5 @@ bool WavWriter::commit(std::string& error)
         error = "cannot write '" + path + "'";
         return false;
     }
-    // The finished file goes to the device in one pass.
-    if (staging >= 0 && !copyFromStart(staging, output.descriptor()))
-    {
-        error = "cannot write '" + path + "'";
-        return false;
-    }
-    return output.commit(error);
+    return finish(error);
 }

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -50,19 +49,11 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name)
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
         return;
-    const std::string prefix = name + ".part-";
     while (const dirent* entry = ::readdir(dir))
     {
-        const std::string entryName = entry->d_name;
-        if (entryName.compare(0, prefix.size(), prefix) != 0)
-            continue;
-        const std::string digits = entryName.substr(prefix.size());
-        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
-            digits.size() > 9)
-            continue;
-        const auto pid = static_cast<pid_t>(std::atol(digits.c_str()));
+        const auto pid = static_cast<pid_t>(temporaryOwner(entry->d_name, name));
         if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
-            ::unlink((folder + "/" + entryName).c_str());
+            ::unlink((folder + "/" + entry->d_name).c_str());
     }
     ::closedir(dir);
 }
@@ -130,7 +121,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
     unnamed = fd >= 0;
     if (!unnamed)
     {
-        temporary = target + ".part-" + std::to_string(::getpid());
+        temporary = temporaryPath(target, static_cast<unsigned long>(::getpid()));
         fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd < 0)
         {
@@ -160,7 +151,7 @@ bool OutputFile::commit(std::string& error)
     if (unnamed)
     {
         // An unnamed file gets a name only for the instant before the rename.
-        temporary = target + ".part-" + std::to_string(::getpid());
+        temporary = temporaryPath(target, static_cast<unsigned long>(::getpid()));
         ::unlink(temporary.c_str());
         const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
         if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) !=

@@ -113,17 +113,9 @@ WavWriter::~WavWriter()
 
 bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error)
 {
-    path = target;
-    if (!output.open(path, error))
+    const int fd = openDestination(target, error);
+    if (fd < 0)
         return false;
-    int fd = output.descriptor();
-    if (output.isDirect())
-    {
-        staging = openScratchFile(path, error);
-        if (staging < 0)
-            return false;
-        fd = staging;
-    }
     encoder = std::make_unique<Encoder>();
     encoder->fd = fd;
     encoder->channels = channels;
@@ -163,12 +155,10 @@ bool WavWriter::commit(std::string& error)
         wav::floatHeader(encoder->channels, encoder->sampleRate, encoder->frames);
     encoder.reset();
     const int fd = staging >= 0 ? staging : output.descriptor();
-    // The finished file goes to a device in one pass.
-    if (_lseeki64(fd, 0, SEEK_SET) != 0 || !writeAll(fd, header.data(), header.size()) ||
-        (staging >= 0 && !copyFromStart(staging, output.descriptor())))
+    if (_lseeki64(fd, 0, SEEK_SET) != 0 || !writeAll(fd, header.data(), header.size()))
     {
         error = "cannot write '" + path + "'";
         return false;
     }
-    return output.commit(error);
+    return finish(error);
 }

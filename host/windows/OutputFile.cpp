@@ -90,19 +90,14 @@ bool processRunning(DWORD id)
 // Temporary files "<name>.part-<process id>" left by writers that were killed.
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
 {
-    const std::string prefix = name + ".part-";
     WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW(wide(inFolder(folder, prefix + "*")).c_str(), &entry);
+    HANDLE search = FindFirstFileW(wide(inFolder(folder, name + ".part-*")).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do
     {
         const std::string entryName = platform::windows::narrow(std::wstring(entry.cFileName));
-        const std::string digits = entryName.substr(std::min(prefix.size(), entryName.size()));
-        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
-            digits.size() > 9)
-            continue;
-        const auto id = static_cast<DWORD>(std::stoul(digits));
+        const auto id = static_cast<DWORD>(temporaryOwner(entryName, name));
         if (id > 0 && !processRunning(id))
             DeleteFileW(wide(inFolder(folder, entryName)).c_str());
     } while (FindNextFileW(search, &entry) != 0);
@@ -207,7 +202,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
     }
     const std::string folder = folderOf(target);
     removeStaleTemporaries(folder, nameOf(target));
-    temporary = target + ".part-" + std::to_string(GetCurrentProcessId());
+    temporary = temporaryPath(target, GetCurrentProcessId());
     HANDLE file =
         CreateFileW(wide(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -339,11 +339,6 @@ StoreStatus SettingsStore::read(const std::string& name, StoredValue& value) con
     return kStoreOk;
 }
 
-StoreStatus SettingsStore::write(const std::string& name, const StoredValue& value)
-{
-    return write({{name, value}});
-}
-
 StoreStatus SettingsStore::write(const std::vector<std::pair<std::string, StoredValue>>& changes)
 {
     const int before = errno;

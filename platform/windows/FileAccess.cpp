@@ -12,10 +12,9 @@ namespace
 {
 std::optional<std::wstring> widePath(const std::string& path)
 {
-    // A NUL inside would end the name early and name another file.
-    if (path.empty() || path.find('\0') != std::string::npos)
+    if (path.empty())
         return std::nullopt;
-    return windows::widen(path);
+    return windows::widenName(path);
 }
 
 // Opens with CreateFileW and keeps only a file on a disk: a device (NUL, CON, COM1, also as

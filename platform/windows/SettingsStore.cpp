@@ -26,21 +26,13 @@ StoreStatus statusOf(LSTATUS status)
     return kStoreFailed;
 }
 
-// A key or value name: UTF-8 without NULs, which would end the UTF-16 name early.
-std::optional<std::wstring> wideName(const std::string& name)
-{
-    if (name.find('\0') != std::string::npos)
-        return std::nullopt;
-    return windows::widen(name);
-}
-
 // The store's key, open for the life of the object. Readers never create it.
 class Key
 {
   public:
     Key(const std::string& path, bool forWriting)
     {
-        const auto widePath = wideName(path);
+        const auto widePath = windows::widenName(path);
         if (path.empty() || !widePath)
         {
             // No key by that name can exist (and an empty path would be HKEY_CURRENT_USER).
@@ -81,7 +73,7 @@ StoredValue valueOf(DWORD type, const std::vector<uint8_t>& bytes)
 
 LSTATUS writeValue(HKEY key, const std::string& name, const StoredValue& value)
 {
-    const auto wide = wideName(name);
+    const auto wide = windows::widenName(name);
     if (!wide)
         return ERROR_INVALID_NAME;
     if (value.type == StoredType::String)
@@ -151,7 +143,7 @@ bool SettingsStore::exists() const
 
 StoreStatus SettingsStore::read(const std::string& name, StoredValue& value) const
 {
-    const auto wide = wideName(name);
+    const auto wide = windows::widenName(name);
     if (!wide)
         return kStoreNotFound;
     const Key key(file, false);
@@ -180,11 +172,6 @@ StoreStatus SettingsStore::read(const std::string& name, StoredValue& value) con
         return kStoreOk;
     }
     return kStoreFailed;
-}
-
-StoreStatus SettingsStore::write(const std::string& name, const StoredValue& value)
-{
-    return write({{name, value}});
 }
 
 StoreStatus SettingsStore::write(const std::vector<std::pair<std::string, StoredValue>>& changes)

@@ -10,8 +10,8 @@ namespace platform
 {
 int shellOpen(const std::string& path)
 {
-    const auto wide = windows::widen(path);
-    if (!wide || wide->empty() || wide->find(L'\0') != std::wstring::npos)
+    const auto wide = windows::widenName(path);
+    if (!wide || wide->empty())
         return kShellFileNotFound;
     // An empty or missing path would otherwise open whatever the shell makes of it (an empty
     // one the current folder in Explorer); a web address has no file to check.

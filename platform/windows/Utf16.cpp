@@ -23,6 +23,13 @@ std::optional<std::wstring> widen(const std::string& text)
     return wide;
 }
 
+std::optional<std::wstring> widenName(const std::string& text)
+{
+    if (text.find('\0') != std::string::npos)
+        return std::nullopt;
+    return widen(text);
+}
+
 std::string narrow(const wchar_t* text, size_t count)
 {
     if (count == 0 || count > INT_MAX / 3)

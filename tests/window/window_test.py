@@ -11,12 +11,13 @@ import signal
 import subprocess
 import sys
 import tempfile
-import threading
 import time
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from window_support import HostOutput, check, failures, xdotool
 
 HOST, ARTEFACTS = sys.argv[1], sys.argv[2]
 os.makedirs(ARTEFACTS, exist_ok=True)
-failures = []
 
 # Places in the window (window pixels).
 TITLE_BAND = (200, 30)
@@ -26,17 +27,6 @@ HINTS_BULB = (390, 291)
 NAME_FIELD = (100, 285, 130, 12)  # x, y, width, height
 OUTSIDE = (700, 550)
 HINT_BACKGROUND = (255, 255, 225)
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
-                          text=True).stdout
 
 
 def move(point):
@@ -82,26 +72,8 @@ state = os.path.join(store, "state.bin")
 env = dict(os.environ, ORL_CHORDWELL_STORE_DIR=store)
 host = subprocess.Popen([HOST, "edit", "--state-out", state], stdout=subprocess.PIPE,
                         stderr=subprocess.STDOUT, text=True, env=env)
-lines = []
-
-
-def read_output():
-    for line in host.stdout:
-        lines.append(line.rstrip("\n"))
-
-
-threading.Thread(target=read_output, daemon=True).start()
-
-
-def wait_for(pattern, since=0, seconds=5.0):
-    end = time.time() + seconds
-    while time.time() < end:
-        for line in lines[since:]:
-            if re.search(pattern, line):
-                return line
-        time.sleep(0.05)
-    return None
-
+output = HostOutput(host)
+lines, wait_for = output.lines, output.wait_for
 
 try:
     opened = wait_for(r"^window 0x[0-9a-f]+", seconds=30)
@@ -180,9 +152,7 @@ finally:
 # A fresh window, never clicked: the wheel turns the knob under the pointer at once.
 fresh = subprocess.Popen([HOST, "edit"], stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                          text=True, env=env)
-lines = []
-threading.Thread(target=lambda: [lines.append(l.rstrip("\n")) for l in fresh.stdout],
-                 daemon=True).start()
+wait_for = HostOutput(fresh).wait_for
 try:
     if wait_for(r"^window 0x[0-9a-f]+", seconds=30) is not None:
         time.sleep(0.5)

@@ -5,52 +5,32 @@ opens its window, and a drag on the Decay knob, made with xdotool, reaches the h
 usage: wine_editor_test.py CHORDWELL_HOST_EXE ARTEFACT_DIR
 Prints one line per check and exits 1 when any failed. A screenshot goes to ARTEFACT_DIR.
 """
+import functools
 import os
 import re
 import subprocess
 import sys
-import threading
 import time
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "window"))
+import window_support
+from window_support import HostOutput, check, failures
+
+# A search finds nothing until Wine shows the window: no xdotool status is an error here.
+xdotool = functools.partial(window_support.xdotool, must_succeed=False)
 
 HOST, ARTEFACTS = sys.argv[1], sys.argv[2]
 os.makedirs(ARTEFACTS, exist_ok=True)
-failures = []
 DECAY_KNOB = (91, 117)  # in the editor's own pixels
 EDITOR = (401, 301)
 
 
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout
-
-
-lines = []
 host = subprocess.Popen(["wine", HOST, "edit"], stdin=subprocess.DEVNULL,
                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                         errors="replace")
-
-
-def read_output():
-    for line in host.stdout:
-        lines.append(line.rstrip("\r\n"))
-
-
-threading.Thread(target=read_output, daemon=True).start()
-
-
-def wait_for(pattern, since=0, seconds=5.0):
-    end = time.time() + seconds
-    while time.time() < end:
-        for line in lines[since:]:
-            if re.search(pattern, line):
-                return line
-        time.sleep(0.05)
-    return None
+output = HostOutput(host)
+lines, wait_for = output.lines, output.wait_for
 
 
 def geometry(window):
