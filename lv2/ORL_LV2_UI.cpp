@@ -8,16 +8,11 @@
 
 #include <juce_events/juce_events.h>
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
+#include <ToolkitQueue.h>
 #include <lv2/instance-access/instance-access.h>
 
 #include <cstring>
 #include <string>
-
-namespace juce
-{
-// The toolkit's own step of its Linux message loop (defined in juce_events).
-bool dispatchNextMessageOnSystemQueue(bool returnIfNoPendingMessages);
-} // namespace juce
 
 namespace
 {
@@ -111,9 +106,7 @@ int ORL_LV2_UI::idleTick()
     // nothing. Then whatever is queued, a bounded number so the host's loop keeps its pace.
     for (int fd : juce::LinuxEventLoopInternal::getRegisteredFds())
         juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(fd);
-    for (int i = 0; i < 64 && juce::dispatchNextMessageOnSystemQueue(true); ++i)
-    {
-    }
+    toolkitqueue::dispatchQueued();
     deliverEchoes();
     return 0;
 }

@@ -2,12 +2,7 @@
 
 #include <juce_events/juce_events.h>
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
-
-namespace juce
-{
-// The toolkit's own step of its Linux message loop (defined in juce_events).
-bool dispatchNextMessageOnSystemQueue(bool returnIfNoPendingMessages);
-} // namespace juce
+#include <ToolkitQueue.h>
 
 using namespace Steinberg;
 
@@ -46,9 +41,7 @@ struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
     {
         // Whatever the descriptors did not bring in (a bounded number, so the host's loop
         // keeps its pace), then the effect's own tick.
-        for (int i = 0; i < 64 && juce::dispatchNextMessageOnSystemQueue(true); ++i)
-        {
-        }
+        toolkitqueue::dispatchQueued();
         if (tick)
             tick();
     }
