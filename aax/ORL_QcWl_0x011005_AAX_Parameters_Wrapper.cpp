@@ -5,6 +5,7 @@
 
 #include <AAX_CParameter.h>
 #include <AAX_IHostInterfaces.h>
+#include <HostValue.h>
 #include <ORLChordwellEffect.h>
 #include <ParameterTable.h>
 
@@ -88,6 +89,10 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::UpdateParameterNormalizedVa
                                                                                     double value,
                                                                                     int32_t source)
 {
+    // A host may send any double: the render ports, the master controller and the preset bank
+    // hear it clamped to 0..1, and a NaN changes nothing.
+    if (!hostvalue::normalized(value, value))
+        return AAX_ERROR_INVALID_FIELD_DATA;
     const AAX_Result result =
         AAX_CEffectParameters::UpdateParameterNormalizedValue(id, value, source);
     if (id == nullptr)

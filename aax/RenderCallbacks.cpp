@@ -2,6 +2,7 @@
 
 #include "ChordwellContext.h"
 
+#include <HostValue.h>
 #include <ORLChordwellEffect.h>
 
 #include <cmath>
@@ -46,7 +47,11 @@ template <Variant V> void renderInstance(SChordwellContext& context)
     }
     for (uint32_t slot = 0; slot < 8; ++slot)
     {
-        const float value = *context.parameterPorts[slot];
+        // A host may write anything into its ports: clamped to the range, and a NaN keeps
+        // the last good value.
+        float value = 0.0f;
+        if (!hostvalue::normalized(*context.parameterPorts[slot], value))
+            continue;
         if (value != cache[slot])
         {
             cache[slot] = value;

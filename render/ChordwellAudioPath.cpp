@@ -1,5 +1,7 @@
 #include "ChordwellAudioPath.h"
 
+#include <HostValue.h>
+
 #include <algorithm>
 
 ChordwellAudioPath::ChordwellAudioPath() : engine(std::make_unique<ORLChordwellEffect>())
@@ -26,8 +28,11 @@ void ChordwellAudioPath::reset()
 
 void ChordwellAudioPath::apply(int32_t slot, double value)
 {
-    const float port = static_cast<float>(value);
-    // Unordered (a NaN) counts as a change, and the engine ignores non-finite values.
+    // Whatever the host sent: clamped to the range, or a NaN that keeps the last good value.
+    double sane = 0.0;
+    if (!hostvalue::normalized(value, sane))
+        return;
+    const float port = static_cast<float>(sane);
     if (port == cache[slot])
         return;
     cache[slot] = port;

@@ -6,6 +6,7 @@
 #include "ORL_VST3_EditorWrapper.h"
 #include "TailLength.h"
 
+#include <HostValue.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
 
@@ -100,6 +101,18 @@ template <typename Sample> Sample* channel(AudioBusBuffers& bus, int32 index)
     return buffers != nullptr && index < bus.numChannels ? buffers[index] : nullptr;
 }
 
+// A channel whose block is all zeros, so the host may skip it (it is told by the output's
+// silence flags). An absent channel is not.
+template <typename Sample> bool silent(const Sample* samples, int32 frames)
+{
+    if (samples == nullptr)
+        return false;
+    for (int32 i = 0; i < frames; ++i)
+        if (samples[i] != Sample(0))
+            return false;
+    return true;
+}
+
 template <typename Sample>
 void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& points)
 {
@@ -117,10 +130,15 @@ void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& point
         out.channel1 = layout != ChordwellAudioPath::Layout::Mono
                            ? channel<Sample>(data.outputs[0], 1)
                            : nullptr;
-        data.outputs[0].silenceFlags = 0;
     }
     const bool playable = in.channel0 != nullptr && out.channel0 != nullptr;
-    audio.render(in, out, playable ? data.numSamples : 0, points);
+    const int32 frames = playable ? data.numSamples : 0;
+    audio.render(in, out, frames, points);
+    // The input's silence flags are not read: the strings ring on after the input stops.
+    if (haveAudio)
+        data.outputs[0].silenceFlags = playable ? (silent(out.channel0, frames) ? 1u : 0u) |
+                                                      (silent(out.channel1, frames) ? 2u : 0u)
+                                                : 0u;
 }
 
 bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
@@ -431,6 +449,13 @@ uint32 PLUGIN_API ORL_VST3_Effect::getTailSamples()
     return tailSamples(values.data(), sampleRate);
 }
 
+uint32 PLUGIN_API ORL_VST3_Effect::getProcessContextRequirements()
+{
+    // The sound depends on the audio and the parameters alone: no tempo, no transport, no
+    // time of any kind.
+    return 0;
+}
+
 // --- edit controller -------------------------------------------------------------------------
 
 tresult PLUGIN_API ORL_VST3_Effect::setComponentState(IBStream*)
@@ -440,9 +465,8 @@ tresult PLUGIN_API ORL_VST3_Effect::setComponentState(IBStream*)
 
 tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue value)
 {
-    if (!std::isfinite(value))
+    if (!hostvalue::normalized(value, value))
         return kInvalidArgument;
-    value = std::clamp(value, 0.0, 1.0);
     if (tag == kProgramParameter)
     {
         const auto index = static_cast<int32_t>(std::lround(value * (kProgramCount - 1)));

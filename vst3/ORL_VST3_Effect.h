@@ -25,6 +25,7 @@ class ORL_VST3_EditorWrapper;
 class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
                               public Steinberg::Vst::IComponent,
                               public Steinberg::Vst::IAudioProcessor,
+                              public Steinberg::Vst::IProcessContextRequirements,
                               public Steinberg::Vst::IUnitInfo
 {
   public:
@@ -73,6 +74,9 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     // Audio thread. Real-time safe.
     Steinberg::tresult PLUGIN_API process(Steinberg::Vst::ProcessData& data) override;
     Steinberg::uint32 PLUGIN_API getTailSamples() override;
+
+    // IProcessContextRequirements. Main thread, between initialize and setActive.
+    Steinberg::uint32 PLUGIN_API getProcessContextRequirements() override;
 
     // IEditController.
     Steinberg::tresult PLUGIN_API setComponentState(Steinberg::IBStream* state) override;
@@ -126,6 +130,7 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     DEFINE_INTERFACES
     DEF_INTERFACE(Steinberg::Vst::IComponent)
     DEF_INTERFACE(Steinberg::Vst::IAudioProcessor)
+    DEF_INTERFACE(Steinberg::Vst::IProcessContextRequirements)
     DEF_INTERFACE(Steinberg::Vst::IUnitInfo)
     END_DEFINE_INTERFACES(Steinberg::Vst::EditController)
     REFCOUNT_METHODS(Steinberg::Vst::EditController)

@@ -24,6 +24,7 @@ namespace Vst
 {
 DEF_CLASS_IID(IComponent)
 DEF_CLASS_IID(IAudioProcessor)
+DEF_CLASS_IID(IProcessContextRequirements)
 DEF_CLASS_IID(IEditController)
 DEF_CLASS_IID(IEditController2)
 DEF_CLASS_IID(IUnitInfo)

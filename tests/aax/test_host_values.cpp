@@ -1,0 +1,102 @@
+// Values as a host may send them, through the parameter set calls and straight into the
+// render ports: out of range, infinite, NaN or subnormal. The engine hears them clamped to
+// 0..1, a NaN changes nothing, and the output stays finite.
+#include "HandContext.h"
+#include "InProcessPlugin.h"
+
+#include <EngineFields.h>
+#include <ParameterTable.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace
+{
+const double kValues[] = {-1.0,
+                          1.0e5,
+                          1.0e38,
+                          -1.0e38,
+                          std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::denorm_min()};
+
+bool finite(const std::vector<float>& samples)
+{
+    for (float v : samples)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+double clampedOr(double value, double previous)
+{
+    return std::isnan(value) ? previous : std::fmin(std::fmax(value, 0.0), 1.0);
+}
+} // namespace
+
+TEST(HostValues, parameter_set_calls_reach_the_engine_clamped_and_a_nan_changes_nothing)
+{
+    InProcessPlugin plugin;
+    for (int slot = 0; slot < 8; ++slot)
+        for (const double value : kValues)
+            for (const bool touched : {false, true})
+            {
+                SCOPED_TRACE(std::to_string(slot) + " " + std::to_string(value) +
+                             (touched ? " edited" : " automated"));
+                auto instance = plugin.instance(1);
+                const std::string id = getParameterIdentifier(slot);
+                Block(64, 0.25f).run(*instance);
+                const double before =
+                    ORLChordwellEffectInspector{engineOf(*instance)}.parameter(slot);
+                if (touched)
+                    instance->edit(id, value);
+                else
+                    instance->automate(id, value);
+                instance->deliverUpdates();
+                Block block(2400, 0.25f);
+                block.run(*instance);
+                EXPECT_TRUE(finite(block.out0) && finite(block.out1));
+                const double heard =
+                    ORLChordwellEffectInspector{engineOf(*instance)}.parameter(slot);
+                EXPECT_EQ(heard, static_cast<double>(static_cast<float>(clampedOr(value, before))));
+                double shown = -1.0;
+                ASSERT_EQ(wrapperOf(*instance).GetParameterNormalizedValue(id.c_str(), &shown),
+                          AAX_SUCCESS);
+                EXPECT_TRUE(shown >= 0.0 && shown <= 1.0) << shown;
+
+                instance->automate(id, getParameterDefault(slot));
+                instance->deliverUpdates();
+                block.run(*instance);
+                EXPECT_TRUE(finite(block.out0) && finite(block.out1)) << "back at the default";
+            }
+}
+
+TEST(HostValues, any_value_written_into_a_render_port_is_heard_clamped_or_not_at_all)
+{
+    InProcessPlugin plugin;
+    auto instance = plugin.instance(1);
+    for (int slot = 0; slot < 8; ++slot)
+        for (const double value : kValues)
+        {
+            SCOPED_TRACE(std::to_string(slot) + " " + std::to_string(value));
+            HandContext hand(instance->parametersObject());
+            void* const instances[1] = {&hand.context};
+            ORL_AAX_RenderStereo(instances, instances + 1);
+            const ORLChordwellEffectInspector engine{*hand.context.engine};
+            const double before = engine.parameter(slot);
+            hand.ports[slot] = static_cast<float>(value);
+            for (int block = 0; block < 10; ++block)
+            {
+                ORL_AAX_RenderStereo(instances, instances + 1);
+                ASSERT_TRUE(finite(hand.out0) && finite(hand.out1)) << "block " << block;
+            }
+            EXPECT_EQ(engine.parameter(slot),
+                      static_cast<double>(static_cast<float>(
+                          clampedOr(static_cast<double>(static_cast<float>(value)), before))));
+            hand.ports[slot] = static_cast<float>(getParameterDefault(slot));
+            ORL_AAX_RenderStereo(instances, instances + 1);
+            EXPECT_TRUE(finite(hand.out0) && finite(hand.out1)) << "back at the default";
+        }
+}

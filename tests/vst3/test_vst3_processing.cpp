@@ -1,0 +1,188 @@
+// process() as a VST 3 host calls it: the parameter changes it hands in may hold any value, the
+// output's silence flags tell the host what it may skip, and the processor says which process
+// context it needs.
+#include "ScratchStore.h"
+
+#include <ORL_VST3_Effect.h>
+
+#include <gtest/gtest.h>
+#include <pluginterfaces/vst/ivstparameterchanges.h>
+#include <pluginterfaces/vst/vstspeaker.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+using namespace Steinberg;
+
+namespace
+{
+// A host's queue of one parameter's points in a block.
+struct Queue final : Vst::IParamValueQueue
+{
+    Vst::ParamID id = 0;
+    std::vector<std::pair<int32, Vst::ParamValue>> points;
+    tresult PLUGIN_API queryInterface(const TUID, void** obj) override
+    {
+        *obj = nullptr;
+        return kNoInterface;
+    }
+    uint32 PLUGIN_API addRef() override { return 1; }
+    uint32 PLUGIN_API release() override { return 1; }
+    Vst::ParamID PLUGIN_API getParameterId() override { return id; }
+    int32 PLUGIN_API getPointCount() override { return static_cast<int32>(points.size()); }
+    tresult PLUGIN_API getPoint(int32 index, int32& offset, Vst::ParamValue& value) override
+    {
+        if (index < 0 || index >= getPointCount())
+            return kResultFalse;
+        offset = points[static_cast<size_t>(index)].first;
+        value = points[static_cast<size_t>(index)].second;
+        return kResultTrue;
+    }
+    tresult PLUGIN_API addPoint(int32, Vst::ParamValue, int32&) override { return kResultFalse; }
+};
+
+struct Changes final : Vst::IParameterChanges
+{
+    std::vector<Queue> queues;
+    tresult PLUGIN_API queryInterface(const TUID, void** obj) override
+    {
+        *obj = nullptr;
+        return kNoInterface;
+    }
+    uint32 PLUGIN_API addRef() override { return 1; }
+    uint32 PLUGIN_API release() override { return 1; }
+    int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(queues.size()); }
+    Vst::IParamValueQueue* PLUGIN_API getParameterData(int32 index) override
+    {
+        return index >= 0 && index < getParameterCount() ? &queues[static_cast<size_t>(index)]
+                                                         : nullptr;
+    }
+    Vst::IParamValueQueue* PLUGIN_API addParameterData(const Vst::ParamID&, int32&) override
+    {
+        return nullptr;
+    }
+};
+
+// A stereo effect, set up and active, that renders blocks of 512 frames.
+struct Processor
+{
+    static constexpr int32 kFrames = 512;
+    Processor()
+    {
+        effect->initialize(nullptr);
+        Vst::SpeakerArrangement stereo = Vst::SpeakerArr::kStereo;
+        effect->setBusArrangements(&stereo, 1, &stereo, 1);
+        Vst::ProcessSetup setup{Vst::kRealtime, Vst::kSample32, kFrames, 48000.0};
+        effect->setupProcessing(setup);
+        effect->setActive(true);
+        effect->setProcessing(true);
+    }
+    ~Processor()
+    {
+        effect->setProcessing(false);
+        effect->setActive(false);
+        effect->terminate();
+        effect->release();
+    }
+    // One block of the input level; returns the output's silence flags.
+    uint64 run(float level, Changes* changes = nullptr)
+    {
+        for (auto* channel : {&in0, &in1})
+            channel->assign(kFrames, level);
+        float* ins[2] = {in0.data(), in1.data()};
+        float* outs[2] = {out0.data(), out1.data()};
+        Vst::AudioBusBuffers input{}, output{};
+        input.numChannels = output.numChannels = 2;
+        input.channelBuffers32 = ins;
+        output.channelBuffers32 = outs;
+        output.silenceFlags = 0x5A;
+        Vst::ProcessData data;
+        data.numSamples = kFrames;
+        data.numInputs = data.numOutputs = 1;
+        data.inputs = &input;
+        data.outputs = &output;
+        data.inputParameterChanges = changes;
+        EXPECT_EQ(effect->process(data), kResultOk);
+        return output.silenceFlags;
+    }
+    bool finite() const
+    {
+        for (const auto* channel : {&out0, &out1})
+            for (float v : *channel)
+                if (!std::isfinite(v))
+                    return false;
+        return true;
+    }
+
+    ScratchStore store;
+    ORL_VST3_Effect* effect = new ORL_VST3_Effect;
+    std::vector<float> in0, in1, out0 = std::vector<float>(kFrames),
+                                 out1 = std::vector<float>(kFrames);
+};
+} // namespace
+
+TEST(Vst3Processing, any_value_in_a_hosts_parameter_changes_keeps_the_output_finite)
+{
+    const double values[] = {-1.0,
+                             1.0e5,
+                             1.0e38,
+                             -1.0e38,
+                             1.0e300,
+                             std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::denorm_min()};
+    for (Vst::ParamID id = 0; id < 8; ++id)
+        for (const double value : values)
+        {
+            SCOPED_TRACE(std::to_string(id) + " " + std::to_string(value));
+            Processor p;
+            p.run(0.25f);
+            Changes bad;
+            bad.queues.push_back({});
+            bad.queues[0].id = id;
+            bad.queues[0].points = {{0, value}, {100, value}};
+            p.run(0.25f, &bad);
+            p.run(0.25f);
+            EXPECT_TRUE(p.finite()) << "with the value";
+            Changes back;
+            back.queues.push_back({});
+            back.queues[0].id = id;
+            back.queues[0].points = {{0, p.effect->getParamNormalized(id)}};
+            p.run(0.25f, &back);
+            p.run(0.25f);
+            EXPECT_TRUE(p.finite()) << "back at the parameter's value";
+
+            // The edit controller's side: a NaN is refused, anything else clamped.
+            const tresult set = p.effect->setParamNormalized(id, value);
+            EXPECT_EQ(set == kResultTrue, !std::isnan(value));
+            const double now = p.effect->getParamNormalized(id);
+            EXPECT_TRUE(now >= 0.0 && now <= 1.0) << now;
+            p.run(0.25f);
+            EXPECT_TRUE(p.finite()) << "after setParamNormalized";
+        }
+}
+
+TEST(Vst3Processing, needs_no_process_context_and_flags_silent_output_channels)
+{
+    Processor p;
+    Vst::IProcessContextRequirements* requirements = nullptr;
+    ASSERT_EQ(p.effect->queryInterface(Vst::IProcessContextRequirements::iid,
+                                       reinterpret_cast<void**>(&requirements)),
+              kResultOk);
+    ASSERT_NE(requirements, nullptr);
+    EXPECT_EQ(requirements->getProcessContextRequirements(), 0u);
+    requirements->release();
+
+    // Sound in, sound out: nothing is silent.
+    EXPECT_EQ(p.run(0.5f), 0u);
+    // Output at silence: both channels are all zeros, and the host is told so.
+    Changes mute;
+    mute.queues.push_back({});
+    mute.queues[0].id = 0;
+    mute.queues[0].points = {{0, 0.0}};
+    EXPECT_EQ(p.run(0.5f, &mute), 3u);
+    for (float v : p.out0)
+        ASSERT_EQ(v, 0.0f);
+}
