@@ -3,6 +3,7 @@
 #include "ORLEditorDisplay.h"
 #include "PresetModelFactory.h"
 
+#include <FactoryPresets.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
 #include <RegistrySettings.h>
@@ -98,6 +99,23 @@ void ORLShellController::recallPreset(int32_t index)
     for (int32_t slot = 0; slot < kPublicSlotCount; ++slot)
         editorControlChanged(slot, preset.values[slot]);
     editorControlChanged(kEndTransfer, 1.0);
+}
+
+void ORLShellController::hostChoseFactoryPreset(int32_t index)
+{
+    auto* bank = dynamic_cast<PresetBank*>(presetModel.get());
+    if (bank == nullptr || index < 0 || index >= PresetBank::kPresetCount)
+        return;
+    double values[kPublicSlotCount] = {};
+    char name[32] = "";
+    getFactoryPreset(index, values, name);
+    bank->selectPreset(index);
+    for (int32_t slot = 0; slot < kPublicSlotCount; ++slot)
+    {
+        current[slot] = values[slot];
+        if (getParameterFlags(slot) & kFlagReportedToPresets)
+            bank->setParameterValue(slot, values[slot]);
+    }
 }
 
 void ORLShellController::editorGestureBegan(int32_t index)

@@ -36,6 +36,11 @@ class ORLShellController : public ORLMasterController
     // Main thread. Makes preset index (0-9) current and sends its values as the preset bar
     // does: the begin marker, the eight values, the end marker. Out of range: nothing.
     void recallPreset(int32_t index);
+    // Main thread (an LV2 host's state restore: never during the UI's calls). The host laid
+    // the values of factory preset index (0-9) on its parameters itself: that preset becomes
+    // current in the bank, which takes those values (edited only where the bank's preset no
+    // longer holds them). Nothing is sent to the host. Out of range: nothing.
+    void hostChoseFactoryPreset(int32_t index);
     // Main thread. The editor's press on (release of) the control of slot 0-7.
     void editorGestureBegan(int32_t index);
     void editorGestureEnded(int32_t index);

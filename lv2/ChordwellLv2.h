@@ -34,4 +34,9 @@ inline constexpr LayoutInfo kLayouts[3] = {
 // and the two closing words), typed with a URI of our own that carries its version.
 inline constexpr const char* kStateBankKey = "https://www.orlund.com/lv2/chordwell#bank";
 inline constexpr const char* kStateBankType = "https://www.orlund.com/lv2/chordwell#AllChunkV1";
+// A factory preset in the bundle's presets.ttl carries, beside its port values, this property
+// with the preset's place in the bank (0-9, an integer): restoring it makes that place
+// current in the instance's bank, as choosing it in the preset bar does.
+inline constexpr const char* kStateFactoryPresetKey =
+    "https://www.orlund.com/lv2/chordwell#factoryPreset";
 } // namespace chordwell::lv2

@@ -1,6 +1,9 @@
 #include "ORL_LV2_Plugin.h"
 
 #include <ChordwellState.h>
+#include <PresetBank.h>
+
+#include <lv2/atom/atom.h>
 
 #include <cstring>
 #include <new>
@@ -45,6 +48,9 @@ ORL_LV2_Plugin::ORL_LV2_Plugin(const LayoutInfo& layout, double rate, const LV2_
     {
         bankKey = map->map(map->handle, chordwell::lv2::kStateBankKey);
         bankType = map->map(map->handle, chordwell::lv2::kStateBankType);
+        factoryPresetKey = map->map(map->handle, chordwell::lv2::kStateFactoryPresetKey);
+        intType = map->map(map->handle, LV2_ATOM__Int);
+        longType = map->map(map->handle, LV2_ATOM__Long);
     }
 }
 
@@ -102,18 +108,38 @@ LV2_State_Status ORL_LV2_Plugin::restore(LV2_State_Retrieve_Function retrieve,
     size_t size = 0;
     uint32_t type = 0;
     uint32_t flags = 0;
+    // A factory preset's place: checked before anything changes.
+    int64_t place = -1;
+    if (const void* value = retrieve(handle, factoryPresetKey, &size, &type, &flags))
+    {
+        if (type == intType && size == sizeof(int32_t))
+        {
+            int32_t v = 0;
+            std::memcpy(&v, value, sizeof v);
+            place = v;
+        }
+        else if (type == longType && size == sizeof(int64_t))
+            std::memcpy(&place, value, sizeof place);
+        else
+            return LV2_STATE_ERR_BAD_TYPE;
+        if (place < 0 || place >= PresetBank::kPresetCount)
+            return LV2_STATE_ERR_UNKNOWN;
+    }
     const void* value = retrieve(handle, bankKey, &size, &type, &flags);
-    // A session saved before it had a bank: the factory bank stays.
-    if (value == nullptr)
-        return LV2_STATE_SUCCESS;
-    if (type != bankType)
-        return LV2_STATE_ERR_BAD_TYPE;
-    // Checked whole on a scratch bank first: a damaged bank changes nothing.
-    const auto decoded =
-        chordwell::sessionstate::decode({static_cast<const uint8_t*>(value), size});
-    if (!decoded || decoded->values)
-        return LV2_STATE_ERR_UNKNOWN;
-    chordwell::sessionstate::restoreBank(master.productController(), *decoded);
+    // A session saved before it had a bank, or a preset: the bank stays.
+    if (value != nullptr)
+    {
+        if (type != bankType)
+            return LV2_STATE_ERR_BAD_TYPE;
+        // Checked whole on a scratch bank first: a damaged bank changes nothing.
+        const auto decoded =
+            chordwell::sessionstate::decode({static_cast<const uint8_t*>(value), size});
+        if (!decoded || decoded->values)
+            return LV2_STATE_ERR_UNKNOWN;
+        chordwell::sessionstate::restoreBank(master.productController(), *decoded);
+    }
+    if (place >= 0)
+        master.hostChoseFactoryPreset(static_cast<int32_t>(place));
     return LV2_STATE_SUCCESS;
 }
 

@@ -39,7 +39,8 @@ class ORL_LV2_Plugin
     // Instantiation class. Stores the whole bank as one property of our own type.
     LV2_State_Status save(LV2_State_Store_Function store, LV2_State_Handle handle);
     // Instantiation class. A bank of another type, another size or damaged inside is refused
-    // and nothing changes.
+    // and nothing changes. A factory preset's place (a host applying one of the bundle's
+    // presets) makes that preset current in the bank.
     LV2_State_Status restore(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle);
 
     // Instantiation class. The master controller the bank belongs to.
@@ -55,6 +56,9 @@ class ORL_LV2_Plugin
     std::array<float*, 2> outputs{};
     LV2_URID bankKey = 0;
     LV2_URID bankType = 0;
+    LV2_URID factoryPresetKey = 0;
+    LV2_URID intType = 0;
+    LV2_URID longType = 0;
 };
 
 // The three descriptors (mono, mono-stereo, stereo); index 3 and above give null.

@@ -34,9 +34,8 @@ void toolkitDown()
 } // namespace
 
 ORL_LV2_UI::ORL_LV2_UI(ORL_LV2_Plugin& plugin, LV2UI_Write_Function write,
-                       LV2UI_Controller controller, const LV2UI_Resize* resize,
-                       const LV2UI_Touch* touch)
-    : plugin(&plugin), write(write), controller(controller), resize(resize), touch(touch)
+                       LV2UI_Controller controller, const LV2UI_Touch* touch)
+    : plugin(&plugin), write(write), controller(controller), touch(touch)
 {
     for (float& w : written)
         w = -1.0f;
@@ -58,9 +57,6 @@ bool ORL_LV2_UI::open(uintptr_t parent)
     }
     master.setEditor(this);
     master.pushInternalToEditor();
-    if (resize != nullptr)
-        resize->ui_resize(resize->handle, ORLVSTGUIEditorWrapperV2::kWidth,
-                          ORLVSTGUIEditorWrapperV2::kHeight);
     return true;
 }
 
@@ -166,7 +162,6 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
 {
     void* parent = nullptr;
     ORL_LV2_Plugin* plugin = nullptr;
-    const LV2UI_Resize* resize = nullptr;
     const LV2UI_Touch* touch = nullptr;
     for (auto f = features; f != nullptr && *f != nullptr; ++f)
     {
@@ -175,8 +170,6 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
             parent = (*f)->data;
         else if (std::strcmp(uri, LV2_INSTANCE_ACCESS_URI) == 0)
             plugin = static_cast<ORL_LV2_Plugin*>((*f)->data);
-        else if (std::strcmp(uri, LV2_UI__resize) == 0)
-            resize = static_cast<const LV2UI_Resize*>((*f)->data);
         else if (std::strcmp(uri, LV2_UI__touch) == 0)
             touch = static_cast<const LV2UI_Touch*>((*f)->data);
     }
@@ -187,7 +180,7 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
             0)
         return nullptr;
     toolkitUp();
-    auto* ui = new ORL_LV2_UI(*plugin, write, controller, resize, touch);
+    auto* ui = new ORL_LV2_UI(*plugin, write, controller, touch);
     if (!ui->open(reinterpret_cast<uintptr_t>(parent)))
     {
         ui->release();

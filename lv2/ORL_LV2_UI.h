@@ -23,7 +23,7 @@ class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostPa
 {
   public:
     ORL_LV2_UI(ORL_LV2_Plugin& plugin, LV2UI_Write_Function write, LV2UI_Controller controller,
-               const LV2UI_Resize* resize, const LV2UI_Touch* touch);
+               const LV2UI_Touch* touch);
     ~ORL_LV2_UI() override;
 
     // UI thread. Opens the window in the host's X11 parent; false when it could not open.
@@ -48,7 +48,6 @@ class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostPa
     ORL_LV2_Plugin* plugin;
     LV2UI_Write_Function write;
     LV2UI_Controller controller;
-    const LV2UI_Resize* resize;
     const LV2UI_Touch* touch;
     OwedEchoes echoes;
     // The value last written to each port: the host may report it back.

@@ -26,6 +26,21 @@ std::string uiUri()
     return std::string("<") + kUriBase + "#ui>";
 }
 
+// LV2 versions have a minor and a micro number, where an odd number or a minor number of 0
+// marks a development build. Ours (major.minor.patch) maps onto even numbers that grow with
+// it: minor = 2 x (100 x major + minor), micro = 2 x patch, so 1.1.5 is 202.10.
+constexpr int kLv2MinorVersion = 2 * (100 * ORL_VERSION_MAJOR + ORL_VERSION_MINOR);
+constexpr int kLv2MicroVersion = 2 * ORL_VERSION_PATCH;
+static_assert(ORL_VERSION_MINOR < 100, "the minor version must stay below the next major's");
+
+// The product is the maker's, under the maker's licence terms: no free licence is stated.
+constexpr const char* kLicence = "https://www.orlund.com/licence";
+
+std::string projectUri()
+{
+    return std::string("<") + kUriBase + ">";
+}
+
 std::string presetUri(int place)
 {
     return std::string("<") + kUriBase + "#preset" + std::to_string(place) + ">";
@@ -117,18 +132,28 @@ std::string pluginTtl()
         << "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
         << "@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n"
         << "@prefix urid: <http://lv2plug.in/ns/ext/urid#> .\n\n";
-    // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank.
+    // The three layouts are one product of one maker.
+    out << projectUri() << "\n"
+        << "  a doap:Project ;\n"
+        << "  doap:name \"ORL Chordwell\" ;\n"
+        << "  doap:license <" << kLicence << "> ;\n"
+        << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage <https://www.orlund.com> ] "
+           ".\n\n";
+    // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank. Its
+    // size is its window's own (the X11 size hints); the user does not resize it.
     out << uiUri() << "\n"
         << "  a ui:X11UI ;\n"
         << "  lv2:requiredFeature ui:idleInterface, ui:parent, "
            "<http://lv2plug.in/ns/ext/instance-access> ;\n"
-        << "  lv2:optionalFeature ui:resize, ui:touch ;\n"
+        << "  lv2:optionalFeature ui:noUserResize, ui:touch ;\n"
         << "  lv2:extensionData ui:idleInterface .\n\n";
     for (const LayoutInfo& layout : kLayouts)
     {
         out << uriOf(layout) << "\n"
             << "  a lv2:Plugin, lv2:ReverbPlugin, doap:Project ;\n"
             << "  doap:name \"" << layout.name << "\" ;\n"
+            << "  lv2:project " << projectUri() << " ;\n"
+            << "  doap:license <" << kLicence << "> ;\n"
             << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage "
                "<https://www.orlund.com> ] ;\n"
             << "  lv2:optionalFeature lv2:hardRTCapable, urid:map ;\n"
@@ -160,7 +185,8 @@ std::string presetsTtl()
     std::ostringstream out;
     out << "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
         << "@prefix pset: <http://lv2plug.in/ns/ext/presets#> .\n"
-        << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n\n";
+        << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
+        << "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n\n";
     for (int place = 0; place < 10; ++place)
     {
         // As a bank reset to factory holds them: unknown places read "Init".
@@ -173,7 +199,9 @@ std::string presetsTtl()
         out << "  rdfs:label " << quoted(name) << " ;\n  lv2:port ";
         for (int slot = 0; slot < 8; ++slot)
             out << "[ lv2:symbol \"" << kControlSymbols[slot] << "\" ; pset:value "
-                << number(values[slot]) << " ]" << (slot < 7 ? " ,\n    " : " .\n\n");
+                << number(values[slot]) << " ]" << (slot < 7 ? " ,\n    " : " ;\n");
+        // The preset's place, so that the instance's bank makes this preset current.
+        out << "  state:state [ <" << kStateFactoryPresetKey << "> " << place << " ] .\n\n";
     }
     return out.str();
 }
@@ -189,7 +217,8 @@ std::string manifestTtl()
         << "> ;\n  rdfs:seeAlso <orl-chordwell.ttl> .\n\n";
     for (const LayoutInfo& layout : kLayouts)
         out << uriOf(layout) << "\n  a lv2:Plugin ;\n  lv2:binary <" << kBinary
-            << "> ;\n  rdfs:seeAlso <orl-chordwell.ttl> .\n\n";
+            << "> ;\n  lv2:minorVersion " << kLv2MinorVersion << " ;\n  lv2:microVersion "
+            << kLv2MicroVersion << " ;\n  rdfs:seeAlso <orl-chordwell.ttl> .\n\n";
     for (int place = 0; place < 10; ++place)
     {
         out << presetUri(place) << "\n  a pset:Preset ;\n  lv2:appliesTo ";

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <lv2/presets/presets.h>
+#include <lv2/ui/ui.h>
 
 #include <algorithm>
 #include <string>
@@ -100,4 +101,57 @@ TEST(Lv2Description, EachPluginListsTheTenFactoryPresetsWhichSetThePortsAsTheBan
                     << name << " " << symbols[slot];
         }
     }
+}
+
+TEST(Lv2Description, EachPluginIsAReleasedVersionWithLicenceAndMakerAndItsUiAsksForNoResize)
+{
+    useBuiltBundle();
+    LilvHost host;
+    LilvWorld* world = host.world();
+    LilvNode* minor = lilv_new_uri(world, LV2_CORE__minorVersion);
+    LilvNode* micro = lilv_new_uri(world, LV2_CORE__microVersion);
+    LilvNode* licence = lilv_new_uri(world, "http://usefulinc.com/ns/doap#license");
+    LilvNode* resize = lilv_new_uri(world, LV2_UI__resize);
+    LilvNode* optional = lilv_new_uri(world, LV2_CORE__optionalFeature);
+    LilvNode* required = lilv_new_uri(world, LV2_CORE__requiredFeature);
+    for (const char* layout : kLayoutSuffixes)
+    {
+        SCOPED_TRACE(layout);
+        const LilvPlugin* plugin = host.plugin(chordwellUri(layout));
+        ASSERT_NE(plugin, nullptr);
+        // Even numbers (odd ones and minor 0 mark development builds) that grow with ours.
+        LilvNodes* minors = lilv_plugin_get_value(plugin, minor);
+        LilvNodes* micros = lilv_plugin_get_value(plugin, micro);
+        ASSERT_EQ(lilv_nodes_size(minors), 1u);
+        ASSERT_EQ(lilv_nodes_size(micros), 1u);
+        EXPECT_EQ(lilv_node_as_int(lilv_nodes_get_first(minors)),
+                  2 * (100 * ORL_VERSION_MAJOR + ORL_VERSION_MINOR));
+        EXPECT_EQ(lilv_node_as_int(lilv_nodes_get_first(micros)), 2 * ORL_VERSION_PATCH);
+        lilv_nodes_free(minors);
+        lilv_nodes_free(micros);
+
+        LilvNodes* licences = lilv_plugin_get_value(plugin, licence);
+        ASSERT_EQ(lilv_nodes_size(licences), 1u);
+        EXPECT_TRUE(lilv_node_is_uri(lilv_nodes_get_first(licences)));
+        lilv_nodes_free(licences);
+        LilvNode* maker = lilv_plugin_get_author_name(plugin);
+        ASSERT_NE(maker, nullptr);
+        EXPECT_STREQ(lilv_node_as_string(maker), "Orlund");
+        lilv_node_free(maker);
+        LilvNode* homepage = lilv_plugin_get_author_homepage(plugin);
+        ASSERT_NE(homepage, nullptr);
+        lilv_node_free(homepage);
+        LilvNode* project = lilv_plugin_get_project(plugin);
+        ASSERT_NE(project, nullptr);
+        lilv_node_free(project);
+
+        LilvUIs* uis = lilv_plugin_get_uis(plugin);
+        ASSERT_EQ(lilv_uis_size(uis), 1u);
+        const LilvNode* ui = lilv_ui_get_uri(lilv_uis_get(uis, lilv_uis_begin(uis)));
+        EXPECT_FALSE(lilv_world_ask(world, ui, optional, resize));
+        EXPECT_FALSE(lilv_world_ask(world, ui, required, resize));
+        lilv_uis_free(uis);
+    }
+    for (LilvNode* node : {minor, micro, licence, resize, optional, required})
+        lilv_node_free(node);
 }

@@ -176,3 +176,65 @@ TEST(Lv2State, DamagedOrForeignStateIsRefusedAndTheBankStaysAsItWas)
     EXPECT_EQ(restore(runner, none), LV2_STATE_SUCCESS);
     EXPECT_EQ(save(runner).value, good.value);
 }
+
+TEST(Lv2State, AFactoryPresetChosenInTheHostBecomesTheBanksCurrentPresetAndTheSessionKeepsIt)
+{
+    useBuiltBundle();
+    LilvHost host;
+    const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
+    LilvRunner runner(host, plugin, 48000.0, 64);
+    ASSERT_TRUE(runner.ok());
+    ASSERT_TRUE(runner.applyPreset(host.presetByLabel(plugin, "Low & Dark")));
+    const Property saved = save(runner);
+    PresetBank bank(nullptr, false);
+    ASSERT_TRUE(readChunk(saved.value, bank));
+    EXPECT_EQ(bank.currentIndex(), 3);
+    EXPECT_STREQ(bank.presetName(3), "Low & Dark");
+    EXPECT_EQ(bank.workingPreset(3).values[2], 0.6f);
+    EXPECT_EQ(runner.control("decay"), 0.6f);
+
+    // The session reopened: the bank comes back with that preset current.
+    LilvRunner reopened(host, plugin, 48000.0, 64);
+    Property again = saved;
+    ASSERT_EQ(restore(reopened, again), LV2_STATE_SUCCESS);
+    PresetBank second(nullptr, false);
+    ASSERT_TRUE(readChunk(save(reopened).value, second));
+    EXPECT_EQ(second.currentIndex(), 3);
+    EXPECT_STREQ(second.presetName(3), "Low & Dark");
+
+    // A bank whose place the user renamed keeps its name; it takes the values the host set.
+    Property own{host.map()->map(host.map()->handle, kBankKey), editedBankChunk(),
+                 host.map()->map(host.map()->handle, kBankType), true};
+    ASSERT_EQ(restore(reopened, own), LV2_STATE_SUCCESS);
+    ASSERT_TRUE(reopened.applyPreset(host.presetByLabel(plugin, "Bright")));
+    ASSERT_TRUE(reopened.applyPreset(host.presetByLabel(plugin, "Low & Dark")));
+    PresetBank third(nullptr, false);
+    ASSERT_TRUE(readChunk(save(reopened).value, third));
+    EXPECT_EQ(third.currentIndex(), 3);
+    EXPECT_STREQ(third.presetName(3), "Long Hall");
+    EXPECT_EQ(third.workingPreset(3).values[2], 0.6f);
+    EXPECT_STREQ(third.presetName(1), "Bright");
+
+    // A place outside the bank, or of another type, is refused and changes nothing.
+    const LV2_URID placeKey =
+        host.map()->map(host.map()->handle, "https://www.orlund.com/lv2/chordwell#factoryPreset");
+    const LV2_URID intType = host.map()->map(host.map()->handle, LV2_ATOM__Int);
+    const LV2_URID floatType = host.map()->map(host.map()->handle, LV2_ATOM__Float);
+    const auto bytes = [](int32_t v)
+    {
+        std::vector<uint8_t> out(4);
+        std::memcpy(out.data(), &v, 4);
+        return out;
+    };
+    const auto before = save(reopened).value;
+    for (Property bad : {Property{placeKey, bytes(10), intType, true},
+                         Property{placeKey, bytes(-1), intType, true},
+                         Property{placeKey, bytes(2), floatType, true}})
+        EXPECT_NE(restore(reopened, bad), LV2_STATE_SUCCESS);
+    EXPECT_EQ(save(reopened).value, before);
+    Property fine{placeKey, bytes(1), intType, true};
+    EXPECT_EQ(restore(reopened, fine), LV2_STATE_SUCCESS);
+    PresetBank fourth(nullptr, false);
+    ASSERT_TRUE(readChunk(save(reopened).value, fourth));
+    EXPECT_EQ(fourth.currentIndex(), 1);
+}

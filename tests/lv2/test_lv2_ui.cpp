@@ -151,6 +151,16 @@ class UiHost
         ASSERT_EQ(std::system(command.c_str()), 0);
         pump(1500);
     }
+    // The UI window's own size and its X11 size hints.
+    bool windowSize(int& width, int& height, XSizeHints& hints)
+    {
+        XWindowAttributes attributes{};
+        long supplied = 0;
+        const auto window = reinterpret_cast<Window>(widget);
+        return window != 0 && XGetWindowAttributes(display, window, &attributes) != 0 &&
+               XGetWMNormalHints(display, window, &hints, &supplied) != 0 &&
+               ((width = attributes.width), (height = attributes.height), true);
+    }
     // The parent window's pixels in a rectangle.
     std::vector<unsigned long> pixels(int x, int y, int w, int h)
     {
@@ -231,10 +241,19 @@ TEST_F(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstan
     ASSERT_TRUE(runner.ok());
     UiHost ui(runner);
     ASSERT_TRUE(ui.open());
-    EXPECT_EQ(ui.log.width, 401);
-    EXPECT_EQ(ui.log.height, 301);
     EXPECT_NE(ui.widget, nullptr);
     ui.pump(800);
+    // Its size is its window's own, which its size hints give: the deprecated resize feature
+    // is not used even where a host offers it.
+    int width = 0, height = 0;
+    XSizeHints hints{};
+    ASSERT_TRUE(ui.windowSize(width, height, hints));
+    EXPECT_EQ(width, 401);
+    EXPECT_EQ(height, 301);
+    EXPECT_TRUE(hints.flags & USSize);
+    EXPECT_EQ(hints.width, 401);
+    EXPECT_EQ(hints.height, 301);
+    EXPECT_EQ(ui.log.width, 0);
 
     ui.drag(kDecayX, kDecayY, 30);
     ASSERT_FALSE(ui.log.writes.empty());
