@@ -68,6 +68,13 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     // Main thread. The user's own edit in the host (a fader in its mixer): touch, set and
     // release, so that the plug-in treats it as a knob turn.
     bool edit(const std::string& id, double value);
+    // Main thread. Bytes for a data input port, as the host's own packet: they reach the port
+    // before the next block, whatever the plug-in would post there (what a faulty host may
+    // send). false for a field that is no data port or a size that is not the port's.
+    bool writePort(int32_t port, const void* data, uint32_t size)
+    {
+        return PostPacket(port, data, size) == AAX_SUCCESS;
+    }
     // Main thread. The ids of the chunks the plug-in declares, in its order.
     std::vector<AAX_CTypeID> chunkIDs() const;
     // Main thread. Delivers every queued update (and those they cause) to the plug-in.
