@@ -386,11 +386,13 @@ Verdict checkHostValues(const EffectDescription& effect, int level, Random& rand
     float worstPeak = 0.0f;
     for (size_t component = 0; component < effect.components.size(); ++component)
         for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
-            for (const double value : values)
-                for (const Road road : {Automation, Edit, Port})
+            for (const Road road : {Automation, Edit, Port})
+            {
+                // One instance takes every value in turn, as a host's would.
+                Rig rig(effect, component, 48000.0f);
+                const std::string id = getParameterIdentifier(slot);
+                for (const double value : values)
                 {
-                    Rig rig(effect, component, 48000.0f);
-                    const std::string id = getParameterIdentifier(slot);
                     fill(input, Input::Noise, random);
                     uint64_t here = 0;
                     float peak = 0.0f;
@@ -437,6 +439,7 @@ Verdict checkHostValues(const EffectDescription& effect, int level, Random& rand
                         v.fail(text);
                     }
                 }
+            }
     char text[240];
     std::snprintf(text, sizeof text,
                   "%llu cases (%zu values out of range, non-finite or subnormal, by automation, "
