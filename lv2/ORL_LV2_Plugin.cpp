@@ -5,7 +5,10 @@
 
 #include <lv2/atom/atom.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <new>
 #include <string>
 #include <vector>
@@ -147,6 +150,10 @@ LV2_State_Status ORL_LV2_Plugin::restore(LV2_State_Retrieve_Function retrieve,
 
 namespace
 {
+// Every instance alive in the library, for the UI's check of the host's pointer.
+std::mutex liveLock;
+std::vector<const void*> live;
+
 ORL_LV2_Plugin* self(LV2_Handle handle)
 {
     return static_cast<ORL_LV2_Plugin*>(handle);
@@ -164,7 +171,11 @@ LV2_Handle instantiate(const LV2_Descriptor* descriptor, double rate, const char
         {
             try
             {
-                return new ORL_LV2_Plugin(chordwell::lv2::kLayouts[i], rate, map);
+                auto plugin =
+                    std::make_unique<ORL_LV2_Plugin>(chordwell::lv2::kLayouts[i], rate, map);
+                const std::lock_guard lock(liveLock);
+                live.push_back(plugin.get());
+                return plugin.release();
             }
             catch (const std::bad_alloc&)
             {
@@ -191,6 +202,10 @@ void run(LV2_Handle handle, uint32_t frames)
 
 void cleanup(LV2_Handle handle)
 {
+    {
+        const std::lock_guard lock(liveLock);
+        std::erase(live, static_cast<const void*>(handle));
+    }
     delete self(handle);
 }
 
@@ -228,6 +243,12 @@ const LV2_Descriptor kDescriptors[3] = {
     {kUris[2].c_str(), instantiate, connectPort, activate, run, nullptr, cleanup, extensionData},
 };
 } // namespace
+
+bool isChordwellInstance(const void* handle)
+{
+    const std::lock_guard lock(liveLock);
+    return handle != nullptr && std::find(live.begin(), live.end(), handle) != live.end();
+}
 
 const LV2_Descriptor* chordwellDescriptor(uint32_t index)
 {

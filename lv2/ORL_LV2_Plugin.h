@@ -61,6 +61,10 @@ class ORL_LV2_Plugin
     LV2_URID longType = 0;
 };
 
+// Any thread but the audio thread (takes a lock). Whether handle is a live instance of ours:
+// a UI trusts the host's instance-access pointer only then (a host may pass something else).
+bool isChordwellInstance(const void* handle);
+
 // The three descriptors (mono, mono-stereo, stereo); index 3 and above give null.
 // Any thread.
 const LV2_Descriptor* chordwellDescriptor(uint32_t index);

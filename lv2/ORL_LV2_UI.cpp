@@ -173,8 +173,9 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
         else if (std::strcmp(uri, LV2_UI__touch) == 0)
             touch = static_cast<const LV2UI_Touch*>((*f)->data);
     }
-    // Only our own plug-in's instance is ours to share.
-    if (parent == nullptr || plugin == nullptr || write == nullptr || widget == nullptr ||
+    // Only our own plug-in's instance is ours to share, and only a live one.
+    if (parent == nullptr || !isChordwellInstance(plugin) || write == nullptr ||
+        widget == nullptr ||
         pluginUri == nullptr ||
         std::strncmp(pluginUri, chordwell::lv2::kUriBase, std::strlen(chordwell::lv2::kUriBase)) !=
             0)

@@ -186,7 +186,14 @@ std::string presetsTtl()
     out << "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
         << "@prefix pset: <http://lv2plug.in/ns/ext/presets#> .\n"
         << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
-        << "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n\n";
+        << "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
+        << "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
+        << "@prefix xsd: <http://www.w3.org/2001/XMLSchema#> .\n\n";
+    out << "<" << kStateFactoryPresetKey << ">\n  a rdf:Property ;\n"
+        << "  rdfs:label \"factory preset\" ;\n"
+        << "  rdfs:comment \"The place in the bank (0-9) of the factory preset whose values "
+           "these are: restoring it makes that preset current.\" ;\n"
+        << "  rdfs:range xsd:integer .\n\n";
     for (int place = 0; place < 10; ++place)
     {
         // As a bank reset to factory holds them: unknown places read "Init".

@@ -97,13 +97,15 @@ class UiHost
             dlclose(library);
     }
 
-    bool open()
+    // instance is what the host passes for instance access; by default the plug-in's handle.
+    bool open(void* instance = nullptr)
     {
         if (descriptor == nullptr)
             return false;
         LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(parent)};
         LV2_Feature access{LV2_INSTANCE_ACCESS_URI,
-                           lilv_instance_get_handle(runner.lilvInstance())};
+                           instance != nullptr ? instance
+                                               : lilv_instance_get_handle(runner.lilvInstance())};
         LV2_Feature resizeFeature{LV2_UI__resize, &resize};
         LV2_Feature touchFeature{LV2_UI__touch, &touch};
         const LV2_Feature* features[] = {&parentFeature, &access, &resizeFeature, &touchFeature,
@@ -304,4 +306,15 @@ TEST_F(Lv2Ui, OpensAndClosesFiftyTimesWhileTheInstanceRuns)
     }
     running = false;
     audio.join();
+}
+
+TEST_F(Lv2Ui, AnInstanceAccessPointerThatIsNoLiveInstanceOfOursIsRefusedNotFollowed)
+{
+    UiHost ui(runner);
+    // What some hosts pass by mistake: lilv's own instance record, not the plug-in's handle.
+    EXPECT_FALSE(ui.open(runner.lilvInstance()));
+    EXPECT_EQ(ui.ui, nullptr);
+    int unrelated = 0;
+    EXPECT_FALSE(ui.open(&unrelated));
+    EXPECT_TRUE(ui.open());
 }
