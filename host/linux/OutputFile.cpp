@@ -67,12 +67,13 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name)
         if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH ||
             ::unlinkat(::dirfd(dir), entry->d_name, 0) != 0)
             continue;
-        // A named temporary file exists only between a finished write and its rename (the
-        // earlier form, for the whole write): a pair of outputs may have been split there.
+        // Where the file system has unnamed files, a named temporary file exists only between
+        // a finished write and its rename (elsewhere, and in the earlier form, for the whole
+        // write): a pair of outputs may have been split there.
         std::fprintf(stderr,
-                     "chordwell-host: removed '%s/%s', an output that an interrupted run "
-                     "(process %d) finished but never put in place; a file that run wrote with "
-                     "it (--state-out) may not match the one beside it\n",
+                     "chordwell-host: removed '%s/%s', the unfinished output of an "
+                     "interrupted run (process %d); a --state-out that run put in place may not "
+                     "match the file beside it\n",
                      folder.c_str(), entry->d_name, static_cast<int>(pid));
     }
     ::closedir(dir);

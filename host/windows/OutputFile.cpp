@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 
 namespace
 {
@@ -105,8 +106,16 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name)
         {
             const std::string entryName = platform::windows::narrow(std::wstring(entry.cFileName));
             const auto id = static_cast<DWORD>(temporaryOwner(entryName, name));
-            if (id > 0 && !processRunning(id))
-                DeleteFileW(wide(inFolder(folder, entryName)).c_str());
+            if (id == 0 || processRunning(id) ||
+                DeleteFileW(wide(inFolder(folder, entryName)).c_str()) == 0)
+                continue;
+            // As on Linux: a pair of outputs may have been split there.
+            std::fprintf(
+                stderr,
+                "chordwell-host: removed '%s', the unfinished output of an "
+                "interrupted run (process %lu); a --state-out that run put in place may not "
+                "match the file beside it\n",
+                inFolder(folder, entryName).c_str(), static_cast<unsigned long>(id));
         } while (FindNextFileW(search, &entry) != 0);
         FindClose(search);
     }
