@@ -5,9 +5,11 @@
 
 #include <AAX_CParameter.h>
 #include <AAX_IHostInterfaces.h>
+#include <BankState.h>
 #include <HostValue.h>
 #include <ORLChordwellEffect.h>
 #include <ParameterTable.h>
+#include <StateFile.h>
 
 #include <cstring>
 #include <memory>
@@ -211,12 +213,22 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::GetChunk(AAX_CTypeID id,
 AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::SetChunk(AAX_CTypeID id,
                                                               const AAX_SPlugInChunk* chunk)
 {
+    // Each chunk gets the verdict every other shell and the host give the same data.
+    if (id == kParameterChunkID && chunk != nullptr && chunk->fSize >= 4)
+    {
+        std::string why;
+        if (!statefile::decodeHostValues({AAX_ChunkData(chunk), static_cast<size_t>(chunk->fSize)},
+                                         why))
+            return AAX_ERROR_INVALID_FIELD_DATA;
+    }
     if (id != identity::kStateChunkID)
         return AAX_CEffectParameters::SetChunk(id, chunk);
     if (chunk == nullptr)
         return AAX_ERROR_NULL_OBJECT;
     if (chunk->fSize < 12)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+    if (!bankstate::isAccepted({AAX_ChunkData(chunk), static_cast<size_t>(chunk->fSize)}))
+        return AAX_ERROR_INVALID_FIELD_DATA;
     // A state that keeps nothing is an error, so that the host can say so instead of
     // playing the defaults as if the state had loaded.
     if (!controller.productController().setStateImage(

@@ -30,8 +30,10 @@ class ORL_QcWl_0x011005_AAX_Parameters_Wrapper final : public AAX_CEffectParamet
     AAX_Result GetChunkIDFromIndex(int32_t index, AAX_CTypeID* id) const override;
     AAX_Result GetChunkSize(AAX_CTypeID id, uint32_t* size) const override;
     AAX_Result GetChunk(AAX_CTypeID id, AAX_SPlugInChunk* chunk) const override;
-    // 'All ': a state the bank refuses, or one that sets no preset, gives
-    // AAX_ERROR_INVALID_FIELD_DATA and changes nothing.
+    // 'All ': a state the bank refuses (its code, type and values checked as every shell
+    // checks them), or one that sets no preset, gives AAX_ERROR_INVALID_FIELD_DATA and
+    // changes nothing. 'elck': data with bytes left over or a value outside 0..1 (a NaN
+    // too) is refused the same way, whatever else it holds.
     AAX_Result SetChunk(AAX_CTypeID id, const AAX_SPlugInChunk* chunk) override;
 
     ORL_AAX_ControllerWrapper& masterController() { return controller; }

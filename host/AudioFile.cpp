@@ -1,5 +1,8 @@
 #include "AudioFile.h"
 
+#include <cerrno>
+#include <cstring>
+
 bool acceptAudioShape(const std::string& path, int channels, double sampleRate, std::string& error)
 {
     if (channels < 1 || channels > 2)
@@ -10,7 +13,7 @@ bool acceptAudioShape(const std::string& path, int channels, double sampleRate, 
     }
     if (!(sampleRate >= 1.0))
     {
-        error = "'" + path + "' has no sample rate";
+        error = "'" + path + "' is not a valid audio file: its sample rate is 0";
         return false;
     }
     return true;
@@ -27,15 +30,25 @@ int WavWriter::openDestination(const std::string& target, std::string& error)
     return staging;
 }
 
-bool WavWriter::finish(std::string& error)
+bool WavWriter::prepare(std::string& error)
 {
+    if (prepared)
+        return true;
+    if (!complete(error))
+        return false;
     // The finished file goes to the device in one pass.
     if (staging >= 0 && !copyFromStart(staging, output.descriptor()))
     {
-        error = "cannot write '" + path + "'";
+        error = "cannot write '" + path + "': " + std::strerror(errno);
         return false;
     }
-    return output.commit(error);
+    prepared = output.prepare(error);
+    return prepared;
+}
+
+bool WavWriter::commit(std::string& error)
+{
+    return prepare(error) && output.commit(error);
 }
 
 bool readAudioFile(const std::string& path, AudioBuffer& audio, std::string& error)
@@ -72,7 +85,7 @@ bool writeFloatWav(const std::string& path, const AudioBuffer& audio, std::strin
             interleaved[i * count + c] = audio.channels[c][i];
     if (!writer.write(interleaved.data(), frames))
     {
-        error = "cannot write '" + path + "'";
+        error = "cannot write '" + path + "': " + writer.writeFailure();
         return false;
     }
     return writer.commit(error);

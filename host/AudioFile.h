@@ -29,6 +29,9 @@ class AudioReader
     // Any file libsndfile knows (Linux), a WAV file of integer or float samples (Windows).
     // False with a message.
     bool open(const std::string& path, std::string& error);
+    // After a failed open: whether the file was read but its content refused (not audio, no
+    // sample rate, too many channels), rather than not read at all.
+    bool contentRefused() const { return refused; }
     int channels() const { return channelCount; }
     double sampleRate() const { return rate; }
     uint64_t frames() const { return frameCount; }
@@ -41,6 +44,7 @@ class AudioReader
     int channelCount = 0;
     double rate = 0.0;
     uint64_t frameCount = 0;
+    bool refused = false;
 };
 
 // A 32-bit float WAV written a block at a time through an OutputFile, without the PEAK
@@ -55,6 +59,11 @@ class WavWriter
 
     bool open(const std::string& path, double sampleRate, int channels, std::string& error);
     bool write(const float* interleaved, size_t frames);
+    // Why the last write failed, from the system ("No space left on device").
+    const std::string& writeFailure() const { return failure; }
+    // Completes the file so that only putting it in place is left (OutputFile::prepare).
+    // False with a message. Optional before commit.
+    bool prepare(std::string& error);
     // Completes the file and puts it in place. False with a message.
     bool commit(std::string& error);
 
@@ -62,8 +71,8 @@ class WavWriter
     // Opens the output at target; the descriptor the encoder writes: the output's, or a
     // scratch file's when the output cannot seek. -1 with a message.
     int openDestination(const std::string& target, std::string& error);
-    // Once the encoder has finished the file: hands it to the output and puts it in place.
-    bool finish(std::string& error);
+    // Lets the encoder finish the file (sizes in its header). False with a message.
+    bool complete(std::string& error);
 
     std::string path;
     OutputFile output;
@@ -71,6 +80,8 @@ class WavWriter
     struct Encoder;   // libsndfile's, or the host's own WAV writer where there is no libsndfile
     std::unique_ptr<Encoder> encoder;
     bool failed = false;
+    bool prepared = false;
+    std::string failure;
 };
 
 // The largest WAV a render may write: a RIFF size is 32 bits.

@@ -21,10 +21,8 @@ std::optional<AutomationPoint> parseAutomationArg(const std::string& text, std::
         return std::nullopt;
     }
     const std::string time = text.substr(at + 1, equals - at - 1);
-    char* end = nullptr;
-    const double seconds = time.empty() ? NAN : std::strtod(time.c_str(), &end);
-    if (time.empty() || end != time.c_str() + time.size() || !std::isfinite(seconds) ||
-        seconds < 0.0 || seconds > 3600.0)
+    const double seconds = parseDecimal(time).value_or(-1.0);
+    if (seconds < 0.0 || seconds > 3600.0)
     {
         error = "--automate '" + text + "': the time must be 0 to 3600 seconds";
         return std::nullopt;

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 bool readBinaryFile(const std::string& path, std::vector<uint8_t>& bytes, size_t maxSize,
-                    std::string& error)
+                    std::string& error, bool* tooLarge)
 {
+    if (tooLarge != nullptr)
+        *tooLarge = false;
     const int fd = openRegularFile(path, error);
     if (fd < 0)
         return false;
@@ -22,13 +25,15 @@ bool readBinaryFile(const std::string& path, std::vector<uint8_t>& bytes, size_t
         if (got < 0)
         {
             ::close(fd);
-            error = "cannot read '" + path + "'";
+            error = "cannot read '" + path + "': " + std::strerror(errno);
             return false;
         }
         if (read.size() + static_cast<size_t>(got) > maxSize)
         {
             ::close(fd);
             error = "'" + path + "' is too large";
+            if (tooLarge != nullptr)
+                *tooLarge = true;
             return false;
         }
         read.insert(read.end(), buffer, buffer + got);

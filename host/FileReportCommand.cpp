@@ -131,6 +131,14 @@ int runInspect(const InspectOptions& options)
                      options.file.c_str(), type);
         return kRefused;
     }
+    if (bytes->size() >= kMaxImageFileBytes || presetimage::hasBytesAfterImage(*bytes))
+    {
+        std::fprintf(stderr,
+                     "chordwell-host inspect: '%s' is not a valid preset or bank file: it has "
+                     "bytes after its image\n",
+                     options.file.c_str());
+        return kRefused;
+    }
     const bool isBank = type == presetimage::kBankType;
     PresetBank bank(nullptr, false);
     const LoadResult result = isBank ? bank.loadBankImage(*bytes) : bank.loadPresetImage(*bytes);

@@ -1,7 +1,11 @@
 #include "InstallManualCommand.h"
 
+#include "OutputFile.h"
+
 #include <FileAccess.h>
 #include <Manual.h>
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -23,12 +27,24 @@ int runInstallManual(const InstallManualOptions& options)
                      platform::utf8FromPath(given).c_str());
         return 1;
     }
-    if (storeManualPath(platform::utf8FromPath(path)) != 0)
+    // A manual the window's "?" button could not open is not recorded.
+    std::string unreadable;
+    const int fd = openRegularFile(platform::utf8FromPath(path), unreadable);
+    if (fd < 0)
     {
-        std::fprintf(stderr, "chordwell-host install-manual: the settings store could not be "
-                             "written\n");
+        std::fprintf(stderr, "chordwell-host install-manual: %s\n", unreadable.c_str());
         return 1;
     }
+    ::close(fd);
+    if (platform::utf8FromPath(path).size() > 1024)
+    {
+        std::fprintf(stderr, "chordwell-host install-manual: the path is longer than the 1024 "
+                             "bytes the settings store keeps\n");
+        return 1;
+    }
+    // The store has said why on stderr, once.
+    if (storeManualPath(platform::utf8FromPath(path)) != 0)
+        return 1;
     std::printf("manual: %s\n", platform::utf8FromPath(path).c_str());
     return 0;
 }

@@ -8,25 +8,40 @@
 
 namespace
 {
-constexpr const char* kTemporaryMark = ".part-";
+constexpr const char* kTemporaryPrefix = ".ORLtmp-";
+// Earlier versions named the temporary file after its target.
+constexpr const char* kOldTemporaryMark = ".part-";
+
+// At most 9 digits: any process id or count, and never an overflow.
+bool isNumber(const std::string& digits)
+{
+    return !digits.empty() && digits.size() <= 9 &&
+           digits.find_first_not_of("0123456789") == std::string::npos;
+}
 } // namespace
 
-std::string temporaryPath(const std::string& target, unsigned long processId)
+std::string temporaryName(unsigned long processId, unsigned long count)
 {
-    return target + kTemporaryMark + std::to_string(processId);
+    return kTemporaryPrefix + std::to_string(processId) + "-" + std::to_string(count);
 }
 
 unsigned long temporaryOwner(const std::string& entryName, const std::string& targetName)
 {
-    const std::string prefix = targetName + kTemporaryMark;
-    if (entryName.compare(0, prefix.size(), prefix) != 0)
+    const std::string prefix = kTemporaryPrefix;
+    if (entryName.compare(0, prefix.size(), prefix) == 0)
+    {
+        const std::string rest = entryName.substr(prefix.size());
+        const size_t dash = rest.find('-');
+        if (dash == std::string::npos || !isNumber(rest.substr(0, dash)) ||
+            !isNumber(rest.substr(dash + 1)))
+            return 0;
+        return std::strtoul(rest.c_str(), nullptr, 10);
+    }
+    const std::string oldPrefix = targetName + kOldTemporaryMark;
+    if (entryName.compare(0, oldPrefix.size(), oldPrefix) != 0)
         return 0;
-    const std::string digits = entryName.substr(prefix.size());
-    // At most 9 digits: any process id, and never an overflow.
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
-        digits.size() > 9)
-        return 0;
-    return std::strtoul(digits.c_str(), nullptr, 10);
+    const std::string digits = entryName.substr(oldPrefix.size());
+    return isNumber(digits) ? std::strtoul(digits.c_str(), nullptr, 10) : 0;
 }
 
 bool copyFromStart(int from, int to)
@@ -55,7 +70,7 @@ bool writeOutputFile(const std::string& path, const std::vector<uint8_t>& bytes,
         return false;
     if (!writeAll(file.descriptor(), bytes.data(), bytes.size()))
     {
-        error = "cannot write '" + path + "': " + std::strerror(errno);
+        error = "cannot write '" + path + "': " + std::strerror(errno != 0 ? errno : EIO);
         return false;
     }
     return file.commit(error);

@@ -10,9 +10,12 @@
 // A regular file, or a path where nothing is yet, gets the new file through a temporary
 // file in the same folder (unnamed where the file system allows) that is renamed into
 // place only when complete, so that a failed or killed write leaves the old file and no
-// litter. A symlink is followed to its target. A character device or FIFO is written
-// directly (a FIFO only when a reader is there: never blocking). A folder or any other kind
-// of file is refused; nothing that was at the path is ever removed.
+// litter. A replaced file keeps its permissions (and its owner and group where the process
+// may set them). A symlink is followed to its target; a link that cannot be resolved (a
+// loop, or a chain longer than the system follows) is refused. A character device or FIFO
+// is written directly (a FIFO only when a reader is there: never blocking; a reader that
+// leaves early is a failed write, never a signal that ends the program). A folder or any
+// other kind of file is refused; nothing that was at the path is ever removed.
 //
 // On Windows the same holds with its own kinds of file: a device (NUL, CON, COM1) or a pipe
 // is written directly; a link to nothing, which a write would replace, is refused; a
@@ -31,6 +34,10 @@ class OutputFile
     int descriptor() const { return fd; }
     // Whether the path is a device or FIFO written directly (it cannot seek).
     bool isDirect() const { return direct; }
+    // Completes the file on disk under its temporary name, so that only the rename is left:
+    // a pair of outputs prepared first are then put in place one right after the other.
+    // False with a message. Optional before commit.
+    bool prepare(std::string& error);
     // Puts the file in place (or finishes writing the device). False with a message.
     bool commit(std::string& error);
 
@@ -40,6 +47,7 @@ class OutputFile
     std::string target;    // the path to replace, symlinks resolved
     std::string temporary; // the named temporary file, when an unnamed one was not possible
     bool unnamed = false;  // O_TMPFILE (Linux)
+    bool prepared = false;
     bool direct = false;
     int fd = -1;
 };
@@ -63,11 +71,18 @@ bool writeOutputFile(const std::string& path, const std::vector<uint8_t>& bytes,
 // device, a folder) is refused with a message. Returns the descriptor or -1.
 int openRegularFile(const std::string& path, std::string& error);
 
-// Whether two paths name the same existing file (device and inode, symlinks followed).
+// Whether two paths name the same file: the same existing file (device and inode, symlinks
+// followed), or, where either is not there yet, the same place once links, "." and ".."
+// are resolved ("x.wav", "./x.wav", "sub/../x.wav", a link to a missing "x.wav").
 bool sameFile(const std::string& a, const std::string& b);
 
-// For each system's OutputFile. Any thread. The temporary file "<target>.part-<id>" that
-// process id writes target's new file into, and the id of the writer of a folder entry of
-// that form for a target named targetName (0 when the entry is not one).
-std::string temporaryPath(const std::string& target, unsigned long processId);
+// Whether a regular file is at the path (symlinks followed).
+bool isExistingFile(const std::string& path);
+
+// For each system's OutputFile. Any thread. The name of the temporary file in which process
+// id writes its count-th output: ".ORLtmp-<id>-<count>", short whatever the target's name,
+// so that a name of the longest length a folder takes can still be replaced. The id of the
+// writer of a folder entry of that form, or of the earlier form "<targetName>.part-<id>"
+// (0 when the entry is neither).
+std::string temporaryName(unsigned long processId, unsigned long count);
 unsigned long temporaryOwner(const std::string& entryName, const std::string& targetName);

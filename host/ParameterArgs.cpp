@@ -58,14 +58,21 @@ std::optional<int> parseSlotArg(const std::string& text)
     return std::nullopt;
 }
 
-std::optional<double> parseUnitValue(const std::string& text)
+std::optional<double> parseDecimal(const std::string& text)
 {
-    // Plain decimal notation only: no hex, no "inf", no surrounding blanks.
     if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string::npos)
         return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value) || value < 0.0 || value > 1.0)
+    if (end != text.c_str() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseUnitValue(const std::string& text)
+{
+    const auto value = parseDecimal(text);
+    if (!value || *value < 0.0 || *value > 1.0)
         return std::nullopt;
     return value;
 }

@@ -1,5 +1,7 @@
 #include "PresetSources.h"
 
+#include "OptionChecks.h"
+
 #include <ImageFile.h>
 #include <PresetBank.h>
 #include <PresetImage.h>
@@ -33,10 +35,13 @@ void takeValues(const PresetRecord& preset, float* values)
 
 void addPresetSourceOptions(CLI::App& command, PresetSourceOptions& options)
 {
-    command.add_option("--preset-file", options.presetFile, "start from a preset file (.orl)");
-    command.add_option("--bank-file", options.bankFile,
-                       "start from a preset of a bank file (.orb): its current one, or "
-                       "--bank-preset");
+    command.add_option("--preset-file", options.presetFile, "start from a preset file (.orl)")
+        ->check(nonEmptyWord());
+    command
+        .add_option("--bank-file", options.bankFile,
+                    "start from a preset of a bank file (.orb): its current one, or "
+                    "--bank-preset")
+        ->check(nonEmptyWord());
     command.add_option("--bank-preset", options.bankPreset, "preset 0-9 of --bank-file");
 }
 
@@ -74,6 +79,12 @@ bool loadPresetSourceBank(const PresetSourceOptions& options, PresetBank& bank, 
         error = "cannot read '" + path + "' (missing, unreadable or not a regular file)";
         if (unreadable != nullptr)
             *unreadable = true;
+        return false;
+    }
+    if (bytes->size() >= kMaxImageFileBytes || presetimage::hasBytesAfterImage(*bytes))
+    {
+        error = "'" + path + "' is not a valid " + (isBank ? "bank" : "preset") +
+                " file: it has bytes after its image";
         return false;
     }
     const LoadResult result = isBank ? bank.loadBankImage(*bytes) : bank.loadPresetImage(*bytes);

@@ -3,6 +3,7 @@
 #include "AudioFile.h"
 #include "AutomationArg.h"
 #include "DemoSignal.h"
+#include "OptionChecks.h"
 #include "OutputFile.h"
 #include "ParameterArgs.h"
 #include "PluginRenderer.h"
@@ -15,8 +16,10 @@
 #include <ParameterTable.h>
 #include <PresetBank.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -80,8 +83,12 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
                     "the built-in demo without it) and output WAV")
         ->required()
         ->expected(1, 2);
-    command.add_option("--layout", options.layout, "mono | stereo | mono-stereo");
-    command.add_option("--preset", options.preset, "factory preset: 0-9 or its name");
+    command.add_flag("--demo", options.demo,
+                     "render the built-in demo into OUT, also over a file that is there");
+    command.add_option("--layout", options.layout, "mono | stereo | mono-stereo")
+        ->check(nonEmptyWord());
+    command.add_option("--preset", options.preset, "factory preset: 0-9 or its name")
+        ->check(nonEmptyWord());
     addPresetSourceOptions(command, options.presetSource);
     // Repeatable options take one value per occurrence, never the files after them.
     command
@@ -90,6 +97,7 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
                     "--state-out")
         ->allow_extra_args(false);
     command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
+        ->check(decimalNumber())
         ->capture_default_str();
     command
         .add_option("--block", options.blockFrames,
@@ -98,12 +106,16 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
         ->capture_default_str();
     command.add_flag("--master-bypass", options.masterBypass,
                      "copy input to output as the host's bypass does");
-    command.add_option("--plugin", options.plugin, pluginOptionHelp());
-    command.add_option("--state-in", options.stateIn,
-                       "restore the plug-in's state (every chunk of a state file, or an old "
-                       "'All ' chunk file) first");
-    command.add_option("--state-out", options.stateOut,
-                       "save every chunk of the plug-in's state to this file at the end");
+    command.add_option("--plugin", options.plugin, pluginOptionHelp())->check(nonEmptyWord());
+    command
+        .add_option("--state-in", options.stateIn,
+                    "restore the plug-in's state (every chunk of a state file, or an old "
+                    "'All ' chunk file) first")
+        ->check(nonEmptyWord());
+    command
+        .add_option("--state-out", options.stateOut,
+                    "save every chunk of the plug-in's state to this file at the end")
+        ->check(nonEmptyWord());
     command
         .add_option("--automate", options.automations,
                     "SLOT@SECONDS=VALUE: host automation at that time (repeatable)")
@@ -168,6 +180,7 @@ int runRender(const RenderOptions& options)
         inputs.emplace_back("--preset-file", options.presetSource.presetFile);
     if (!options.presetSource.bankFile.empty())
         inputs.emplace_back("--bank-file", options.presetSource.bankFile);
+    inputs.emplace_back("the plug-in library", pluginPath(options.plugin));
     std::vector<std::pair<std::string, std::string>> outputs = {{"OUT", outPath}};
     if (!options.stateOut.empty())
         outputs.emplace_back("--state-out", options.stateOut);
@@ -179,6 +192,13 @@ int runRender(const RenderOptions& options)
     if (outputs.size() == 2 &&
         (outputs[0].second == outputs[1].second || sameFile(outputs[0].second, outputs[1].second)))
         return refuse("OUT and --state-out name the same file");
+    if (hasInput && options.demo)
+        return refuse("--demo renders the built-in demo: give OUT alone");
+    // A lone file that is there is most likely the input the user meant to process.
+    if (!hasInput && !options.demo && isExistingFile(outPath))
+        return refuse("'" + outPath +
+                      "' is there already; to process it, give an output too: render '" + outPath +
+                      "' OUT.wav; to render the built-in demo over it, add --demo");
 
     // Presets reach the plug-in as a state chunk, the way a host restores a project.
     std::vector<statefile::Chunk> state;
@@ -211,7 +231,7 @@ int runRender(const RenderOptions& options)
         {
             std::string error;
             if (!reader.open(options.files.front(), error))
-                return fail(error);
+                return reader.contentRefused() ? refuse(error) : fail(error);
             source = std::make_unique<ReaderSource>(reader);
             rate = reader.sampleRate();
             inputFrames = reader.frames();
@@ -271,16 +291,28 @@ int runRender(const RenderOptions& options)
             ProgressBar bar(seconds > 1.0);
             if (!renderStream(renderer, *source, inputFrames, tailFrames, request, sink,
                               [&bar](double done) { bar.update(done); }))
-                return fail("cannot write '" + outPath + "'");
+                return fail("cannot write '" + outPath + "': " + writer.writeFailure());
             inputPeak = renderer.inputPeak();
             outputPeak = renderer.outputPeak();
 
-            // The state is written before the audio is put in place: a failed render leaves
-            // neither.
-            if (!options.stateOut.empty() &&
-                !writeOutputFile(options.stateOut,
-                                 statefile::encode(saveStateChunks(renderer.instance())), error))
+            // Both files are complete on disk before either is put in place, so that a failed
+            // render leaves neither and a kill can fall only between the two renames. The
+            // audio comes last: it is what the command makes, and a file that is not newer
+            // than its inputs tells a rerun (make, a batch script) that it is not done.
+            if (!writer.prepare(error))
                 return fail(error);
+            OutputFile stateFile;
+            if (!options.stateOut.empty())
+            {
+                const std::vector<uint8_t> bytes =
+                    statefile::encode(saveStateChunks(renderer.instance()));
+                if (!stateFile.open(options.stateOut, error))
+                    return fail(error);
+                if (!writeAll(stateFile.descriptor(), bytes.data(), bytes.size()))
+                    return fail("cannot write '" + options.stateOut + "': " + std::strerror(errno));
+                if (!stateFile.prepare(error) || !stateFile.commit(error))
+                    return fail(error);
+            }
             if (!writer.commit(error))
                 return fail(error);
         }

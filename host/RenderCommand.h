@@ -18,6 +18,7 @@ struct RenderOptions
     double tailSeconds = 3.0;
     int64_t blockFrames = 512;
     bool masterBypass = false;
+    bool demo = false;                    // the built-in demo into OUT, even over a file there
     std::string plugin;                   // plug-in library; the one beside the host by default
     std::string stateIn;                  // 'All ' chunk restored before the first block
     std::string stateOut;                 // 'All ' chunk saved after the last block

@@ -22,8 +22,17 @@ std::vector<statefile::Chunk> readStateFile(const std::string& path)
     std::string error;
     // The largest file the format allows, with a little room for its headers.
     constexpr size_t kLimit = statefile::kMaxChunks * (statefile::kMaxChunkSize + 8) + 12;
-    if (!readBinaryFile(path, bytes, kLimit, error))
+    bool tooLarge = false;
+    if (!readBinaryFile(path, bytes, kLimit, error, &tooLarge))
+    {
+        if (tooLarge)
+            throw RefusedContent(error + " for a state file");
         throw HostError(error);
+    }
+    // The verdict of every shell's reader: the chunks' data is checked too, so that a state
+    // the host takes is one each shell takes.
+    if (!statefile::read(bytes, error))
+        throw RefusedContent("'" + path + "' is not a valid state file: " + error);
     auto chunks = statefile::decode(bytes, error);
     if (!chunks)
         throw RefusedContent("'" + path + "': " + error);
@@ -32,7 +41,11 @@ std::vector<statefile::Chunk> readStateFile(const std::string& path)
 
 void restoreStateChunks(EffectInstance& instance, const std::vector<statefile::Chunk>& chunks)
 {
-    const std::vector<AAX_CTypeID> order = instance.chunkIDs();
+    // The bank first: it sets every value from its current preset, and the values the
+    // state was saved with (automation may have moved them) then win over the preset's.
+    std::vector<AAX_CTypeID> order = instance.chunkIDs();
+    std::stable_partition(order.begin(), order.end(),
+                          [](AAX_CTypeID id) { return id == statefile::kBankChunk; });
     for (const statefile::Chunk& chunk : chunks)
         if (std::find(order.begin(), order.end(), chunk.id) == order.end())
             throw RefusedContent("the state holds a chunk '" + chunkName(chunk.id) +

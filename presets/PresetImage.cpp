@@ -63,6 +63,13 @@ std::optional<ImageHeader> readHeader(std::span<const uint8_t> bytes, bool rever
     return header;
 }
 
+bool hasBytesAfterImage(std::span<const uint8_t> bytes)
+{
+    const auto reversed = detectByteReversal(bytes);
+    const auto header = reversed ? readHeader(bytes, *reversed) : std::nullopt;
+    return header && bytes.size() - kHeaderSize > header->payloadSize;
+}
+
 RecordWalker::RecordWalker(std::span<const uint8_t> records, bool reversed)
     : bytes(records), reversed(reversed)
 {

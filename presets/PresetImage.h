@@ -57,6 +57,10 @@ std::optional<bool> detectByteReversal(std::span<const uint8_t> bytes);
 // Decodes the 41-byte header at the start of bytes; nothing when fewer than 41 bytes.
 std::optional<ImageHeader> readHeader(std::span<const uint8_t> bytes, bool reversed);
 
+// Whether bytes go on after the image they start with (its header and the payload size it
+// states): a file of junk behind an image is not that image.
+bool hasBytesAfterImage(std::span<const uint8_t> bytes);
+
 // One record as read. name is the 24-byte field with its last byte forced to NUL (type 0);
 // parameterIndex and value are those of a type 1 record.
 struct ImageRecord

@@ -1,5 +1,7 @@
 #include "StateFile.h"
 
+#include "BankState.h"
+
 #include <bit>
 #include <cstring>
 
@@ -132,11 +134,18 @@ std::optional<Contents> read(std::span<const uint8_t> bytes, std::string& error)
     if (!chunks)
         return std::nullopt;
     Contents contents;
+    bool hasBank = false;
     for (const Chunk& chunk : *chunks)
     {
         if (chunk.id == kBankChunk)
         {
+            if (!bankstate::isAccepted(chunk.data))
+            {
+                error = "the bank chunk 'All ' is damaged or holds a value outside 0..1";
+                return std::nullopt;
+            }
             contents.bankState = chunk.data;
+            hasBank = true;
         }
         else if (chunk.id == kParameterChunk)
         {
@@ -145,6 +154,11 @@ std::optional<Contents> read(std::span<const uint8_t> bytes, std::string& error)
                 return std::nullopt;
             contents.hostValues = std::move(*values);
         }
+    }
+    if (!hasBank)
+    {
+        error = "the state holds no bank chunk 'All '";
+        return std::nullopt;
     }
     return contents;
 }

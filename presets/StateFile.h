@@ -63,7 +63,8 @@ std::vector<uint8_t> encode(const std::vector<Chunk>& chunks);
 
 // The chunks of a file, in file order; an old headerless file gives one 'All ' chunk. A
 // file with a wrong version, a count or size out of range, a repeated id, bytes missing or
-// bytes left over is refused: nothing, and why in error. Reads nothing outside bytes.
+// bytes left over is refused: nothing, and why in error. Reads nothing outside bytes. The
+// chunks' data is not looked at: read() gives the verdict on a whole file.
 std::optional<std::vector<Chunk>> decode(std::span<const uint8_t> bytes, std::string& error);
 
 struct HostValue
@@ -77,8 +78,11 @@ struct HostValue
 std::optional<std::vector<HostValue>> decodeHostValues(std::span<const uint8_t> data,
                                                        std::string& error);
 
-// What a plug-in shell needs from a state file: the 'All ' chunk's data (empty when the file
-// has none) and the host parameter values (empty when it has no 'elck').
+// What a plug-in shell needs from a state file: the 'All ' chunk's data and the host
+// parameter values (empty when it has no 'elck'). This is the one verdict on a state file
+// that every shell and the host give: besides what decode refuses, a file without the 'All '
+// chunk, 'All ' data that is not a bank state the preset bank takes whole (BankState.h), and
+// damaged 'elck' data (decodeHostValues) are refused.
 struct Contents
 {
     std::vector<uint8_t> bankState;

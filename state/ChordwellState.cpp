@@ -1,7 +1,8 @@
 #include "ChordwellState.h"
 
+#include <BankState.h>
 #include <ORLChordwellController.h>
-#include <PresetBank.h>
+#include <ParameterTable.h>
 #include <PresetImage.h>
 #include <StateFile.h>
 
@@ -15,8 +16,6 @@ namespace
 constexpr uint8_t kMagic[4] = {'O', 'R', 'L', '3'};
 // chordwell-host's state files (every chunk of the AAX shell).
 constexpr uint8_t kHostFileMagic[4] = {'O', 'C', 'w', 's'};
-// The state image starts with the version word 0x02000000 and the code's bytes "lWcQ".
-constexpr uint8_t kImagePrefix[8] = {0x00, 0x00, 0x00, 0x02, 'l', 'W', 'c', 'Q'};
 
 uint32_t readU32(const uint8_t* p)
 {
@@ -24,29 +23,7 @@ uint32_t readU32(const uint8_t* p)
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-constexpr size_t kClosingWordsSize = 8;
-
-// A bank image that a bank takes as a whole: right code and type, records within bounds,
-// every value within 0..1.
-bool isAcceptedBank(std::span<const uint8_t> stateImage)
-{
-    namespace image = presetimage;
-    const auto bankImage = stateImage.subspan(image::kHostStatePrefixSize);
-    const auto header = image::readHeader(bankImage, false);
-    if (!header || header->code != image::kCode || header->type != image::kBankType)
-        return false;
-    PresetBank scratch(nullptr, false);
-    return scratch.applyBankRecords(*header, bankImage.subspan(image::kHeaderSize), false) ==
-           LoadResult::Loaded;
-}
-
-bool isBankState(std::span<const uint8_t> bytes)
-{
-    // The state image and the two closing words at the least.
-    return bytes.size() >= presetimage::kHostStateSize + kClosingWordsSize &&
-           bytes.size() <= kMaxBankState &&
-           std::memcmp(bytes.data(), kImagePrefix, sizeof kImagePrefix) == 0;
-}
+constexpr size_t kClosingWordsSize = bankstate::kClosingWordsSize;
 } // namespace
 
 std::vector<uint8_t> bankStateOf(std::span<const uint8_t> stateImage)
@@ -91,28 +68,40 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes)
                 return std::nullopt;
         }
         const uint32_t size = readU32(bytes.data() + 44);
-        if (size != bytes.size() - kHeaderSize || !isBankState(bytes.subspan(kHeaderSize)))
+        if (size != bytes.size() - kHeaderSize)
             return std::nullopt;
         result.values = values;
         result.bankState.assign(bytes.begin() + kHeaderSize, bytes.end());
     }
     else if (bytes.size() >= 4 && std::memcmp(bytes.data(), kHostFileMagic, 4) == 0)
     {
-        // The AAX shell restores its parameter chunk first and the bank after it, which sets
-        // every value from the current preset: the bank alone gives the same result here.
+        // The state file's reader gives the verdict on the whole file, the chunks' data
+        // included.
         std::string error;
         auto contents = statefile::read(bytes, error);
-        if (!contents || !isBankState(contents->bankState))
+        if (!contents)
             return std::nullopt;
         result.bankState = std::move(contents->bankState);
+        // The values the state was saved with win over the bank's preset, as in the host's
+        // restore: automation may have moved them.
+        std::array<float, 8> values{};
+        int found = 0;
+        for (size_t slot = 0; slot < values.size(); ++slot)
+            for (const statefile::HostValue& value : contents->hostValues)
+                if (value.id == getParameterIdentifier(static_cast<int>(slot)))
+                {
+                    values[slot] = static_cast<float>(value.value);
+                    ++found;
+                    break;
+                }
+        if (found == static_cast<int>(values.size()))
+            result.values = values;
     }
     else
     {
-        if (!isBankState(bytes))
-            return std::nullopt;
         result.bankState.assign(bytes.begin(), bytes.end());
     }
-    if (!isAcceptedBank(stateImageOf(result)))
+    if (!bankstate::isAccepted(result.bankState))
         return std::nullopt;
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <BankState.h>
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -23,14 +25,15 @@ class ORLChordwellController;
 //
 // The reader also takes the state files of `chordwell-host render --state-out` (every chunk
 // of the AAX shell) and the bare 'All ' chunk that older ones held: their values come from
-// the bank's current preset, as in the AAX shell's restore. Stateless; any thread, except the
-// two that reach a product controller.
+// the 'elck' chunk's host values when it names all eight (a saved state means what was heard
+// when it was saved), else from the bank's current preset.
+// Stateless; any thread, except the two that reach a product controller.
 namespace chordwell::sessionstate
 {
 inline constexpr uint32_t kVersion = 1;
 inline constexpr size_t kHeaderSize = 48;
 // Far above any bank state: a larger claim is damage, never a reason to allocate.
-inline constexpr size_t kMaxBankState = 64 * 1024;
+inline constexpr size_t kMaxBankState = bankstate::kMaxSize;
 
 struct Decoded
 {

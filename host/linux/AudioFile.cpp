@@ -1,8 +1,14 @@
 #include "AudioFile.h"
 
+#include "WavFile.h"
+
 #include <sndfile.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 struct AudioReader::Decoder
 {
@@ -35,14 +41,38 @@ bool AudioReader::open(const std::string& path, std::string& error)
     SF_INFO info{};
     decoder = std::make_unique<Decoder>();
     decoder->file = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
+    refused = true;
     if (decoder->file == nullptr)
     {
-        ::close(fd);
+        // libsndfile has closed the descriptor.
         error = "cannot read '" + path + "': " + sf_strerror(nullptr);
+        std::string ignored;
+        const int again = openRegularFile(path, ignored);
+        if (again < 0)
+            return false;
+        // libsndfile's words for a WAV it will not open are about its own structures: the
+        // host's WAV reader tells what is wrong with the file.
+        const auto readAt = [again](uint64_t offset, uint8_t* into, size_t count) -> size_t
+        {
+            const ssize_t got = ::pread(again, into, count, static_cast<off_t>(offset));
+            return got > 0 ? static_cast<size_t>(got) : 0;
+        };
+        struct stat status
+        {
+        };
+        std::string wavError;
+        const auto layout =
+            ::fstat(again, &status) == 0
+                ? wav::readLayout(readAt, static_cast<uint64_t>(status.st_size), wavError)
+                : std::nullopt;
+        ::close(again);
+        if (layout)
+            acceptAudioShape(path, layout->channels, layout->sampleRate, error);
         return false;
     }
     if (!acceptAudioShape(path, info.channels, info.samplerate, error))
         return false;
+    refused = false;
     channelCount = info.channels;
     rate = info.samplerate;
     frameCount = info.frames > 0 ? static_cast<uint64_t>(info.frames) : 0;
@@ -91,24 +121,30 @@ bool WavWriter::write(const float* interleaved, size_t frames)
 {
     if (!encoder || encoder->file == nullptr || failed)
         return false;
+    errno = 0;
     failed = sf_writef_float(encoder->file, interleaved, static_cast<sf_count_t>(frames)) !=
              static_cast<sf_count_t>(frames);
+    if (failed)
+        failure = errno != 0 ? std::strerror(errno) : sf_strerror(encoder->file);
     return !failed;
 }
 
-bool WavWriter::commit(std::string& error)
+bool WavWriter::complete(std::string& error)
 {
     if (!encoder || encoder->file == nullptr)
     {
         error = "cannot write '" + path + "'";
         return false;
     }
+    errno = 0;
     const int closed = sf_close(encoder->file);
     encoder->file = nullptr;
     if (failed || closed != 0)
     {
-        error = "cannot write '" + path + "'";
+        error = "cannot write '" + path + "': " +
+                (failed ? failure
+                        : std::string(errno != 0 ? std::strerror(errno) : sf_error_number(closed)));
         return false;
     }
-    return finish(error);
+    return true;
 }

@@ -12,7 +12,10 @@ const char* const kPluginFileName = "ORLChordwell.so";
 
 void* open(const std::string& path, std::string& error)
 {
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // A name without a slash is a file in the working folder, as for every other file the
+    // host is given; dlopen would search the library path for it instead.
+    const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr)
     {
         const char* reason = dlerror();

@@ -5,6 +5,7 @@
 #include "BinaryFile.h"
 #include "DemoSignal.h"
 #include "HostViewContainer.h"
+#include "OptionChecks.h"
 #include "OutputFile.h"
 #include "SessionState.h"
 #if !defined(_WIN32)
@@ -106,9 +107,10 @@ void addEditOptions(CLI::App& command, EditOptions& options)
         "input", options.input,
         "audio file to play in a loop through the plug-in where an output device exists "
         "(the built-in demo without it)");
-    command.add_option(
-        "--state-out", options.stateOut,
-        "save every chunk of the plug-in's state to this file when the window closes");
+    command
+        .add_option("--state-out", options.stateOut,
+                    "save every chunk of the plug-in's state to this file when the window closes")
+        ->check(nonEmptyWord());
     addSessionOptions(command, options.session);
 }
 

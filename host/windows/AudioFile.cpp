@@ -5,8 +5,10 @@
 #include <io.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -65,6 +67,7 @@ bool AudioReader::open(const std::string& path, std::string& error)
             return 0;
         return readFully(fd, into, count);
     };
+    refused = true;
     const auto layout = wav::readLayout(readAt, size > 0 ? static_cast<uint64_t>(size) : 0, error);
     if (!layout)
     {
@@ -74,6 +77,7 @@ bool AudioReader::open(const std::string& path, std::string& error)
     const double layoutRate = layout->sampleRate <= INT_MAX ? layout->sampleRate : 0.0;
     if (!acceptAudioShape(path, layout->channels, layoutRate, error))
         return false;
+    refused = false;
     if (_lseeki64(fd, static_cast<__int64>(layout->dataOffset), SEEK_SET) < 0)
     {
         error = "cannot read '" + path + "'";
@@ -137,18 +141,21 @@ bool WavWriter::write(const float* interleaved, size_t frames)
     const size_t samples = frames * static_cast<size_t>(encoder->channels);
     encoder->bytes.resize(samples * sizeof(float));
     wav::encodeFloats(interleaved, samples, encoder->bytes.data());
-    failed = (encoder->frames + frames) * static_cast<uint64_t>(encoder->channels) * 4 >
-                 kMaxWavDataBytes ||
-             !writeAll(encoder->fd, encoder->bytes.data(), encoder->bytes.size());
+    const bool tooLong = (encoder->frames + frames) * static_cast<uint64_t>(encoder->channels) * 4 >
+                         kMaxWavDataBytes;
+    errno = 0;
+    failed = tooLong || !writeAll(encoder->fd, encoder->bytes.data(), encoder->bytes.size());
+    if (failed)
+        failure = tooLong ? "more than a WAV file holds" : std::strerror(errno != 0 ? errno : EIO);
     encoder->frames += frames;
     return !failed;
 }
 
-bool WavWriter::commit(std::string& error)
+bool WavWriter::complete(std::string& error)
 {
     if (!encoder || failed)
     {
-        error = "cannot write '" + path + "'";
+        error = "cannot write '" + path + "'" + (failure.empty() ? "" : ": " + failure);
         return false;
     }
     const std::vector<uint8_t> header =
@@ -157,8 +164,8 @@ bool WavWriter::commit(std::string& error)
     const int fd = staging >= 0 ? staging : output.descriptor();
     if (_lseeki64(fd, 0, SEEK_SET) != 0 || !writeAll(fd, header.data(), header.size()))
     {
-        error = "cannot write '" + path + "'";
+        error = "cannot write '" + path + "': " + std::strerror(errno != 0 ? errno : EIO);
         return false;
     }
-    return finish(error);
+    return true;
 }

@@ -8,6 +8,8 @@
 #include <io.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 
 namespace
 {
@@ -87,21 +89,59 @@ bool processRunning(DWORD id)
     return running;
 }
 
-// Temporary files "<name>.part-<process id>" left by writers that were killed.
+// A process's count of the temporary files it has made, so that each has a name of its own.
+std::atomic<unsigned long> temporaryCount{0};
+
+// Temporary files left by writers that were killed: ".ORLtmp-<process id>-<n>" of this
+// version, "<name>.part-<process id>" of earlier ones.
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
 {
-    WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW(wide(inFolder(folder, name + ".part-*")).c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do
+    for (const std::string& pattern : {std::string(".ORLtmp-*"), name + ".part-*"})
     {
-        const std::string entryName = platform::windows::narrow(std::wstring(entry.cFileName));
-        const auto id = static_cast<DWORD>(temporaryOwner(entryName, name));
-        if (id > 0 && !processRunning(id))
-            DeleteFileW(wide(inFolder(folder, entryName)).c_str());
-    } while (FindNextFileW(search, &entry) != 0);
-    FindClose(search);
+        WIN32_FIND_DATAW entry{};
+        HANDLE search = FindFirstFileW(wide(inFolder(folder, pattern)).c_str(), &entry);
+        if (search == INVALID_HANDLE_VALUE)
+            continue;
+        do
+        {
+            const std::string entryName = platform::windows::narrow(std::wstring(entry.cFileName));
+            const auto id = static_cast<DWORD>(temporaryOwner(entryName, name));
+            if (id == 0 || processRunning(id) ||
+                DeleteFileW(wide(inFolder(folder, entryName)).c_str()) == 0)
+                continue;
+            // As on Linux: a pair of outputs may have been split there.
+            std::fprintf(
+                stderr,
+                "chordwell-host: removed '%s', the unfinished output of an "
+                "interrupted run (process %lu); a --state-out that run put in place may not "
+                "match the file beside it\n",
+                inFolder(folder, entryName).c_str(), static_cast<unsigned long>(id));
+        } while (FindNextFileW(search, &entry) != 0);
+        FindClose(search);
+    }
+}
+
+// The absolute path the system makes of a path ("." and ".." resolved); links to
+// files not yet there are not followed. Empty when it cannot.
+std::wstring placeOf(const std::string& path)
+{
+    const std::wstring widePath = wide(path);
+    std::wstring full(32768, L'\0');
+    const DWORD length =
+        GetFullPathNameW(widePath.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size())
+        return {};
+    full.resize(length);
+    return full;
+}
+
+// Names differ in case only on the rare folders that ask for it.
+bool samePlace(const std::string& a, const std::string& b)
+{
+    const std::wstring first = placeOf(a);
+    const std::wstring second = placeOf(b);
+    return !first.empty() && !second.empty() &&
+           CompareStringOrdinal(first.c_str(), -1, second.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
 int descriptorOf(HANDLE handle, int flags)
@@ -133,6 +173,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
     abandon();
     direct = false;
     unnamed = false;
+    prepared = false;
     target = path;
     const std::wstring widePath = wide(path);
     HANDLE existing = lookAt(widePath);
@@ -202,7 +243,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
     }
     const std::string folder = folderOf(target);
     removeStaleTemporaries(folder, nameOf(target));
-    temporary = temporaryPath(target, GetCurrentProcessId());
+    temporary = inFolder(folder, temporaryName(GetCurrentProcessId(), ++temporaryCount));
     HANDLE file =
         CreateFileW(wide(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -222,35 +263,45 @@ bool OutputFile::open(const std::string& path, std::string& error)
     return true;
 }
 
-bool OutputFile::commit(std::string& error)
+bool OutputFile::prepare(std::string& error)
 {
     if (fd < 0)
     {
         error = "cannot write '" + target + "'";
         return false;
     }
+    if (direct || prepared)
+        return true;
+    if (FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(fd))) == 0)
+    {
+        error = "cannot write '" + target + "': " + systemMessage(GetLastError());
+        abandon();
+        return false;
+    }
+    prepared = true;
+    return true;
+}
+
+bool OutputFile::commit(std::string& error)
+{
+    if (!prepare(error))
+        return false;
+    const bool closed = _close(fd) == 0;
+    fd = -1;
     if (direct)
     {
-        const bool closed = _close(fd) == 0;
-        fd = -1;
         if (!closed)
             error = "cannot write '" + target + "'";
         return closed;
     }
-    const bool flushed = FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(fd))) != 0;
-    DWORD code = flushed ? 0 : GetLastError();
-    const bool closed = _close(fd) == 0;
-    fd = -1;
-    if (flushed && closed &&
-        MoveFileExW(wide(temporary).c_str(), wide(target).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
+    if (closed && MoveFileExW(wide(temporary).c_str(), wide(target).c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)
     {
         temporary.clear();
+        prepared = false;
         return true;
     }
-    if (code == 0)
-        code = GetLastError();
-    error = "cannot write '" + target + "': " + systemMessage(code);
+    error = "cannot write '" + target + "': " + systemMessage(GetLastError());
     abandon();
     return false;
 }
@@ -328,7 +379,10 @@ bool sameFile(const std::string& a, const std::string& b)
             return false;
         HANDLE file = lookAt(wide(*paths[i]));
         if (file == INVALID_HANDLE_VALUE)
-            return false;
+        {
+            // Not there yet: the same place under two spellings is still one file.
+            return samePlace(a, b);
+        }
         const bool known = GetFileInformationByHandle(file, &info[i]) != 0;
         CloseHandle(file);
         if (!known)
@@ -337,4 +391,14 @@ bool sameFile(const std::string& a, const std::string& b)
     return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
            info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
            info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
+bool isExistingFile(const std::string& path)
+{
+    HANDLE file = lookAt(wide(path));
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool regular = GetFileType(file) == FILE_TYPE_DISK && !isFolder(file);
+    CloseHandle(file);
+    return regular;
 }

@@ -249,12 +249,13 @@ bool writeFileSynced(const std::string& path, const std::string& text)
     return ::close(fd) == 0 && synced;
 }
 
-// Holds an exclusive lock on the store's lock file for the life of the object.
+// Holds an exclusive lock on the store's lock file for the life of the object. A link in
+// the lock file's place is refused, never followed to a file someone else chose.
 class StoreLock
 {
   public:
     explicit StoreLock(const std::string& file)
-        : fd(::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+        : fd(::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
     {
         while (fd >= 0 && ::flock(fd, LOCK_EX) != 0)
         {

@@ -3,6 +3,7 @@
 #include <ParameterTable.h>
 #include <PresetBank.h>
 
+#include <cmath>
 #include <cstring>
 
 namespace
@@ -142,6 +143,10 @@ TEST(ParametersWrapper, short_damaged_or_random_state_chunks_are_refused_and_cha
     EXPECT_EQ(instance->setChunk(kAll, cut), -20016);
     std::vector<uint8_t> truncatedRecords(before.begin(), before.begin() + 1000);
     EXPECT_EQ(instance->setChunk(kAll, truncatedRecords), -20016);
+    // A damaged image code: the VST 3 and LV2 shells refuse it, and so does this one.
+    std::vector<uint8_t> damagedCode = before;
+    damagedCode[8] ^= 0x01;
+    EXPECT_EQ(instance->setChunk(kAll, damagedCode), -20016);
     uint32_t seed = 12345;
     for (int round = 0; round < 50; ++round)
     {
@@ -187,7 +192,18 @@ TEST(ParametersWrapper, parameter_chunk_restores_every_host_value_and_refuses_da
 
     auto second = plugin.instance();
     std::vector<uint8_t> damaged(saved.begin(), saved.end() - 3);
-    EXPECT_EQ(second->setChunk(kElck, damaged), -20011);
+    EXPECT_EQ(second->setChunk(kElck, damaged), -20016);
+    EXPECT_EQ(second->parameters()[4].value, 0.25);
+    std::vector<uint8_t> leftover = saved;
+    leftover.push_back(0);
+    EXPECT_EQ(second->setChunk(kElck, leftover), -20016);
+    // The last value (a double at the end) out of range beside good ones: all refused.
+    for (double bad : {-1.0, 1e308, std::nan("")})
+    {
+        std::vector<uint8_t> stray = saved;
+        std::memcpy(stray.data() + stray.size() - 8, &bad, 8);
+        EXPECT_EQ(second->setChunk(kElck, stray), -20016) << bad;
+    }
     EXPECT_EQ(second->parameters()[4].value, 0.25);
     ASSERT_EQ(second->setChunk(kElck, saved), 0);
     EXPECT_EQ(second->parameters()[4].value, 0.125);

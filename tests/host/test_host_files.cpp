@@ -160,8 +160,8 @@ long peakKilobytes(const std::string& seconds, const std::string& out)
     if (child == 0)
     {
         ::freopen("/dev/null", "w", stdout);
-        ::execl(CHORDWELL_HOST_PATH, "chordwell-host", "render", "--tail", seconds.c_str(),
-                out.c_str(), static_cast<char*>(nullptr));
+        ::execl(CHORDWELL_HOST_PATH, "chordwell-host", "render", "--demo", "--tail",
+                seconds.c_str(), out.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     int status = 0;

@@ -10,6 +10,9 @@
 #include <StateFile.h>
 
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <link.h>
 #include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
@@ -262,7 +265,11 @@ TEST_F(PluginRender, host_errors_name_the_library_and_the_result)
     RunResult r = runHost("describe --plugin /nonexistent/ORLChordwell.so");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("cannot load plug-in library"), std::string::npos) << r.out;
-    r = runHost("render --plugin libm.so.6 " + path("x.wav"));
+    // A library without the entry point, by its full path (a bare name is a file here).
+    void* libm = ::dlopen("libm.so.6", RTLD_NOW);
+    link_map* map = nullptr;
+    ASSERT_TRUE(libm != nullptr && ::dlinfo(libm, RTLD_DI_LINKMAP, &map) == 0);
+    r = runHost(std::string("render --plugin ") + map->l_name + " " + path("x.wav"));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("no entry point"), std::string::npos) << r.out;
     r = runHost(std::string("describe --plugin ") + ORL_FAILING_PLUGIN_PATH);

@@ -1,3 +1,4 @@
+#include <PresetBank.h>
 #include <StateFile.h>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,19 @@ std::vector<uint8_t> parameterData(const std::vector<std::pair<std::string, doub
     return data;
 }
 
-const std::vector<uint8_t> kBank = {0, 0, 0, 2, 'l', 'W', 'c', 'Q', 9, 9, 9};
+// A factory bank's state, as the plug-in saves it in its 'All ' chunk.
+std::vector<uint8_t> bankState()
+{
+    PresetBank bank(nullptr, false);
+    int32_t size = 0;
+    const uint8_t* image = bank.makeHostState(size);
+    std::vector<uint8_t> state(image, image + size);
+    for (int word = 0; word < 2; ++word)
+        state.insert(state.end(), {0x00, 0x00, 0x30, 0x00});
+    return state;
+}
+
+const std::vector<uint8_t> kBank = bankState();
 
 TEST(StateFile, a_written_file_reads_back_its_chunks_bank_state_and_host_values)
 {
@@ -103,5 +116,40 @@ TEST(StateFile, damaged_files_are_refused_and_read_within_their_bytes)
         statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 7.0}})}});
     EXPECT_FALSE(statefile::read(withBadValues, error));
     EXPECT_NE(error.find("damaged"), std::string::npos);
+}
+} // namespace
+
+namespace
+{
+TEST(StateFile, one_verdict_refuses_damaged_banks_stray_values_and_a_missing_bank)
+{
+    std::string error;
+    auto withBank = [](std::vector<uint8_t> bank)
+    {
+        return statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 0.5}})},
+                                  {statefile::kBankChunk, std::move(bank)}});
+    };
+    ASSERT_TRUE(statefile::read(withBank(kBank), error)) << error;
+    auto damagedCode = kBank;
+    damagedCode[8] ^= 0x01; // the bank image's code, behind the 8-byte prefix
+    EXPECT_FALSE(statefile::read(withBank(damagedCode), error));
+    EXPECT_FALSE(statefile::read(damagedCode, error)) << "a headerless file";
+    auto wrongType = kBank;
+    wrongType[12] = 0x22; // a preset image's type
+    EXPECT_FALSE(statefile::read(withBank(wrongType), error));
+    EXPECT_FALSE(
+        statefile::read(withBank(std::vector<uint8_t>(kBank.begin(), kBank.end() - 9)), error))
+        << "cut short";
+
+    for (double bad : {-1.0, std::nan(""), 1e308})
+        EXPECT_FALSE(statefile::read(
+            statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", bad}})},
+                               {statefile::kBankChunk, kBank}}),
+            error))
+            << bad;
+    EXPECT_FALSE(statefile::read(
+        statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 0.5}})}}),
+        error));
+    EXPECT_NE(error.find("no bank"), std::string::npos) << error;
 }
 } // namespace

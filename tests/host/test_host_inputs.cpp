@@ -1,0 +1,138 @@
+#include "RunHost.h"
+
+#include <AudioFile.h>
+#include <BinaryFile.h>
+#include <PresetBank.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+class HostInputs : public ::testing::Test
+{
+  protected:
+    fs::path folder = fs::temp_directory_path() / ("orl-inputs-" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+    void append(const std::string& name, size_t bytes) const
+    {
+        std::ofstream(path(name), std::ios::app | std::ios::binary) << std::string(bytes, 'j');
+    }
+};
+
+TEST_F(HostInputs, words_the_command_would_misread_or_ignore_are_refused)
+{
+    const std::string out = " " + path("x.wav");
+    for (const std::string words :
+         {"--tail 0x10", "--tail ''", "--tail inf", "--preset ''", "--layout ''", "--state-out ''",
+          "--state-in ''", "--plugin ''", "--automate decay@0x1=0.5"})
+    {
+        const RunResult r = runHost("render " + words + out);
+        EXPECT_EQ(r.status, 2) << words << ": " << r.out;
+    }
+    EXPECT_FALSE(fs::exists(path("x.wav")));
+    EXPECT_EQ(runHost("render --tail 0.5e-1" + out).status, 0);
+}
+
+TEST_F(HostInputs, preset_and_bank_files_with_bytes_after_their_image_are_refused)
+{
+    PresetBank bank(nullptr, false);
+    ASSERT_TRUE(bank.savePresetFile(path("p.orl")));
+    ASSERT_TRUE(bank.saveBankFile(path("b.orb")));
+    const std::string out = " " + path("x.wav");
+    ASSERT_EQ(runHost("render --tail 0 --preset-file " + path("p.orl") + out).status, 0);
+    ASSERT_EQ(runHost("inspect " + path("b.orb")).status, 0);
+    fs::remove(path("x.wav"));
+    append("p.orl", 1);
+    append("b.orb", 2 << 20);
+    for (const std::string& command : {"render --tail 0 --preset-file " + path("p.orl") + out,
+                                       "render --tail 0 --bank-file " + path("b.orb") + out,
+                                       "inspect " + path("p.orl"), "inspect " + path("b.orb")})
+    {
+        const RunResult r = runHost(command);
+        EXPECT_EQ(r.status, 2) << command << ": " << r.out;
+        EXPECT_NE(r.out.find("after its image"), std::string::npos) << r.out;
+    }
+    EXPECT_FALSE(fs::exists(path("x.wav")));
+}
+
+TEST_F(HostInputs, a_wav_without_a_sample_rate_is_named_invalid)
+{
+    AudioBuffer audio;
+    audio.channels.assign(1, std::vector<float>(16, 0.0f));
+    std::string error;
+    ASSERT_TRUE(writeFloatWav(path("zero.wav"), audio, error)) << error;
+    {
+        // The fmt chunk's sample rate, 24 bytes into the file.
+        std::fstream file(path("zero.wav"), std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(24);
+        file.write("\0\0\0\0", 4);
+    }
+    const RunResult r = runHost("render " + path("zero.wav") + " " + path("x.wav"));
+    EXPECT_EQ(r.status, 2) << r.out;
+    EXPECT_NE(r.out.find("not a valid audio file: its sample rate is 0"), std::string::npos)
+        << r.out;
+}
+
+TEST_F(HostInputs, a_plugin_named_without_a_folder_is_a_file_of_the_working_folder)
+{
+    // The system's libm is on the library path, but not in this folder.
+    const std::string command = "cd " + folder.string() + " && " + CHORDWELL_HOST_PATH +
+                                " describe --plugin libm.so.6 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out(4096, '\0');
+    out.resize(std::fread(out.data(), 1, out.size(), pipe));
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 1);
+    EXPECT_EQ(out.find("no entry point"), std::string::npos) << out;
+    EXPECT_NE(out.find("cannot load"), std::string::npos) << out;
+}
+
+TEST_F(HostInputs, the_settings_store_is_written_only_through_files_of_its_own)
+{
+    const std::string store = path("store");
+    fs::create_directories(store);
+    const std::string manual = path("manual.html");
+    std::ofstream(manual) << "<html></html>";
+    std::ofstream(path("victim")) << "not the store's";
+    fs::create_symlink(path("victim"), store + "/ORLChordwell.settings.lock");
+    const std::string run =
+        "ORL_CHORDWELL_STORE_DIR=" + store + " " + CHORDWELL_HOST_PATH + " install-manual ";
+    FILE* pipe = popen((run + manual + " 2>&1").c_str(), "r");
+    std::string out(4096, '\0');
+    out.resize(std::fread(out.data(), 1, out.size(), pipe));
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 1) << out;
+    EXPECT_FALSE(fs::exists(store + "/ORLChordwell.settings"));
+    // One warning, with its reason.
+    const size_t first = out.find("settings store");
+    ASSERT_NE(first, std::string::npos) << out;
+    EXPECT_EQ(out.find("settings store", first + 1), std::string::npos) << out;
+    EXPECT_NE(out.find("symbolic links"), std::string::npos) << out;
+    fs::remove(store + "/ORLChordwell.settings.lock");
+
+    // A manual the process may not read is not recorded; root reads everything, so the
+    // check runs as nobody where it can.
+    ASSERT_EQ(::chmod(manual.c_str(), 0), 0);
+    if (::geteuid() == 0 && std::system("command -v runuser >/dev/null") == 0)
+    {
+        ::chmod(folder.c_str(), 0777);
+        ::chmod(store.c_str(), 0777);
+        const std::string asNobody =
+            "runuser -u nobody -- env " + run + manual + " >/dev/null 2>&1";
+        EXPECT_EQ(WEXITSTATUS(std::system(asNobody.c_str())), 1);
+    }
+    else if (::geteuid() != 0)
+    {
+        EXPECT_EQ(WEXITSTATUS(std::system((run + manual + " >/dev/null 2>&1").c_str())), 1);
+    }
+    EXPECT_FALSE(fs::exists(store + "/ORLChordwell.settings"));
+}
+} // namespace

@@ -1,0 +1,189 @@
+#include "RunHost.h"
+
+#include <AudioFile.h>
+#include <BinaryFile.h>
+#include <DemoSignal.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+class HostPaths : public ::testing::Test
+{
+  protected:
+    fs::path folder = fs::temp_directory_path() / ("orl-paths-" + std::to_string(::getpid()));
+    void SetUp() override
+    {
+        fs::create_directories(folder);
+        AudioBuffer input = makeDemoSignal();
+        for (auto& channel : input.channels)
+            channel.resize(2400);
+        std::string error;
+        ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::vector<uint8_t> bytesOf(const std::string& name) const
+    {
+        std::vector<uint8_t> bytes;
+        std::string error;
+        readBinaryFile(path(name), bytes, 1 << 26, error);
+        return bytes;
+    }
+    // Names of the folder, but the input.
+    std::vector<std::string> others() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename() != "in.wav")
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+};
+
+TEST_F(HostPaths, a_lone_existing_file_is_taken_for_the_input_and_kept)
+{
+    const auto original = bytesOf("in.wav");
+    RunResult r = runHost("render --tail 0 " + path("in.wav"));
+    EXPECT_EQ(r.status, 2) << r.out;
+    EXPECT_NE(r.out.find("OUT.wav"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("--demo"), std::string::npos) << r.out;
+    EXPECT_EQ(bytesOf("in.wav"), original);
+
+    // As scripts give it: IN and OUT, or a lone OUT not there yet; --demo on purpose.
+    ASSERT_EQ(runHost("render --tail 0 " + path("in.wav") + " " + path("out.wav")).status, 0);
+    ASSERT_EQ(runHost("render --tail 0 " + path("demo.wav")).status, 0);
+    const auto demo = bytesOf("demo.wav");
+    r = runHost("render --tail 0 --demo " + path("in.wav"));
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(bytesOf("in.wav"), demo);
+    EXPECT_EQ(runHost("render --demo " + path("in.wav") + " " + path("x.wav")).status, 2);
+    EXPECT_FALSE(fs::exists(path("x.wav")));
+}
+
+TEST_F(HostPaths, links_that_cannot_be_resolved_are_refused_and_left_as_they_were)
+{
+    fs::create_symlink("b", path("a"));
+    fs::create_symlink("a", path("b"));
+    fs::create_symlink("self", path("self"));
+    // A chain of 41 links: one more than the system follows.
+    for (int i = 0; i < 41; ++i)
+        fs::create_symlink("c" + std::to_string(i + 1), path("c" + std::to_string(i)));
+    for (const std::string name : {"a", "self", "c0"})
+        for (const std::string& command : {"render --tail 0 " + path("in.wav") + " " + path(name),
+                                           "render --tail 0 --state-out " + path(name) + " " +
+                                               path("in.wav") + " " + path("x.wav"),
+                                           "snapshot " + path(name)})
+        {
+            const RunResult r = runHost(command);
+            EXPECT_EQ(r.status, 1) << command << ": " << r.out;
+            EXPECT_TRUE(fs::is_symlink(path(name))) << command;
+        }
+    EXPECT_TRUE(fs::is_symlink(path("c40")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path("c41"))));
+    EXPECT_FALSE(fs::exists(path("x.wav")));
+}
+
+TEST_F(HostPaths, one_place_under_two_spellings_or_the_loaded_library_is_refused)
+{
+    fs::create_directory(path("sub"));
+    fs::create_symlink("x.wav", path("link.wav")); // to a file not there yet
+    const std::string x = path("x.wav");
+    for (const std::string& other :
+         {folder.string() + "/./x.wav", path("sub/../x.wav"), path("link.wav")})
+    {
+        const RunResult r =
+            runHost("render --tail 0 --state-out " + other + " " + path("in.wav") + " " + x);
+        EXPECT_EQ(r.status, 2) << other << ": " << r.out;
+        EXPECT_NE(r.out.find("same file"), std::string::npos) << r.out;
+    }
+    EXPECT_FALSE(fs::exists(x));
+
+    fs::copy_file(ORL_PLUGIN_PATH, path("plug.so"));
+    const auto library = bytesOf("plug.so");
+    const RunResult r = runHost("render --tail 0 --plugin " + path("plug.so") + " " +
+                                path("in.wav") + " " + path("plug.so"));
+    EXPECT_EQ(r.status, 2) << r.out;
+    EXPECT_EQ(bytesOf("plug.so"), library);
+}
+
+TEST_F(HostPaths, a_replaced_file_keeps_its_mode_and_a_longest_name_can_be_written)
+{
+    const std::string state = path("s.state");
+    ASSERT_EQ(runHost("render --tail 0 --state-out " + state + " " + path("a.wav")).status, 0);
+    ASSERT_EQ(::chmod(state.c_str(), 0600), 0);
+    ASSERT_EQ(::chmod(path("a.wav").c_str(), 0640), 0);
+    ASSERT_EQ(
+        runHost("render --tail 0 --state-out " + state + " " + path("in.wav") + " " + path("a.wav"))
+            .status,
+        0);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(state.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    ASSERT_EQ(::stat(path("a.wav").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    for (size_t length : {245u, 255u})
+    {
+        const std::string name = std::string(length - 4, 'n') + ".wav";
+        const RunResult r = runHost("render --tail 0 " + path("in.wav") + " " + path(name));
+        EXPECT_EQ(r.status, 0) << length << ": " << r.out;
+        EXPECT_TRUE(fs::is_regular_file(path(name))) << length;
+    }
+}
+
+TEST_F(HostPaths, broken_pipes_and_full_disks_fail_with_their_reason)
+{
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    // The reader takes one byte and leaves; the render must say so, not die of SIGPIPE.
+    const std::string command = "head -c 1 " + path("pipe") + " >/dev/null & sleep 0.3; " +
+                                CHORDWELL_HOST_PATH + " render --tail 2 " + path("in.wav") + " " +
+                                path("pipe") + " >" + path("log") + " 2>&1; echo $? >" +
+                                path("status") + "; wait";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string status, log;
+    std::ifstream(path("status")) >> status;
+    std::getline(std::ifstream(path("log")), log, '\0');
+    EXPECT_EQ(status, "1") << log;
+    EXPECT_NE(log.find("Broken pipe"), std::string::npos) << log;
+
+    if (fs::exists("/dev/full"))
+    {
+        const RunResult r = runHost("render --tail 0 " + path("in.wav") + " /dev/full");
+        EXPECT_EQ(r.status, 1) << r.out;
+        EXPECT_NE(r.out.find("No space left"), std::string::npos) << r.out;
+    }
+}
+
+TEST_F(HostPaths, temporaries_of_killed_runs_go_and_a_split_pair_is_reported)
+{
+    // A named temporary is a finished output that a killed run never put in place.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = ".ORLtmp-" + std::to_string(child) + "-2";
+    const std::string alive = ".ORLtmp-" + std::to_string(::getpid()) + "-1";
+    std::ofstream(path(dead)) << "left by a killed render";
+    std::ofstream(path(alive)) << "being written";
+    const RunResult r = runHost("render --tail 0 " + path("in.wav") + " " + path("out.wav"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_FALSE(fs::exists(path(dead)));
+    EXPECT_TRUE(fs::exists(path(alive))) << "a running writer's file stays";
+    EXPECT_NE(r.out.find("interrupted"), std::string::npos) << r.out;
+    fs::remove(path(alive));
+    for (const std::string& name : others())
+        EXPECT_EQ(name, "out.wav") << "no litter";
+}
+} // namespace
