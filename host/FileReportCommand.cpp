@@ -6,12 +6,15 @@
 #include <ParameterTable.h>
 #include <PresetBank.h>
 #include <PresetImage.h>
+#include <StoredText.h>
 
 #include <nlohmann/json.hpp>
 
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -44,38 +47,53 @@ double shortest(float value)
     return std::strtod(text, nullptr);
 }
 
-// A name as it may be printed on a terminal: control characters and the backslash as \xNN,
-// so that no name can move the cursor, recolour the screen or fake another line.
-std::string printable(const char* name)
+// Text as it may be printed on a terminal: control characters (C0, DEL and C1, as code
+// points) and the backslash as \xNN, and any byte that is not UTF-8 (a path may hold such) as
+// \xNN of that byte, so that no name or path can move the cursor, recolour the screen or fake
+// another line.
+std::string printable(std::string_view bytes)
 {
     std::string text;
-    for (const char* p = name; *p != '\0'; ++p)
+    for (size_t at = 0; at < bytes.size();)
     {
-        const auto c = static_cast<unsigned char>(*p);
-        if (c < 0x20 || c == 0x7F || c == '\\')
+        char32_t c = 0;
+        size_t length = utf8SequenceAt(bytes, at, c);
+        if (length == 0)
         {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-            text += escaped;
+            c = static_cast<unsigned char>(bytes[at]);
+            length = 1;
         }
-        else
+        else if (c >= 0x20 && c != 0x7F && c != '\\' && (c < 0x80 || c >= 0xA0))
         {
-            text += static_cast<char>(c);
+            text.append(bytes.substr(at, length));
+            at += length;
+            continue;
         }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned>(c));
+        text += escaped;
+        at += length;
     }
     return text;
 }
 
+// A stored name as text (StoredText.h).
+std::string nameText(const PresetRecord& preset)
+{
+    return storedTextAsUtf8({preset.name, strnlen(preset.name, PresetRecord::kNameSize)});
+}
+
 void printText(const std::string& path, const FileContents& contents)
 {
-    std::printf("file: %s\ntype: %s\n", path.c_str(), contents.isBank ? "bank" : "preset");
+    std::printf("file: %s\ntype: %s\n", printable(path).c_str(),
+                contents.isBank ? "bank" : "preset");
     if (contents.isBank)
         std::printf("current: %d\n", static_cast<int>(contents.current));
     std::printf("extra: %u\n", static_cast<unsigned>(contents.extra));
     for (size_t i = 0; i < contents.presets.size(); ++i)
     {
         const PresetRecord& preset = contents.presets[i];
-        std::printf("preset %zu: \"%s\"\n", i, printable(preset.name).c_str());
+        std::printf("preset %zu: \"%s\"\n", i, printable(nameText(preset)).c_str());
         for (int slot = 0; slot < PresetRecord::kValueCount; ++slot)
             std::printf("  %-9s %-14s (%g)\n", getParameterName(slot),
                         displayText(slot, preset.values[slot]).c_str(),
@@ -95,8 +113,7 @@ void printJson(const FileContents& contents)
             values.push_back(shortest(preset.values[slot]));
             texts.push_back(displayText(slot, preset.values[slot]));
         }
-        // Names are 8-bit text of unknown encoding: never let one stop the output.
-        presets.push_back({{"name", preset.name}, {"values", values}, {"texts", texts}});
+        presets.push_back({{"name", nameText(preset)}, {"values", values}, {"texts", texts}});
     }
     const nlohmann::ordered_json out = {{"type", contents.isBank ? "bank" : "preset"},
                                         {"current", contents.current},
@@ -118,7 +135,8 @@ int runInspect(const InspectOptions& options)
     const auto bytes = readImageFile(options.file, false);
     if (!bytes)
     {
-        std::fprintf(stderr, "chordwell-host inspect: cannot read '%s'\n", options.file.c_str());
+        std::fprintf(stderr, "chordwell-host inspect: cannot read '%s'\n",
+                     printable(options.file).c_str());
         return kFailed;
     }
     const auto reversed = presetimage::detectByteReversal(*bytes);
@@ -128,7 +146,7 @@ int runInspect(const InspectOptions& options)
         std::fprintf(stderr,
                      "chordwell-host inspect: '%s' is not a valid preset or bank file: image "
                      "type 0x%02x is neither\n",
-                     options.file.c_str(), type);
+                     printable(options.file).c_str(), type);
         return kRefused;
     }
     if (bytes->size() >= kMaxImageFileBytes || presetimage::hasBytesAfterImage(*bytes))
@@ -146,7 +164,7 @@ int runInspect(const InspectOptions& options)
     {
         std::fprintf(stderr,
                      "chordwell-host inspect: '%s' is not a valid preset or bank file: %s\n",
-                     options.file.c_str(), describeLoadFailure(result).c_str());
+                     printable(options.file).c_str(), describeLoadFailure(result).c_str());
         return kRefused;
     }
     const auto header = presetimage::readHeader(*bytes, *reversed);

@@ -1,5 +1,6 @@
 #include "ValidateCommand.h"
 
+#include "PresetNameStates.h"
 #include "RealtimeWatch.h"
 #include "SessionState.h"
 #include "aax_host/EffectInstance.h"
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -558,6 +560,49 @@ Verdict checkFuzzedStates(const EffectDescription& effect, int level, Random& ra
     return v;
 }
 
+// Preset names are free bytes: whatever a name field holds, the bank's state is taken and
+// given back with each name as it was (the 24th byte is the terminator; a name without one
+// is cut to 23).
+Verdict checkPresetNames(const EffectDescription& effect, int level, Random& random)
+{
+    Verdict v;
+    EffectInstance instance(effect, 0, 48000.0f);
+    std::vector<uint8_t> fresh;
+    if (instance.getChunk(statefile::kBankChunk, fresh) != AAX_SUCCESS)
+    {
+        v.fail("no bank state to start from");
+        return v;
+    }
+    const PresetNameStates names =
+        makePresetNameStates(fresh, level, static_cast<uint32_t>(random()));
+    const std::array<size_t, 10> offsets = presetNameOffsets();
+    size_t kept = 0;
+    for (size_t i = 0; i < names.states.size(); ++i)
+    {
+        const std::vector<uint8_t>& state = names.states[i];
+        const AAX_Result result = instance.setChunk(statefile::kBankChunk, state);
+        std::vector<uint8_t> back;
+        if (result != AAX_SUCCESS || instance.getChunk(statefile::kBankChunk, back) != AAX_SUCCESS)
+        {
+            v.fail("names state " + std::to_string(i) + " was refused (" + std::to_string(result) +
+                   ")");
+            continue;
+        }
+        for (const size_t at : offsets)
+        {
+            const size_t text = PresetNameStates::kNameSize - 1;
+            if (back.size() < at + PresetNameStates::kNameSize ||
+                std::memcmp(back.data() + at, state.data() + at, text) != 0 || back[at + text] != 0)
+                v.fail("names state " + std::to_string(i) + " changed a name's bytes");
+            else
+                ++kept;
+        }
+    }
+    v.counts = std::to_string(names.states.size()) + " bank states with every byte value at " +
+               "every place of a name: " + std::to_string(kept) + " names kept byte for byte";
+    return v;
+}
+
 void report(const char* name, const Verdict& verdict, std::chrono::steady_clock::time_point start)
 {
     const double seconds =
@@ -649,6 +694,7 @@ int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraC
         {"host values", checkHostValues},
         {"state round trips", checkStateRoundTrips},
         {"damaged states", checkFuzzedStates},
+        {"preset names", checkPresetNames},
         {"render callback", checkRenderCallback},
     };
     try

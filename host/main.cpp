@@ -7,6 +7,7 @@
 #include "SnapshotCommand.h"
 #include "ValidateCommand.h"
 #include "ValidateEditor.h"
+#include "ValidateNames.h"
 
 #include <CLI/CLI.hpp>
 
@@ -91,7 +92,10 @@ int main(int argc, char** argv)
         if (snapshotCommand->parsed())
             return runSnapshot(snapshot);
         if (validateCommand->parsed())
-            return runValidate(validate, {{"editor while rendering", checkEditorWhileRendering}});
+            return runValidate(
+                validate, {{"editor while rendering", checkEditorWhileRendering},
+                           {"preset names in the window", checkNamesInEditor},
+                           {"window without a window manager", checkWindowWithoutWindowManager}});
     }
     catch (const std::bad_alloc&)
     {

@@ -5,6 +5,7 @@
 
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
+#include <StoredText.h>
 
 #include <cstdio>
 #include <fstream>
@@ -57,14 +58,29 @@ std::string number(double value)
     return s;
 }
 
+// A Turtle string: valid UTF-8 whatever the bytes (StoredText.h), with quotes, backslashes
+// and control characters escaped.
 std::string quoted(const std::string& text)
 {
     std::string out = "\"";
-    for (char c : text)
+    for (char c : storedTextAsUtf8(text))
     {
+        const auto u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\')
+        {
             out += '\\';
-        out += c;
+            out += c;
+        }
+        else if (u < 0x20 || u == 0x7F)
+        {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", u);
+            out += escaped;
+        }
+        else
+        {
+            out += c;
+        }
     }
     return out + "\"";
 }

@@ -4,6 +4,7 @@
 
 #include <ParameterTable.h>
 #include <ParameterTextInput.h>
+#include <StoredText.h>
 
 #include <pluginterfaces/vst/ivstunits.h>
 
@@ -122,9 +123,25 @@ Parameter* makeProgramParameter(std::function<const char*(int)> nameOf)
 
 void toString128(const char* text, Steinberg::Vst::String128 out)
 {
-    size_t i = 0;
-    for (; text != nullptr && text[i] != 0 && i < 127; ++i)
-        out[i] = static_cast<unsigned char>(text[i]);
-    out[i] = 0;
+    const std::string utf8 = storedTextAsUtf8(text != nullptr ? text : "");
+    size_t used = 0;
+    char32_t c = 0;
+    for (size_t at = 0; at < utf8.size(); at += utf8SequenceAt(utf8, at, c))
+    {
+        utf8SequenceAt(utf8, at, c);
+        const size_t units = c >= 0x10000 ? 2 : 1;
+        if (used + units > 127)
+            break; // a character that does not fit whole is left out
+        if (units == 2)
+        {
+            out[used++] = static_cast<Steinberg::Vst::TChar>(0xD800 + ((c - 0x10000) >> 10));
+            out[used++] = static_cast<Steinberg::Vst::TChar>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+        else
+        {
+            out[used++] = static_cast<Steinberg::Vst::TChar>(c);
+        }
+    }
+    out[used] = 0;
 }
 } // namespace chordwell::vst3params

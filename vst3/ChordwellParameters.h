@@ -15,6 +15,7 @@ Steinberg::Vst::Parameter* makeSlotParameter(int slot);
 // nameOf answers them now.
 Steinberg::Vst::Parameter* makeProgramParameter(std::function<const char*(int)> nameOf);
 
-// Writes UTF-8 text into a host string, cut to fit.
+// Writes 8-bit text (UTF-8, or a stored name in any encoding: StoredText.h) into a host
+// string, cut to fit without splitting a character.
 void toString128(const char* text, Steinberg::Vst::String128 out);
 } // namespace chordwell::vst3params

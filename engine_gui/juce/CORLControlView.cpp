@@ -11,7 +11,7 @@ CORLControlView::CORLControlView(ORLBaseControl* c, CORLControlListener* l,
       viewValue(static_cast<float>(c->getValue()))
 {
     setBounds(toJuceInt(c->getRect()));
-    setTooltip(juce::String(juce::CharPointer_UTF8(c->getHint())));
+    setTooltip(toJuceText(c->getHint()));
 }
 
 CORLControlView::~CORLControlView()
@@ -40,7 +40,7 @@ void CORLControlView::setViewValue(double value)
 
 void CORLControlView::setHintText(const char* text)
 {
-    setTooltip(juce::String(juce::CharPointer_UTF8(text ? text : "")));
+    setTooltip(toJuceText(text));
 }
 
 void CORLControlView::resizeTo(const ORLRect& r)

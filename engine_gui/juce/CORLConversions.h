@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ORLGraphicsTypes.h"
+#include "StoredText.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -21,6 +22,16 @@ inline juce::Rectangle<int> toJuceInt(const ORLRect& r)
 inline juce::Colour toJuce(ORLColor c)
 {
     return juce::Colour(c.red, c.green, c.blue, c.alpha);
+}
+
+// The maker's 8-bit text as the toolkit's string. Any bytes are safe: text that is not UTF-8
+// (a preset name saved on Windows) is read as the stored names are everywhere.
+inline juce::String toJuceText(const char* text)
+{
+    if (text == nullptr)
+        return {};
+    const std::string utf8 = storedTextAsUtf8(text);
+    return juce::String(juce::CharPointer_UTF8(utf8.c_str()));
 }
 
 // One wheel notch as the toolkit reports it on X11.

@@ -1,5 +1,6 @@
 #include "CORLFontWrapper.h"
 
+#include "CORLConversions.h"
 #include "ORLSharedFonts.h"
 
 namespace Orlund
@@ -44,7 +45,7 @@ class ToolkitFonts : public juce::DeletedAtShutdown
 } // namespace
 
 CORLFontWrapper::CORLFontWrapper(const char* n, double s)
-    : name(juce::CharPointer_UTF8(n ? n : "")), size(s),
+    : name(toJuceText(n)), size(s),
       font(installedFace(name), static_cast<float>(s), juce::Font::plain)
 {
     // The size is the character height in pixels, as on the original platform, not the

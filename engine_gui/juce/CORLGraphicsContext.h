@@ -103,8 +103,7 @@ template <typename Interface> class CORLGraphicsContext : public Interface
             return;
         graphics->setColour(fontColor);
         graphics->setFont(font);
-        graphics->drawText(juce::String(juce::CharPointer_UTF8(text)), toJuce(r),
-                           justificationFor(alignment), false);
+        graphics->drawText(toJuceText(text), toJuce(r), justificationFor(alignment), false);
     }
     void setFont(ORLFont* f) override { font = fontOf(f); }
     void setFillColor(ORLColor c) override { fillColor = toJuce(c); }

@@ -1,5 +1,6 @@
 #include "CORLOptionMenuWrapper.h"
 
+#include "CORLConversions.h"
 #include <cmath>
 
 namespace Orlund
@@ -13,7 +14,7 @@ CORLOptionMenuWrapper::CORLOptionMenuWrapper(ORLBaseControl* c, CORLControlListe
 
 void CORLOptionMenuWrapper::addEntry(const char* text, int32_t index, int32_t style)
 {
-    Entry entry{juce::String(juce::CharPointer_UTF8(text ? text : "")), style};
+    Entry entry{toJuceText(text), style};
     if (index < 0 || index >= static_cast<int32_t>(entries.size()))
         entries.push_back(entry);
     else

@@ -1,5 +1,6 @@
 #include "CORLTextLabelWrapper.h"
 
+#include "CORLConversions.h"
 #include "CORLFontWrapper.h"
 #include "CORLGraphicsContext.h"
 #include "ORLTextControl.h"
@@ -16,8 +17,7 @@ ORLTextControl& textControl(ORLBaseControl* c)
 
 CORLTextLabelWrapper::CORLTextLabelWrapper(ORLBaseControl* c, CORLControlListener* l,
                                            ORLMasterGraphicalEngine* e)
-    : CORLEngineViewLink<ORLEngineTextEdit>(c, l, e),
-      text(juce::CharPointer_UTF8(textControl(c).getText())),
+    : CORLEngineViewLink<ORLEngineTextEdit>(c, l, e), text(toJuceText(textControl(c).getText())),
       font(fontOf(textControl(c).getFont())), fontColor(toJuce(textControl(c).getFontColor())),
       background(toJuce(c->getBackgroundColor())), alignment(textControl(c).getAlignment())
 {
@@ -26,7 +26,7 @@ CORLTextLabelWrapper::CORLTextLabelWrapper(ORLBaseControl* c, CORLControlListene
 
 void CORLTextLabelWrapper::setText(const char* t)
 {
-    text = juce::String(juce::CharPointer_UTF8(t ? t : ""));
+    text = toJuceText(t);
     repaint();
 }
 

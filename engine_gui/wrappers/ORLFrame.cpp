@@ -103,7 +103,7 @@ void ORLFrame::HintBubble::paint(juce::Graphics& g)
 void ORLFrame::showHint(const std::string& text, const ORLRect& area)
 {
     // Like a system tooltip: under the pointer's hint area, kept inside the window.
-    hint.text = juce::String(juce::CharPointer_UTF8(text.c_str()));
+    hint.text = toJuceText(text.c_str());
     const juce::Font font = fontOf(ORLGetSharedFont(12));
     const int width = juce::jmin(getWidth(), font.getStringWidth(hint.text) + 10);
     const int height = 18;

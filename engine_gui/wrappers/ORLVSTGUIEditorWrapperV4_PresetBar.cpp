@@ -1,5 +1,6 @@
 #include "ORLVSTGUIEditorWrapperV4_PresetBar.h"
 
+#include "CORLConversions.h"
 #include "ORLPresetModel.h"
 #include "PresetBank.h"
 
@@ -69,15 +70,14 @@ bool ORLVSTGUIEditorWrapperV4_PresetBar::choose(bool save, const char* title, co
 {
     if (!isOpen() || !outPath)
         return false;
-    const juce::String dir = juce::CharPointer_UTF8(folder ? folder : "");
+    const juce::String dir = toJuceText(folder);
     juce::File start = juce::File::isAbsolutePath(dir) ? juce::File(dir)
                                                        : juce::File::getCurrentWorkingDirectory();
     if (save && fileName && *fileName)
-        start = start.getChildFile(juce::String(juce::CharPointer_UTF8(fileName)));
-    const juce::String pattern =
-        "*." + juce::String(juce::CharPointer_UTF8(extension ? extension : ""));
+        start = start.getChildFile(toJuceText(fileName));
+    const juce::String pattern = "*." + toJuceText(extension);
     juce::ignoreUnused(filterDescription); // the toolkit's own chooser shows the pattern
-    juce::FileChooser chooser(juce::CharPointer_UTF8(title ? title : ""), start, pattern, false);
+    juce::FileChooser chooser(toJuceText(title), start, pattern, false);
     const bool chosen = save ? chooser.browseForFileToSave(false) : chooser.browseForFileToOpen();
     if (!chosen || chooser.getResults().size() != 1)
         return false;

@@ -8,9 +8,7 @@
 #include "OptionChecks.h"
 #include "OutputFile.h"
 #include "SessionState.h"
-#if !defined(_WIN32)
 #include "WindowManagerAtoms.h"
-#endif
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -130,10 +128,8 @@ int runEdit(const EditOptions& options)
     if (audio.channels.size() > 2 || audio.frames() == 0)
         return report(1, options.input + ": the host plays one or two channels");
 
-#if !defined(_WIN32)
-    if (!internWindowManagerAtoms())
+    if (!orl::createWindowManagerAtoms())
         return report(1, "no display: set DISPLAY to an X server (or use xvfb-run)");
-#endif
     // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
     std::unique_ptr<PluginLibrary> library;
     juce::ScopedJuceInitialiser_GUI toolkit;

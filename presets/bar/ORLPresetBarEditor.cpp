@@ -18,6 +18,7 @@
 #include "PresetBarNameControl.h"
 #include "PresetBarNudgeControl.h"
 #include "PresetBarSaveLoadButton.h"
+#include "StoredText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,10 +61,16 @@ void writePrefix(int32_t index, char* out, size_t size)
     std::snprintf(out, size, index < 10 ? "0%d: " : "%d: ", index);
 }
 
-// The displayed name: the preset's name (at most 23 characters) and the edited marker.
+// The preset's stored name (at most 23 bytes) as text.
+std::string nameText(const PresetBank& bank, int32_t index)
+{
+    return storedTextAsUtf8({bank.presetName(index), strnlen(bank.presetName(index), 23)});
+}
+
+// The displayed name: the preset's name and the edited marker.
 std::string displayName(const PresetBank& bank, int32_t index)
 {
-    std::string name(bank.presetName(index), strnlen(bank.presetName(index), 23));
+    std::string name = nameText(bank, index);
     if (bank.isEdited(index))
         name += ORLPresetBarEditor::kEditedMarker;
     return name;
@@ -281,11 +288,11 @@ void ORLPresetBarEditor::close()
     bulb = nullptr;
 }
 
-void ORLPresetBarEditor::writePresetLine(int32_t index, char* out, size_t size) const
+std::string ORLPresetBarEditor::presetLine(int32_t index) const
 {
     char prefix[8];
     writePrefix(index, prefix, sizeof prefix);
-    std::snprintf(out, size, "%s%s", prefix, displayName(*presetBank, index).c_str());
+    return prefix + displayName(*presetBank, index);
 }
 
 void ORLPresetBarEditor::refreshNameDisplay()
@@ -316,9 +323,7 @@ void ORLPresetBarEditor::refreshPresetList()
     presetList->removeAllEntries();
     for (int32_t i = 0; i < PresetBank::kPresetCount; ++i)
     {
-        char line[48];
-        writePresetLine(i, line, sizeof line);
-        presetList->addEntry(line, i, -1);
+        presetList->addEntry(presetLine(i).c_str(), i, -1);
     }
     presetList->setCurrent(presetBank->currentIndex());
 }
@@ -436,7 +441,19 @@ void ORLPresetBarEditor::finishNameEdit()
     container->removeControl(nameEditor);
     container->addControl(nameDisplay);
     if (presetBank)
-        presetBank->renameCurrentPreset(withoutEditedMarker(nameEditor->getText()).c_str());
+    {
+        // A name confirmed as shown keeps its stored bytes, whatever their encoding; a new one
+        // is stored as UTF-8, cut where no character is split.
+        const std::string typed = withoutEditedMarker(nameEditor->getText());
+        const int32_t index = presetBank->currentIndex();
+        if (typed == nameText(*presetBank, index))
+            presetBank->renameCurrentPreset(std::string(presetBank->presetName(index),
+                                                        strnlen(presetBank->presetName(index), 23))
+                                                .c_str());
+        else
+            presetBank->renameCurrentPreset(
+                std::string(cutUtf8(typed, PresetRecord::kNameSize - 1)).c_str());
+    }
     refreshNameDisplay();
 }
 

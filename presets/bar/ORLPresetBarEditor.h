@@ -4,6 +4,7 @@
 #include "PresetBarLayout.h"
 
 #include <cstdint>
+#include <string>
 
 class ORLMasterGraphicalEngine;
 class ORLViewContainer;
@@ -118,7 +119,7 @@ class ORLPresetBarEditor
     void loadBank();
     void startNameEdit();
     void finishNameEdit();
-    void writePresetLine(int32_t index, char* out, size_t size) const;
+    std::string presetLine(int32_t index) const;
 
     ORLMasterGraphicalEngine* owner;
     PresetBank* presetBank = nullptr;

@@ -4,15 +4,26 @@
 #include "ORLFont.h"
 #include "ORLSharedFonts.h"
 #include "PresetBarColors.h"
+#include "StoredText.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace
 {
-template <size_t N> void copyCut(char (&to)[N], const char* from)
+// Copies at most maxCharacters characters of UTF-8 text, never splitting one.
+template <size_t N> void copyCut(char (&to)[N], const char* from, size_t maxCharacters)
 {
-    std::strncpy(to, from ? from : "", N - 1);
-    to[N - 1] = 0;
+    const std::string_view text = cutUtf8(from ? from : "", N - 1);
+    size_t end = 0;
+    for (size_t count = 0; end < text.size() && count < maxCharacters; ++count)
+    {
+        char32_t ignored = 0;
+        end += std::max<size_t>(1, utf8SequenceAt(text, end, ignored));
+    }
+    std::memcpy(to, text.data(), end);
+    to[end] = 0;
 }
 } // namespace
 
@@ -36,12 +47,12 @@ void PresetBarNameControl::layoutChanged()
 
 void PresetBarNameControl::setPrefix(const char* text)
 {
-    copyCut(prefix, text);
+    copyCut(prefix, text, 7);
 }
 
 void PresetBarNameControl::setName(const char* text)
 {
-    copyCut(name, text);
+    copyCut(name, text, 31);
 }
 
 void PresetBarNameControl::setEdited(bool on)

@@ -13,12 +13,13 @@ class PresetBarNameControl : public PresetBarControl
   public:
     static constexpr int32_t kTag = 18;
     static constexpr int kPrefixCapacity = 8;
-    static constexpr int kNameCapacity = 32;
+    // Bytes: 31 characters of UTF-8 text fit.
+    static constexpr int kNameCapacity = 128;
 
     explicit PresetBarNameControl(const ORLRect& rect);
     ~PresetBarNameControl() override;
 
-    // Cut to 7 and 31 characters.
+    // UTF-8 text, cut to 7 and 31 characters.
     void setPrefix(const char* text);
     void setName(const char* text);
     void setEdited(bool edited);

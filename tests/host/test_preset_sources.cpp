@@ -106,4 +106,41 @@ TEST_F(PresetSources, inspect_prints_every_preset_escapes_names_and_refuses_junk
     EXPECT_EQ(runInspect(options), 2);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("not a valid"), std::string::npos);
 }
+
+TEST_F(PresetSources, inspect_shows_windows_names_as_text_and_escapes_c1_controls_and_the_path)
+{
+    PresetBank bank(nullptr, false);
+    bank.renameCurrentPreset("\xC0 la claire fontaine!!"); // Windows-1252
+    bank.selectPreset(1);
+    bank.renameCurrentPreset("\xC2\x9B"
+                             "31m\xC2\x85"); // UTF-8 C1 controls
+    bank.selectPreset(2);
+    bank.renameCurrentPreset("\x81\x9B"); // an unassigned byte and a 1252 character
+    // A path with a raw C1 byte, an encoded C1 control and an ordinary accent.
+    const std::string file = path("b\x9B"
+                                  "1m\xC2\x9B"
+                                  "2J\xC3\xA9.orb");
+    ASSERT_TRUE(bank.saveBankFile(file));
+
+    InspectOptions options;
+    options.file = file;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(runInspect(options), 0);
+    std::fflush(stdout);
+    const std::string text = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(text.find("b\\x9b1m\\x9b2J\xC3\xA9.orb"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"\xC3\x80 la claire fontaine!!\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"\\x9b31m\\x85\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"\\x81\xE2\x80\xBA\""), std::string::npos) << text;
+    for (const char* raw : {"\x9B", "\xC2\x9B", "\xC2\x85", "\xC0"})
+        EXPECT_EQ(text.find(raw), std::string::npos) << text;
+
+    options.json = true;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(runInspect(options), 0);
+    std::fflush(stdout);
+    const auto out = nlohmann::json::parse(::testing::internal::GetCapturedStdout());
+    EXPECT_EQ(out["presets"][0]["name"], "\xC3\x80 la claire fontaine!!");
+    EXPECT_EQ(out["presets"][2]["name"], "\xC2\x81\xE2\x80\xBA");
+}
 } // namespace

@@ -72,13 +72,8 @@ class UiHost
                    RTLD_NOW | RTLD_LOCAL);
         if (display == nullptr || library == nullptr)
             return;
-        // A bare X server lacks the window manager's atoms until a window manager or a host's
-        // toolkit makes them, as on every desktop; the plug-in's toolkit uses them.
-        for (const char* atom :
-             {"WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "_NET_WM_PING",
-              "WM_CHANGE_STATE", "WM_STATE", "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL",
-              "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN", "_MOTIF_WM_HINTS"})
-            XInternAtom(display, atom, False);
+        // Nothing more: on a bare X server (no window manager, none of its atoms) with Xlib's
+        // default error handler, as lv2lint opens a UI.
         parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 401, 301, 0, 0, 0);
         XMapRaised(display, parent);
         XSync(display, False);
@@ -317,4 +312,22 @@ TEST_F(Lv2Ui, AnInstanceAccessPointerThatIsNoLiveInstanceOfOursIsRefusedNotFollo
     int unrelated = 0;
     EXPECT_FALSE(ui.open(&unrelated));
     EXPECT_TRUE(ui.open());
+}
+
+TEST_F(Lv2Ui, OpensOnAServerWithoutWindowManagerAndLeavesTheXErrorHandlerAsItWas)
+{
+    // Xlib's default handler ends the process on any error, as in a host that keeps it.
+    const XErrorHandler before = XSetErrorHandler(nullptr);
+    XSetErrorHandler(before);
+    {
+        UiHost ui(runner);
+        ASSERT_TRUE(ui.open());
+        ui.pump(300);
+        const XErrorHandler during = XSetErrorHandler(before);
+        EXPECT_EQ(during, before);
+        ui.close();
+        ui.pump(100);
+    }
+    const XErrorHandler after = XSetErrorHandler(before);
+    EXPECT_EQ(after, before);
 }

@@ -273,3 +273,32 @@ TEST(PresetBar, nothing_is_built_without_a_window_and_closing_forgets_the_contro
     bar.valueChanged(18, 1.0);
 }
 } // namespace
+
+namespace
+{
+TEST(PresetBar, names_saved_on_windows_show_as_text_and_keep_their_bytes_unless_retyped)
+{
+    OpenBar b;
+    // "À la claire fontaine!!" as a bank saved on Windows holds it (Windows-1252).
+    const std::string windowsName = "\xC0 la claire fontaine!!";
+    const std::string shown = "\xC3\x80 la claire fontaine!!";
+    b.bank.renameCurrentPreset(windowsName.c_str());
+    b.bar.updateParameter(ORLPresetBarEditor::kRefreshTag, 1.0);
+    EXPECT_EQ(std::string(b.bar.getNameDisplay()->getName()), shown);
+    b.bar.valueChanged(18, 0.0);
+    EXPECT_EQ(menuOf(b.bar.getPresetList()).entries[0], "00: " + shown);
+
+    b.bar.valueChanged(18, 1.0);
+    EXPECT_EQ(std::string(b.bar.getNameEditor()->getText()), shown);
+    b.bar.valueChanged(19, 1.0); // confirmed unchanged
+    EXPECT_EQ(std::string(b.bank.presetName(0)), windowsName);
+
+    // A typed name is UTF-8, cut to the field without splitting a character.
+    b.bar.valueChanged(18, 1.0);
+    b.bar.getNameEditor()->setText("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                   "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+    b.bar.valueChanged(19, 1.0);
+    EXPECT_EQ(std::string(b.bank.presetName(0)).size(), 22u);
+    EXPECT_EQ(std::string(b.bar.getNameDisplay()->getName()).size(), 22u);
+}
+} // namespace

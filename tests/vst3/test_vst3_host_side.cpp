@@ -4,6 +4,7 @@
 // host's program change recalls the preset the same way.
 #include "ScratchStore.h"
 
+#include <ChordwellIds.h>
 #include <ORLEditorDisplay.h>
 #include <ORL_VST3_Effect.h>
 #include <PresetBank.h>
@@ -148,4 +149,17 @@ TEST(Vst3HostSide, a_host_value_reaches_the_editor_but_never_the_preset_bank)
     EXPECT_FLOAT_EQ(shell.bank().workingPreset(0).values[2], 0.25f);
     EXPECT_EQ(shell.effect->setParamNormalized(2, std::nan("")), kInvalidArgument);
     EXPECT_DOUBLE_EQ(shell.effect->getParamNormalized(2), 0.9);
+}
+
+TEST(Vst3HostSide, program_names_in_any_encoding_reach_the_host_as_their_text)
+{
+    Shell shell;
+    shell.bank().renameCurrentPreset("\xC0 la claire \x80"); // Windows-1252
+    shell.bank().selectPreset(1);
+    shell.bank().renameCurrentPreset("\xC3\xA9t\xC3\xA9 \xF0\x9F\x8E\xBB"); // UTF-8
+    Vst::String128 name{};
+    ASSERT_EQ(shell.effect->getProgramName(chordwell::vst3ids::kProgramList, 0, name), kResultTrue);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(name)), u"\u00C0 la claire \u20AC");
+    ASSERT_EQ(shell.effect->getProgramName(chordwell::vst3ids::kProgramList, 1, name), kResultTrue);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(name)), u"\u00E9t\u00E9 \U0001F3BB");
 }

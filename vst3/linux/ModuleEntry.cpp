@@ -2,6 +2,7 @@
 
 #include "Factory.h"
 
+#include <WindowManagerAtoms.h>
 #include <juce_events/juce_events.h>
 
 namespace
@@ -17,6 +18,8 @@ extern "C"
     {
         if (loads++ == 0)
             juce::initialiseJuce_GUI();
+        // Before the host opens a window for us: its toolkit may need the atoms as well.
+        orl::createWindowManagerAtoms();
         return true;
     }
 
