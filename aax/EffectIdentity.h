@@ -1,6 +1,7 @@
 #pragma once
 
 #include <AAX.h>
+#include <ProductVersion.h>
 
 // Who the effect is, as the description tells the host.
 namespace chordwell::identity
@@ -10,7 +11,7 @@ inline constexpr const char* kEffectName = "ORL Chordwell";
 inline constexpr const char* kManufacturerName = "Orlund";
 inline constexpr const char* kPackageNames[3] = {"ORL Chordwell -  - free resonant reverberator",
                                                  "ORL Chordwell", "ORL Chordwell"};
-inline constexpr uint32_t kPackageVersion = 0x00011005;
+inline constexpr uint32_t kPackageVersion = chordwell::version::kPackageVersion;
 inline constexpr const char* kPageTableFile = "ORLChordwellPageTables.xml";
 inline constexpr AAX_CTypeID kManufacturerID = AAX_FourCC("ORLa");
 inline constexpr AAX_CTypeID kProductID = AAX_FourCC("QcWl");

@@ -10,6 +10,7 @@
 #include "ValidateNames.h"
 
 #include <CLI/CLI.hpp>
+#include <ProductVersion.h>
 
 #include <cstdio>
 #include <exception>
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
     CLI::App app{"chordwell-host: loads ORL Chordwell the way a studio host does and renders "
                  "audio through it"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("chordwell-host ") + chordwell::version::kText +
+                                          " (ORL Chordwell)");
     // "/name" is a path on every system, never an option (CLI11 would take it for one on
     // Windows).
     app.allow_windows_style_options(false);

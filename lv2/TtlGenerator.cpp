@@ -5,6 +5,7 @@
 
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
+#include <ProductVersion.h>
 #include <StoredText.h>
 
 #include <cstdio>
@@ -30,9 +31,9 @@ std::string uiUri()
 // LV2 versions have a minor and a micro number, where an odd number or a minor number of 0
 // marks a development build. Ours (major.minor.patch) maps onto even numbers that grow with
 // it: minor = 2 x (100 x major + minor), micro = 2 x patch, so 1.1.5 is 202.10.
-constexpr int kLv2MinorVersion = 2 * (100 * ORL_VERSION_MAJOR + ORL_VERSION_MINOR);
-constexpr int kLv2MicroVersion = 2 * ORL_VERSION_PATCH;
-static_assert(ORL_VERSION_MINOR < 100, "the minor version must stay below the next major's");
+constexpr int kLv2MinorVersion = 2 * (100 * chordwell::version::kMajor + chordwell::version::kMinor);
+constexpr int kLv2MicroVersion = 2 * chordwell::version::kPatch;
+static_assert(chordwell::version::kMinor < 100, "the minor version must stay below the next major's");
 
 // The product is the maker's, under the maker's licence terms: no free licence is stated.
 constexpr const char* kLicence = "https://www.orlund.com/licence";

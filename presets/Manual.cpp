@@ -2,6 +2,7 @@
 
 #include "RegistrySettings.h"
 
+#include <InstalledDocument.h>
 #include <MessageBox.h>
 #include <ShellOpen.h>
 
@@ -33,9 +34,15 @@ int32_t storeManualPath(const std::string& path)
     return productSettings().write("ManualPath", platform::StoredValue::text(path));
 }
 
+std::string manualToOpen()
+{
+    std::string path = manualPath();
+    return path.empty() ? platform::installedDocument(kInstalledManual) : path;
+}
+
 void openManual(ShellOpener opener)
 {
-    const int result = (opener != nullptr ? opener : platform::shellOpen)(manualPath());
+    const int result = (opener != nullptr ? opener : platform::shellOpen)(manualToOpen());
     if (const auto message = manualFailureMessage(result))
         platform::showMessageBox(message->text, message->caption);
 }

@@ -5,7 +5,8 @@
 #include <string>
 
 // The operation manual, opened from the preset bar with the application registered for its
-// type. Its path is the "ManualPath" setting, put there by the product's installation.
+// type. Its path is the "ManualPath" setting, put there by the product's installation step or
+// the Windows installer; without one, the manual the Linux package or archive installed.
 
 struct ManualMessage
 {
@@ -24,6 +25,13 @@ std::string manualPath();
 // Main thread. Records path as the "ManualPath" setting (the installation's step); returns the
 // store's status (0 success). A path longer than 1024 characters is refused (non-zero).
 int32_t storeManualPath(const std::string& path);
+
+// The installed manual's path below a system data folder (/usr/share, ~/.local/share).
+inline constexpr const char* kInstalledManual = "doc/orl-chordwell/manual.html";
+
+// Main thread. The manual the "?" button opens: the stored path, else the installed manual,
+// else empty.
+std::string manualToOpen();
 
 using ShellOpener = int (*)(const std::string& path);
 

@@ -3,6 +3,8 @@
 #include "ChordwellIds.h"
 #include "ORL_VST3_Effect.h"
 
+#include <ProductVersion.h>
+
 #include <pluginterfaces/vst/ivstaudioprocessor.h>
 #include <pluginterfaces/vst/vsttypes.h>
 
@@ -74,7 +76,7 @@ tresult PLUGIN_API ChordwellFactory::getClassInfo2(int32 index, PClassInfo2* inf
         return result;
     copyText(info->subCategories, "Fx|Reverb");
     copyText(info->vendor, "Orlund");
-    copyText(info->version, "1.1.5");
+    copyText(info->version, chordwell::version::kText);
     copyText(info->sdkVersion, kVstVersionString);
     return kResultOk;
 }

@@ -2,6 +2,7 @@
 
 #include "SharedLibrary.h"
 
+#include <filesystem>
 #include <string>
 
 namespace
@@ -83,12 +84,26 @@ uint64_t PluginLibrary::sdkVersion() const
 
 std::string pluginPath(const std::string& chosen)
 {
-    return chosen.empty() ? sharedlibrary::besideExecutable(sharedlibrary::kPluginFileName)
-                          : chosen;
+    if (!chosen.empty())
+        return chosen;
+    // The build tree keeps the library beside the executable; an installed host finds it in
+    // the installation's library folder, wherever the installation's prefix is.
+    const std::string beside = sharedlibrary::besideExecutable(sharedlibrary::kPluginFileName);
+    if (*sharedlibrary::kInstalledPluginFolder == 0 || std::filesystem::exists(beside))
+        return beside;
+    const std::string installed = sharedlibrary::besideExecutable(
+        std::string(sharedlibrary::kInstalledPluginFolder) + "/" + sharedlibrary::kPluginFileName);
+    return std::filesystem::exists(installed)
+               ? std::filesystem::path(installed).lexically_normal().string()
+               : beside;
 }
 
 std::string pluginOptionHelp()
 {
-    return std::string("plug-in library (default: ") + sharedlibrary::kPluginFileName +
-           " beside chordwell-host)";
+    std::string help = std::string("plug-in library (default: ") + sharedlibrary::kPluginFileName +
+                       " beside chordwell-host";
+    if (*sharedlibrary::kInstalledPluginFolder != 0)
+        help +=
+            std::string(", else in ") + sharedlibrary::kInstalledPluginFolder + " from its folder";
+    return help + ")";
 }

@@ -18,4 +18,8 @@ std::string besideExecutable(const std::string& name);
 
 // The plug-in library's file name on this system.
 extern const char* const kPluginFileName;
+// Where an installation puts the plug-in library when it is not beside the executable,
+// relative to the executable's folder ("../lib/orl-chordwell" on Linux); empty where the
+// installation keeps it beside (Windows).
+extern const char* const kInstalledPluginFolder;
 } // namespace sharedlibrary

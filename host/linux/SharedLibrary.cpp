@@ -9,6 +9,7 @@
 namespace sharedlibrary
 {
 const char* const kPluginFileName = "ORLChordwell.so";
+const char* const kInstalledPluginFolder = "../lib/orl-chordwell";
 
 void* open(const std::string& path, std::string& error)
 {

@@ -7,6 +7,7 @@
 namespace sharedlibrary
 {
 const char* const kPluginFileName = "ORLChordwell.dll";
+const char* const kInstalledPluginFolder = "";
 
 void* open(const std::string& path, std::string& error)
 {

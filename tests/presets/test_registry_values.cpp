@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 using platform::StoredValue;
 
@@ -129,6 +132,11 @@ void captureBox(const std::string& text, const std::string& caption)
 TEST(RegistryValues, the_manual_shows_which_message_fits_the_shells_answer)
 {
     ScratchStore scratch;
+#ifndef _WIN32
+    // No installed manual either.
+    setenv("XDG_DATA_HOME", scratch.root().c_str(), 1);
+    setenv("XDG_DATA_DIRS", scratch.root().c_str(), 1);
+#endif
     const auto previous = platform::setMessageBoxHandler(captureBox);
     shellResult = 2;
     openManual(fakeOpen);
@@ -148,5 +156,36 @@ TEST(RegistryValues, the_manual_shows_which_message_fits_the_shells_answer)
     openManual(fakeOpen);
     EXPECT_EQ(shownText, "none") << "opened: no box";
     platform::setMessageBoxHandler(previous);
+#ifndef _WIN32
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_DATA_DIRS");
+#endif
 }
+
+#ifndef _WIN32
+TEST(RegistryValues, without_a_stored_path_the_manual_is_the_installed_one_user_folder_first)
+{
+    ScratchStore scratch;
+    const std::string user = scratch.root() + "/user", system = scratch.root() + "/system";
+    setenv("XDG_DATA_HOME", user.c_str(), 1);
+    setenv("XDG_DATA_DIRS", ("relative/folder:" + system).c_str(), 1);
+    EXPECT_EQ(manualToOpen(), "") << "nothing installed";
+
+    const auto install = [](const std::string& folder)
+    {
+        std::filesystem::create_directories(folder + "/doc/orl-chordwell");
+        std::ofstream(folder + "/" + kInstalledManual) << "<html></html>";
+        return folder + "/" + kInstalledManual;
+    };
+    const std::string systemManual = install(system);
+    EXPECT_EQ(manualToOpen(), systemManual);
+    const std::string userManual = install(user);
+    EXPECT_EQ(manualToOpen(), userManual) << "the user's own installation comes first";
+
+    storeManualPath("/opt/orl/manual.pdf");
+    EXPECT_EQ(manualToOpen(), "/opt/orl/manual.pdf") << "a recorded path wins";
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_DATA_DIRS");
+}
+#endif
 } // namespace

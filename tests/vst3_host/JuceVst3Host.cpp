@@ -39,9 +39,15 @@ juce::PluginDescription describeBundle()
 
 std::unique_ptr<juce::AudioPluginInstance> load(Layout layout, double rate, int block)
 {
+    return load(describeBundle(), layout, rate, block);
+}
+
+std::unique_ptr<juce::AudioPluginInstance> load(const juce::PluginDescription& description,
+                                                Layout layout, double rate, int block)
+{
     juce::VST3PluginFormat format;
     juce::String error;
-    auto plugin = format.createInstanceFromDescription(describeBundle(), rate, block, error);
+    auto plugin = format.createInstanceFromDescription(description, rate, block, error);
     if (!plugin)
         return nullptr;
     juce::AudioProcessor::BusesLayout buses;

@@ -18,8 +18,11 @@ enum class Layout
 };
 
 juce::PluginDescription describeBundle();
+// The build's bundle, or the one described, prepared in the layout.
 std::unique_ptr<juce::AudioPluginInstance> load(Layout layout = Layout::Stereo,
                                                 double rate = 48000.0, int block = 512);
+std::unique_ptr<juce::AudioPluginInstance> load(const juce::PluginDescription& description,
+                                                Layout layout, double rate, int block);
 
 // Planar audio: channels of equal length.
 using Audio = std::vector<std::vector<float>>;
