@@ -21,8 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (float v : *decoded->values)
             if (!(v >= 0.0f && v <= 1.0f))
                 std::abort();
+        // The host's state files give values too, but are written in their own format.
+        const bool sessionLayout =
+            size >= 4 && data[0] == 'O' && data[1] == 'R' && data[2] == 'L' && data[3] == '3';
         const auto again = chordwell::sessionstate::encode(*decoded->values, decoded->bankState);
-        if (again != std::vector<uint8_t>(data, data + size))
+        if (sessionLayout && again != std::vector<uint8_t>(data, data + size))
             std::abort();
     }
     return 0;
