@@ -12,7 +12,10 @@ namespace chordwell::block
 {
 inline constexpr int kStrings = 12;
 // Largest input sample taken: about 190 dB over full scale. Clipping there bounds every line
-// (the feedback gain stays below 1) and keeps even the float output finite.
+// (the feedback gain stays below 1) and keeps even the float output finite. It is no limiter:
+// a lower clip would shorten what a broken sample rings above full scale (3 s at the defaults
+// from this one, 1 s from 2^15), never end it (at full Decay even a +24 dBFS impulse rings
+// above full scale for 5 s), and would distort hot floating-point signals, dry path included.
 inline constexpr double kInputLimit = 1073741824.0;
 
 // Longest sub-block. Buffers are this long plus one vector, which kernels may read past the

@@ -3,6 +3,7 @@
 #include "ChordwellLv2.h"
 #include "ORL_LV2_Plugin.h"
 
+#include <HostValue.h>
 #include <ORLFrame.h>
 #include <ORLShellController.h>
 
@@ -85,6 +86,9 @@ void ORL_LV2_UI::portEvent(uint32_t port, uint32_t size, uint32_t format, const 
         return;
     float value;
     std::memcpy(&value, buffer, sizeof value);
+    // The knob shows what the engine hears: clamped, and nothing new for a NaN.
+    if (!hostvalue::normalized(value, value))
+        return;
     // Our own write coming back: the knob shows it already.
     if (value == written[port])
         return;
@@ -175,8 +179,7 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
     }
     // Only our own plug-in's instance is ours to share, and only a live one.
     if (parent == nullptr || !isChordwellInstance(plugin) || write == nullptr ||
-        widget == nullptr ||
-        pluginUri == nullptr ||
+        widget == nullptr || pluginUri == nullptr ||
         std::strncmp(pluginUri, chordwell::lv2::kUriBase, std::strlen(chordwell::lv2::kUriBase)) !=
             0)
         return nullptr;

@@ -14,9 +14,11 @@ ChordwellAudioPath::ChordwellAudioPath() : engine(std::make_unique<ORLChordwellE
 
 void ChordwellAudioPath::post(int32_t slot, double value)
 {
-    if (slot < 0 || slot >= 8)
+    // Made sane before it is narrowed: a NaN is no change at all.
+    double sane = 0.0;
+    if (slot < 0 || slot >= 8 || !hostvalue::normalized(value, sane))
         return;
-    mailbox[slot].store(static_cast<float>(value), std::memory_order_relaxed);
+    mailbox[slot].store(static_cast<float>(sane), std::memory_order_relaxed);
     // Raised after the value: whoever sees the bit also sees the value.
     posted.fetch_or(1u << slot, std::memory_order_release);
 }

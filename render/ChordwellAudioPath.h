@@ -52,12 +52,13 @@ class ChordwellAudioPath
     // Main thread, while not processing. Takes effect before the next block.
     void setSampleRate(double rate) { pendingRate = rate; }
 
-    // Main thread (any time). The value of slot 0-7 reaches the engine before the next block.
-    // Lock-free.
+    // Main thread (any time). The value of slot 0-7 reaches the engine before the next block,
+    // clamped to 0..1; a NaN is ignored. Lock-free.
     void post(int32_t slot, double value);
 
     // Audio thread. Real-time safe: no allocation, no lock, no system call. Applies posted
-    // values, then processes frames in stretches split at the points' offsets. channels point
+    // values, then processes frames in stretches split at the points' offsets (a point's value
+    // clamped to 0..1, a NaN point ignored). channels point
     // at the first and second channel of input and output as the layout has them. (The master
     // controller's internal slots 8-16 are not the engine's business: it hears slots 0-7 only.)
     template <typename Sample>

@@ -1,7 +1,8 @@
 # Sourced by scripts/test.sh: Ardour 7, headless (ardour7-lua with its dummy backend), runs
 # tests/ardour/lv2_session.lua against the release LV2 bundle (on LV2_PATH) in a private home
 # folder: the session made with a factory preset and a value, bounced with the plug-in on and
-# off (the bounces must differ), saved; the saved plug-in state then given a bank that
+# off (the bounces must differ), saved with that preset current in its bank; the saved
+# plug-in state then given a bank that
 # `chordwell-host render` wrote (another current preset, an edited value); the session
 # reopened and checked, saved again, and the bank Ardour saved must be that bank, byte for byte.
 ardour_lv2_suite() {
@@ -24,6 +25,12 @@ ardour_lv2_suite() {
   local dry=("$work"/session/interchange/*/audiofiles/dry*L.wav)
   if ! python3 "$root/tests/ardour/compare_bounces.py" "${dry[0]}" "${wet[0]}"; then
     status=1; failed+=("ardour-lv2 (bounce)"); return 0
+  fi
+  # The factory preset chosen from Ardour's menu is the current preset of the bank it saved.
+  if ! ORL_CHORDWELL_STORE_DIR="$work/settings" "$rel/host/chordwell-host" render --tail 0.1 \
+         --preset "Low & Dark" --state-out "$work/low-dark.all" "$work/scratch.wav" >/dev/null ||
+     ! python3 "$root/tests/ardour/lv2_bank.py" check "$work/session" "$work/low-dark.all"; then
+    status=1; failed+=("ardour-lv2 (preset current in the bank)"); return 0
   fi
   local state=("$work"/session/plugins/*/state*/state.ttl)
   if ! ORL_CHORDWELL_STORE_DIR="$work/settings" "$rel/host/chordwell-host" render --tail 0.1 \

@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -330,4 +331,25 @@ TEST_F(Lv2Ui, OpensOnAServerWithoutWindowManagerAndLeavesTheXErrorHandlerAsItWas
     }
     const XErrorHandler after = XSetErrorHandler(before);
     EXPECT_EQ(after, before);
+}
+
+TEST_F(Lv2Ui, APortEventOutOfRangeShowsTheClampedValueAndANanShowsNothingNew)
+{
+    UiHost ui(runner);
+    ASSERT_TRUE(ui.open());
+    ui.pump(800);
+    const auto knob = [&ui] { return ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    ui.portEvent(2, 1.0f);
+    ui.pump(300);
+    const auto atTop = knob();
+    ui.portEvent(2, 0.3f);
+    ui.pump(300);
+    const auto between = knob();
+    ui.portEvent(2, std::numeric_limits<float>::quiet_NaN());
+    ui.pump(300);
+    EXPECT_EQ(knob(), between);
+    ui.portEvent(2, 1.0e38f);
+    ui.pump(300);
+    EXPECT_EQ(knob(), atTop);
+    EXPECT_TRUE(ui.log.writes.empty());
 }
