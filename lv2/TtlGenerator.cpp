@@ -35,8 +35,9 @@ constexpr int kLv2MinorVersion = 2 * (100 * chordwell::version::kMajor + chordwe
 constexpr int kLv2MicroVersion = 2 * chordwell::version::kPatch;
 static_assert(chordwell::version::kMinor < 100, "the minor version must stay below the next major's");
 
-// The product is the maker's, under the maker's licence terms: no free licence is stated.
-constexpr const char* kLicence = "https://www.orlund.com/licence";
+// The binaries link JUCE's GPL-3 modules, so they are distributed under the GPL-3, as the
+// Debian package's copyright file says.
+constexpr const char* kLicence = "https://spdx.org/licenses/GPL-3.0-only";
 
 std::string projectUri()
 {
