@@ -16,9 +16,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # The compiler's own runtime (libgcc, libstdc++, winpthread) goes inside each binary, so a
 # user never hunts for MinGW's DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+# No link time in the PE header either, so that one source gives one binary (the installer
+# and the zip are compared byte for byte).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 # Release binaries go to users without their symbol tables (about half their size).
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s")
