@@ -1,5 +1,6 @@
-// The plug-in in lilv sounds bit for bit as the engine does at the host's sample rate, in
-// every layout: the rate, the ports and the channels all reach the engine as a host set them.
+// The plug-in in lilv sounds bit for bit as the engine does at the host's sample rate (22.05 kHz
+// clamped up to the engine's lowest), in every layout: the rate, the ports and the channels all
+// reach the engine as a host set them.
 #include "EngineRenderer.h"
 #include "LilvHost.h"
 #include "Lv2Paths.h"
@@ -19,7 +20,7 @@ TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
     const float values[8] = {0.55f, 0.5f, 0.6f, 0.125f, 0.75f, 0.62f, 0.35f, 0.0f};
     const Layout layouts[3] = {Layout::Mono, Layout::MonoStereo, Layout::Stereo};
     constexpr uint32_t kBlock = 256;
-    for (const double rate : {44100.0, 48000.0, 96000.0})
+    for (const double rate : {22050.0, 44100.0, 48000.0, 96000.0, 192000.0})
         for (int l = 0; l < 3; ++l)
         {
             SCOPED_TRACE(std::to_string(rate) + " Hz, " + kLayoutSuffixes[l]);
