@@ -68,8 +68,14 @@ bool parseParameterText(int slot, const char* text, double& value)
         value = clamped(0.5 * exactmath::pow(10.0, number / 40.0));
         break;
     case 4: // semitones, -24..24
-        value = clamped(0.5 + number / 48.0);
+    {
+        // The text truncates toward zero and the engine rounds to its step: a quarter step
+        // away from zero both show and play the semitone typed.
+        const double semitones = std::round(number);
+        const double away = semitones > 0.0 ? 0.25 : semitones < 0.0 ? -0.25 : 0.0;
+        value = clamped(0.5 + (semitones + away) / 48.0);
         break;
+    }
     case 5: // cents, -100..100
         value = clamped(0.5 + number / 200.0);
         break;

@@ -4,17 +4,80 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using platform::SettingsStore;
 using platform::StoredValue;
 
+// The store's file system calls as they happen, interposed the way the realtime watch
+// interposes its calls: this executable defines them and passes each on.
 namespace
 {
+bool recording = false;
+std::vector<std::string> fileCalls;
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    if (recording)
+    {
+        char path[4096] = {};
+        const ssize_t n =
+            ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1);
+        fileCalls.push_back("fsync " + std::string(path, n > 0 ? static_cast<size_t>(n) : 0));
+    }
+    return real(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept
+{
+    static const auto real =
+        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "rename"));
+    if (recording)
+        fileCalls.push_back(std::string("rename ") + from + " " + to);
+    return real(from, to);
+}
+
+namespace
+{
+TEST(SettingsStore, a_write_reaches_the_disk_before_it_takes_the_old_files_place)
+{
+    ScratchStore scratch;
+    SettingsStore store(scratch.storeFile());
+    ASSERT_EQ(store.write("Old", StoredValue::text("kept")), platform::kStoreOk);
+    fileCalls.clear();
+    recording = true;
+    const int result = store.write("New", StoredValue::text("v"));
+    recording = false;
+    ASSERT_EQ(result, platform::kStoreOk);
+    // A temporary file takes the store's place, synced before it does.
+    const std::string prefix = "rename ", target = " " + scratch.storeFile();
+    const auto renamed = std::find_if(fileCalls.begin(), fileCalls.end(),
+                                      [&](const std::string& call)
+                                      {
+                                          return call.rfind(prefix, 0) == 0 &&
+                                                 call.size() > prefix.size() + target.size() &&
+                                                 call.ends_with(target);
+                                      });
+    ASSERT_NE(renamed, fileCalls.end());
+    const std::string temporary =
+        renamed->substr(prefix.size(), renamed->size() - prefix.size() - target.size());
+    const std::string synced = "fsync " + std::filesystem::weakly_canonical(temporary).string();
+    EXPECT_NE(std::find(fileCalls.begin(), renamed, synced), renamed)
+        << synced << " before " << *renamed;
+    StoredValue value;
+    EXPECT_EQ(store.read("Old", value), platform::kStoreOk);
+}
+
 TEST(SettingsStore, lives_in_the_users_config_folder_unless_moved)
 {
     ScratchStore scratch;

@@ -23,8 +23,10 @@ TEST(SettingsStore, keeps_typed_values_of_any_bytes_beside_each_other)
 
     const uint8_t bytes[] = {0, '\t', '\n', '%', 0xff, 'a'};
     EXPECT_EQ(store.write("Memo\tA", StoredValue::binary(bytes, sizeof bytes)), platform::kStoreOk);
-    EXPECT_EQ(store.write("CurrDir", StoredValue::text("/home/x y/%20\n")), platform::kStoreOk);
+    // A folder name with what an encoding must escape, written over an older one.
+    const std::string folder = "/home/x y/%20%\n%0A%%25\\n\r\x7f/\xc3\xa9t\xc3\xa9\n";
     EXPECT_EQ(store.write("CurrDir", StoredValue::text("/tmp/")), platform::kStoreOk);
+    EXPECT_EQ(store.write("CurrDir", StoredValue::text(folder)), platform::kStoreOk);
     EXPECT_EQ(store.write("Empty", StoredValue::text("")), platform::kStoreOk);
 
     SettingsStore again(scratch.storeFile());
@@ -33,7 +35,7 @@ TEST(SettingsStore, keeps_typed_values_of_any_bytes_beside_each_other)
     EXPECT_EQ(value.data, std::vector<uint8_t>(bytes, bytes + sizeof bytes));
     ASSERT_EQ(again.read("CurrDir", value), platform::kStoreOk);
     EXPECT_EQ(value.type, platform::StoredType::String);
-    EXPECT_EQ(text(value), "/tmp/");
+    EXPECT_EQ(text(value), folder);
     ASSERT_EQ(again.read("Empty", value), platform::kStoreOk);
     EXPECT_TRUE(value.data.empty());
     EXPECT_EQ(again.read("Missing", value), platform::kStoreNotFound);

@@ -53,6 +53,47 @@ TEST(PresetFiles, a_bank_saved_read_and_saved_again_is_byte_identical)
     EXPECT_EQ(PresetBank(nullptr).folder(), scratch.root() + "/") << "new banks start there";
 }
 
+TEST(PresetFiles, a_loaded_bank_is_every_stored_preset_of_the_file_the_last_too_with_no_edits)
+{
+    ScratchFolder scratch;
+    PresetBank source(nullptr);
+    for (int q = 0; q < PresetBank::kPresetCount; ++q)
+    {
+        source.selectPreset(q);
+        source.setParameterValue(2 + q % 5, 0.31 + 0.01 * q);
+        source.renameCurrentPreset(("File " + std::to_string(q)).c_str());
+    }
+    source.selectPreset(4);
+    ASSERT_TRUE(source.saveBankFile(scratch.path("all.orb")));
+
+    // Every preset edited and differently named before the load.
+    PresetBank bank(nullptr);
+    for (int q = 0; q < PresetBank::kPresetCount; ++q)
+    {
+        bank.selectPreset(q);
+        bank.renameCurrentPreset("Mine");
+        bank.setParameterValue(6, 0.9);
+        ASSERT_TRUE(bank.isEdited(q));
+    }
+    ASSERT_EQ(bank.loadBankFile(scratch.path("all.orb")), LoadResult::Loaded);
+    EXPECT_EQ(bank.currentIndex(), 4);
+    for (int q = 0; q < PresetBank::kPresetCount; ++q)
+    {
+        SCOPED_TRACE(q);
+        EXPECT_FALSE(bank.isEdited(q));
+        EXPECT_STREQ(bank.storedPreset(q).name, source.storedPreset(q).name);
+        EXPECT_STREQ(bank.presetName(q), source.storedPreset(q).name);
+        for (int p = 0; p < PresetRecord::kValueCount; ++p)
+        {
+            EXPECT_EQ(bank.storedPreset(q).values[p], source.storedPreset(q).values[p]) << p;
+            EXPECT_EQ(bank.workingPreset(q).values[p], source.storedPreset(q).values[p]) << p;
+        }
+    }
+    // Compare has nothing else to offer than what was loaded.
+    bank.toggleCompare();
+    EXPECT_EQ(bank.workingPreset(4).values[6], source.storedPreset(4).values[6]);
+}
+
 TEST(PresetFiles, a_preset_file_loads_into_the_current_preset_and_commits_it)
 {
     ScratchFolder scratch;

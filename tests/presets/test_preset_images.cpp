@@ -122,8 +122,6 @@ TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
     auto negative = good;
     writeU32(negative, kRecordCountOffset, 0xffffffffu);
     EXPECT_EQ(bank.applyBankImage(negative), LoadResult::Refused);
-    const std::vector<uint8_t> cut(good.begin(), good.end() - 3);
-    EXPECT_EQ(bank.applyBankImage(cut), LoadResult::Refused);
     const std::vector<uint8_t> header(good.begin(), good.begin() + 30);
     EXPECT_EQ(bank.applyBankImage(header), LoadResult::Refused);
     EXPECT_EQ(bank.makeBankImage(), before);
@@ -133,6 +131,53 @@ TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
     EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>{'l', 'W', 'c'}), LoadResult::NotAnImage);
     EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>(465, 0)), LoadResult::NotAnImage);
     EXPECT_EQ(bank.makeBankImage(), before);
+}
+
+TEST(PresetImages, the_last_value_record_counts_only_when_its_fields_end_within_the_image)
+{
+    PresetBank source(nullptr);
+    source.setParameterValue(7, 1.0);
+    for (const bool isBank : {false, true})
+    {
+        const auto full = isBank ? source.makeBankImage() : source.makePresetImage();
+        // The last record: Bypass of the last preset, a 12-byte head and a 20-byte body whose
+        // value lies at bytes 12-15.
+        const size_t last = full.size() - 32;
+        ASSERT_EQ(readU32(full, last + 12), 7u);
+        auto apply = [&](PresetBank& bank, const std::vector<uint8_t>& image)
+        { return isBank ? bank.applyBankImage(image) : bank.applyPresetImage(image); };
+
+        // A stored body length of 0 to 24 bytes, the image ending right where it does.
+        for (uint32_t length = 0; length <= 24; ++length)
+        {
+            SCOPED_TRACE(std::to_string(isBank) + " body " + std::to_string(length));
+            std::vector<uint8_t> image(full.begin(),
+                                       full.begin() + last + 12 + std::min(length, 20u));
+            image.resize(last + 12 + length, 0);
+            writeU32(image, last + 4, length);
+            PresetBank bank(nullptr);
+            const auto before = bank.makeBankImage();
+            if (length >= 16)
+            {
+                ASSERT_EQ(apply(bank, image), LoadResult::Loaded);
+                EXPECT_EQ(bank.workingPreset(isBank ? 9 : 0).values[7], 1.0f);
+            }
+            else
+            {
+                ASSERT_EQ(apply(bank, image), LoadResult::Refused) << "the value lies beyond";
+                EXPECT_EQ(bank.makeBankImage(), before);
+            }
+        }
+        // The stored length kept, the image cut anywhere within the last record.
+        for (size_t end = last; end < full.size(); ++end)
+        {
+            PresetBank bank(nullptr);
+            const auto before = bank.makeBankImage();
+            const std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<long>(end));
+            EXPECT_EQ(apply(bank, cut), LoadResult::Refused) << isBank << " cut at " << end;
+            EXPECT_EQ(bank.makeBankImage(), before);
+        }
+    }
 }
 
 TEST(PresetImages, host_state_restores_the_bank_and_a_damaged_block_changes_no_preset)

@@ -83,6 +83,14 @@ struct Shell
     Markers markers;
 };
 
+std::string text(const Vst::String128 string)
+{
+    std::string out;
+    for (int i = 0; i < 128 && string[i] != 0; ++i)
+        out += static_cast<char>(string[i]);
+    return out;
+}
+
 int count(const std::vector<std::string>& calls, const std::string& prefix)
 {
     int n = 0;
@@ -162,4 +170,48 @@ TEST(Vst3HostSide, program_names_in_any_encoding_reach_the_host_as_their_text)
     EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(name)), u"\u00C0 la claire \u20AC");
     ASSERT_EQ(shell.effect->getProgramName(chordwell::vst3ids::kProgramList, 1, name), kResultTrue);
     EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(name)), u"\u00E9t\u00E9 \U0001F3BB");
+}
+
+TEST(Vst3HostSide, every_program_recalls_its_preset_and_every_recalled_preset_is_its_program)
+{
+    using namespace chordwell::vst3ids;
+    Shell shell;
+    const int order[] = {9, 0, 5, 1, 8, 2, 7, 3, 6, 4};
+    // The host's program value to the preset: as a float a hair below the step, as hosts
+    // that keep floats may hand it back.
+    for (const int q : order)
+    {
+        SCOPED_TRACE(q);
+        const float value = std::nextafter(static_cast<float>(q / 9.0), 0.0f);
+        ASSERT_EQ(shell.effect->setParamNormalized(kProgramParameter, value), kResultTrue);
+        EXPECT_EQ(shell.bank().currentIndex(), q);
+        for (int slot = 0; slot < 8; ++slot)
+            EXPECT_FLOAT_EQ(static_cast<float>(shell.effect->getParamNormalized(slot)),
+                            shell.bank().storedPreset(q).values[slot])
+                << slot;
+        Vst::String128 name{};
+        ASSERT_EQ(shell.effect->getParamStringByValue(kProgramParameter, value, name), kResultTrue);
+        EXPECT_EQ(text(name), shell.bank().presetName(q));
+        ASSERT_EQ(shell.effect->getProgramName(kProgramList, q, name), kResultTrue);
+        EXPECT_EQ(text(name), shell.bank().presetName(q));
+    }
+    // A preset recalled in the editor, to the program value the host reads.
+    for (const int q : order)
+    {
+        SCOPED_TRACE(q);
+        shell.host.calls.clear();
+        shell.effect->enterMainCall();
+        shell.master().recallPreset(q);
+        shell.effect->leaveMainCall();
+        EXPECT_DOUBLE_EQ(shell.effect->getParamNormalized(kProgramParameter), q / 9.0);
+        EXPECT_EQ(count(shell.host.calls, "restart"), 1) << "the host is told to read it";
+        Vst::ParamValue read = -1.0;
+        Vst::String128 name{};
+        ASSERT_EQ(shell.effect->getProgramName(kProgramList, q, name), kResultTrue);
+        ASSERT_EQ(shell.effect->getParamValueByString(kProgramParameter, name, read), kResultTrue);
+        int first = 0; // names repeat: a name reads as its first program
+        while (text(name) != shell.bank().presetName(first))
+            ++first;
+        EXPECT_DOUBLE_EQ(read, first / 9.0);
+    }
 }

@@ -1,0 +1,55 @@
+#!/bin/sh
+# xvfb_display.sh start|stop DIR, or xvfb_display.sh run DIR COMMAND...: a private X server for
+# the tests that need a display, as a ctest fixture. start launches Xvfb on a display it finds
+# free and notes it in DIR; run starts COMMAND on that display (with no display when there is
+# none, so that its tests skip); stop ends the server. Where Xvfb is missing or cannot start,
+# start says so and succeeds: the tests skip.
+action=$1
+dir=$2
+shift 2
+case $action in
+start)
+  mkdir -p "$dir"
+  rm -f "$dir/display" "$dir/number" "$dir/pid"
+  if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "no Xvfb: the tests that need a display skip"
+    exit 0
+  fi
+  # Xvfb writes the number of the display it took to descriptor 3 once it accepts clients.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/number" </dev/null \
+    >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/pid"
+  tries=0
+  while [ $tries -lt 100 ]; do
+    if grep -q '^[0-9]' "$dir/number" 2>/dev/null; then
+      head -1 "$dir/number" >"$dir/display"
+      echo "Xvfb on :$(cat "$dir/display")"
+      exit 0
+    fi
+    kill -0 "$(cat "$dir/pid")" 2>/dev/null || break
+    sleep 0.1
+    tries=$((tries + 1))
+  done
+  echo "Xvfb did not start: the tests that need a display skip"
+  cat "$dir/xvfb.log"
+  kill "$(cat "$dir/pid")" 2>/dev/null
+  rm -f "$dir/pid"
+  exit 0
+  ;;
+run)
+  if [ -s "$dir/display" ]; then
+    DISPLAY=":$(cat "$dir/display")"
+    export DISPLAY
+  else
+    unset DISPLAY
+  fi
+  exec "$@"
+  ;;
+stop)
+  [ -s "$dir/pid" ] && kill "$(cat "$dir/pid")" 2>/dev/null
+  rm -f "$dir/display" "$dir/number" "$dir/pid"
+  exit 0
+  ;;
+esac
+echo "usage: xvfb_display.sh start|stop DIR, or xvfb_display.sh run DIR COMMAND..." >&2
+exit 2
