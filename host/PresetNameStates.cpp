@@ -61,11 +61,13 @@ PresetNameStates makePresetNameStates(std::span<const uint8_t> bankState, int le
         fields.push_back(field);
     }
 
-    for (size_t first = 0; first < fields.size(); first += PresetBank::kPresetCount)
+    // State j holds fields j, j + n, j + 2n, ...: any run of states mixes places and values.
+    const size_t count = (fields.size() + offsets.size() - 1) / offsets.size();
+    for (size_t j = 0; j < count; ++j)
     {
         std::vector<uint8_t> state = base;
-        for (size_t i = 0; i < offsets.size() && first + i < fields.size(); ++i)
-            std::memcpy(state.data() + offsets[i], fields[first + i].data(),
+        for (size_t i = 0; i < offsets.size() && j + i * count < fields.size(); ++i)
+            std::memcpy(state.data() + offsets[i], fields[j + i * count].data(),
                         PresetNameStates::kNameSize);
         out.states.push_back(std::move(state));
     }

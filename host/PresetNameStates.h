@@ -21,5 +21,6 @@ std::array<size_t, 10> presetNameOffsets();
 
 // Copies of a bank state the plug-in gave, with every byte value at each of the 24 places of
 // two names (one ASCII, one saved on Windows), then 100 x level random name fields; ten
-// fields per state. Throws std::invalid_argument when bankState is too short to hold them.
+// fields per state, spread so that any run of states mixes places and values. Throws
+// std::invalid_argument when bankState is too short to hold them.
 PresetNameStates makePresetNameStates(std::span<const uint8_t> bankState, int level, uint32_t seed);

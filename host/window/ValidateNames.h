@@ -5,7 +5,8 @@
 // validate's window checks. Main thread; each starts and ends the toolkit itself.
 
 // The editor opened (drawn offscreen) over bank states whose preset names hold every byte
-// value at every place: the preset bar shows the current name and lists all ten.
+// value at every place (level L: L tenths of them): the preset bar shows the current name
+// and lists all ten.
 ValidateVerdict checkNamesInEditor(const PluginLibrary& library, const std::string& pluginPath,
                                    int level);
 
