@@ -31,9 +31,11 @@ std::string uiUri()
 // LV2 versions have a minor and a micro number, where an odd number or a minor number of 0
 // marks a development build. Ours (major.minor.patch) maps onto even numbers that grow with
 // it: minor = 2 x (100 x major + minor), micro = 2 x patch, so 1.1.5 is 202.10.
-constexpr int kLv2MinorVersion = 2 * (100 * chordwell::version::kMajor + chordwell::version::kMinor);
+constexpr int kLv2MinorVersion =
+    2 * (100 * chordwell::version::kMajor + chordwell::version::kMinor);
 constexpr int kLv2MicroVersion = 2 * chordwell::version::kPatch;
-static_assert(chordwell::version::kMinor < 100, "the minor version must stay below the next major's");
+static_assert(chordwell::version::kMinor < 100,
+              "the minor version must stay below the next major's");
 
 // The binaries link JUCE's GPL-3 modules, so they are distributed under the GPL-3, as the
 // Debian package's copyright file says.
@@ -102,8 +104,11 @@ std::vector<double> scaleValues(int slot)
 {
     if (slot == 7)
         return {0.0, 1.0};
-    if (slot == 4) // -24, -12, 0, 12, 24 st: mid-semitone, as the text truncates toward zero
-        return {0.0, 0.5 - 12.5 / 48.0, 0.5, 0.5 + 12.5 / 48.0, 1.0};
+    // -24, -12, 0, 12, 24 st: a quarter step away from zero, where the text (which truncates
+    // toward zero) and the engine (which rounds) name the same semitone; at half a step the
+    // engine would play 13 for the text's 12.
+    if (slot == 4)
+        return {0.0, 0.5 - 12.25 / 48.0, 0.5, 0.5 + 12.25 / 48.0, 1.0};
     return {0.0, 0.25, 0.5, 0.75, 1.0};
 }
 

@@ -11,6 +11,7 @@
 #include <lv2/ui/ui.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace
@@ -67,6 +68,13 @@ TEST(Lv2Description, EveryLayoutShowsTheEightParametersWithTheTablesNamesDefault
                                    { return s.ends_with(std::string("=") + text); }),
                       transpose.end())
                 << text;
+        // Each point plays the semitone its label names (the engine rounds 48 x value).
+        for (const std::string& point : transpose)
+        {
+            const double value = std::stod(point.substr(0, point.find('=')));
+            const int named = std::stoi(point.substr(point.find('=') + 1));
+            EXPECT_EQ(static_cast<int>(std::trunc(value * 48.0 + 0.5)) - 24, named) << point;
+        }
         const auto bypass = scaleLabels(plugin, lilv_plugin_get_port_by_index(plugin, 7));
         EXPECT_EQ(bypass, (std::vector<std::string>{"0.000000=process", "1.000000=bypassed"}));
     }
