@@ -47,7 +47,9 @@ class PluginLibrary
 };
 
 // The plug-in library a command loads: the chosen path, or, when none was chosen, the library
-// built beside the running executable (ORLChordwell.so, ORLChordwell.dll on Windows).
+// built beside the running executable (ORLChordwell.so, ORLChordwell.dll on Windows), else the
+// one an installation put in its library folder (Linux: ../lib/orl-chordwell from the
+// executable's folder).
 std::string pluginPath(const std::string& chosen);
 
 // The --plugin option's help, naming the default library. Any thread.
