@@ -31,9 +31,11 @@ std::string uiUri()
 // LV2 versions have a minor and a micro number, where an odd number or a minor number of 0
 // marks a development build. Ours (major.minor.patch) maps onto even numbers that grow with
 // it: minor = 2 x (100 x major + minor), micro = 2 x patch, so 1.1.5 is 202.10.
-constexpr int kLv2MinorVersion = 2 * (100 * chordwell::version::kMajor + chordwell::version::kMinor);
+constexpr int kLv2MinorVersion =
+    2 * (100 * chordwell::version::kMajor + chordwell::version::kMinor);
 constexpr int kLv2MicroVersion = 2 * chordwell::version::kPatch;
-static_assert(chordwell::version::kMinor < 100, "the minor version must stay below the next major's");
+static_assert(chordwell::version::kMinor < 100,
+              "the minor version must stay below the next major's");
 
 // The product is the maker's, under the maker's licence terms: no free licence is stated.
 constexpr const char* kLicence = "https://www.orlund.com/licence";
@@ -217,10 +219,23 @@ std::string presetsTtl()
         double values[8] = {};
         char name[32] = "Init";
         getFactoryPreset(place, values, name);
+        // A host's menu lists presets by label alone: a name that an earlier place has too
+        // gets its count ("Init 2"), so the four Init places are told apart. Every place stays
+        // listed, as the bank holds it and sessions name it.
+        int earlier = 0;
+        for (int other = 0; other < place; ++other)
+        {
+            char otherName[32] = "Init";
+            getFactoryPreset(other, nullptr, otherName);
+            earlier += std::string(otherName) == name ? 1 : 0;
+        }
+        const std::string label = earlier == 0
+                                      ? std::string(name)
+                                      : std::string(name) + " " + std::to_string(earlier + 1);
         out << presetUri(place) << "\n  a pset:Preset ;\n  lv2:appliesTo ";
         for (int i = 0; i < 3; ++i)
             out << uriOf(kLayouts[i]) << (i < 2 ? ", " : " ;\n");
-        out << "  rdfs:label " << quoted(name) << " ;\n  lv2:port ";
+        out << "  rdfs:label " << quoted(label) << " ;\n  lv2:port ";
         for (int slot = 0; slot < 8; ++slot)
             out << "[ lv2:symbol \"" << kControlSymbols[slot] << "\" ; pset:value "
                 << number(values[slot]) << " ]" << (slot < 7 ? " ,\n    " : " ;\n");
