@@ -33,7 +33,7 @@ namespace
 thread_local std::string* captured = nullptr;
 
 // printf to the stream, or into the captured lines.
-[[gnu::format(printf, 2, 3)]] void report(FILE* stream, const char* format, ...)
+[[gnu::format(gnu_printf, 2, 3)]] void report(FILE* stream, const char* format, ...)
 {
     char small[1024];
     va_list arguments;
