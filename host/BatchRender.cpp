@@ -15,6 +15,8 @@
 #include <set>
 #include <thread>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace
@@ -165,6 +167,9 @@ int runBatchRender(const RenderOptions& options)
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const auto threads = static_cast<size_t>(options.jobs > 0 ? options.jobs : cores);
+    // The lines go to stdout; when that is a file and stderr a terminal, a line there counts
+    // the files done (the lines themselves show it when stdout is the terminal).
+    const bool progressLine = isatty(STDERR_FILENO) != 0 && isatty(STDOUT_FILENO) == 0;
     std::atomic<size_t> next{0};
     std::mutex printing;
     size_t finished = 0;
@@ -200,6 +205,8 @@ int runBatchRender(const RenderOptions& options)
                         status == 0 ? "done  " : "FAILED", jobs[index].input.c_str(),
                         summaryOf(captured).c_str());
             std::fflush(stdout);
+            if (progressLine)
+                std::fprintf(stderr, "\rrendered %zu of %zu files", finished, jobs.size());
         }
     };
     std::vector<std::thread> pool;
@@ -208,6 +215,8 @@ int runBatchRender(const RenderOptions& options)
     worker();
     for (std::thread& thread : pool)
         thread.join();
+    if (progressLine)
+        std::fputs("\n", stderr);
     std::printf("%zu file%s: %zu done, %zu failed\n", jobs.size(), jobs.size() == 1 ? "" : "s",
                 jobs.size() - failed, failed);
     return worst;

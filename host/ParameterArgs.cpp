@@ -227,8 +227,16 @@ std::optional<std::pair<int, double>> parseSlotAssignment(const std::string& tex
     const auto value = parseSlotValue(*slot, text.substr(equals + 1));
     if (!value)
     {
-        error = "value '" + text.substr(equals + 1) + "' for " + getParameterName(*slot) +
-                " is outside its range or not in its unit; the slots are:\n" + slotRangesText();
+        const std::string given = text.substr(equals + 1);
+        error = "value '" + given + "' for " + getParameterName(*slot) +
+                " is outside its range or not in its unit";
+        // A plain number above 1 is most likely meant in the panel's unit.
+        char unit[32];
+        getParameterUnitText(unit, *slot);
+        if (parseDecimal(given) && *slot != 7)
+            error += " (a plain number is normalized 0..1; in the panel's unit write " + given +
+                     withoutBlanks(unit) + ")";
+        error += "; the slots are:\n" + slotRangesText();
         return std::nullopt;
     }
     return std::make_pair(*slot, *value);

@@ -76,6 +76,8 @@ TEST(ParameterArgs, numbers_outside_the_range_or_in_another_unit_are_refused_wit
         EXPECT_NE(error.find("-24 .. 24 st"), std::string::npos) << error;
     }
     std::string error;
+    EXPECT_FALSE(parseSlotAssignment("mix=50", error));
+    EXPECT_NE(error.find("write 50%"), std::string::npos) << error;
     EXPECT_FALSE(parseAutomationArg("mix@1=50", error));
     EXPECT_NE(error.find("Bypass: off | on"), std::string::npos) << error;
     const auto point = parseAutomationArg("decay time@2.5=80%", error);
