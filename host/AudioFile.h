@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OutputFile.h"
+#include "OutputFormat.h"
 
 #include <cstdint>
 #include <memory>
@@ -47,8 +48,9 @@ class AudioReader
     bool refused = false;
 };
 
-// A 32-bit float WAV written a block at a time through an OutputFile, without the PEAK
-// chunk (its time stamp would make equal renders differ). Main thread.
+// An audio file written a block at a time through an OutputFile: by default a 32-bit float
+// WAV without the PEAK chunk (its time stamp would make equal renders differ); integer WAV
+// (clipped at full scale, 16 bits dithered) or FLAC where libsndfile is there. Main thread.
 class WavWriter
 {
   public:
@@ -57,7 +59,9 @@ class WavWriter
     WavWriter(const WavWriter&) = delete;
     WavWriter& operator=(const WavWriter&) = delete;
 
-    bool open(const std::string& path, double sampleRate, int channels, std::string& error);
+    // False with a message, also for a format this build cannot write (Windows: float32 only).
+    bool open(const std::string& path, double sampleRate, int channels, std::string& error,
+              OutputFormat format = OutputFormat::Float32);
     bool write(const float* interleaved, size_t frames);
     // Why the last write failed, from the system ("No space left on device").
     const std::string& writeFailure() const { return failure; }

@@ -17,7 +17,7 @@ std::optional<AutomationPoint> parseAutomationArg(const std::string& text, std::
     const auto slot = parseSlotArg(text.substr(0, at));
     if (!slot)
     {
-        error = "--automate '" + text + "': unknown slot";
+        error = "--automate '" + text + "': unknown slot; the slots are:\n" + slotRangesText();
         return std::nullopt;
     }
     const std::string time = text.substr(at + 1, equals - at - 1);
@@ -27,10 +27,12 @@ std::optional<AutomationPoint> parseAutomationArg(const std::string& text, std::
         error = "--automate '" + text + "': the time must be 0 to 3600 seconds";
         return std::nullopt;
     }
-    const auto value = parseUnitValue(text.substr(equals + 1));
+    const auto value = parseSlotValue(*slot, text.substr(equals + 1));
     if (!value)
     {
-        error = "--automate '" + text + "': the value must be a number within 0..1";
+        error = "--automate '" + text +
+                "': the value is outside its range or not in its unit; the slots are:\n" +
+                slotRangesText();
         return std::nullopt;
     }
     return AutomationPoint{*slot, seconds, *value};

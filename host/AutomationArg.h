@@ -12,5 +12,6 @@ struct AutomationPoint
 };
 
 // "SLOT@SECONDS=VALUE": a public slot (name or 0-7), a time in seconds from the start
-// (0 to 3600), a normalized value; error receives the reason when refused.
+// (0 to 3600), a value as parseSlotValue reads it (normalized or in the panel's unit); error
+// receives the reason when refused.
 std::optional<AutomationPoint> parseAutomationArg(const std::string& text, std::string& error);

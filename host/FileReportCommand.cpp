@@ -6,6 +6,7 @@
 #include <ParameterTable.h>
 #include <PresetBank.h>
 #include <PresetImage.h>
+#include <StateFile.h>
 #include <StoredText.h>
 
 #include <nlohmann/json.hpp>
@@ -25,9 +26,11 @@ constexpr int kRefused = 2;
 struct FileContents
 {
     bool isBank = false;
+    bool isState = false; // a host's state file: the bank and the saved host values
     int32_t current = 0;
     uint32_t extra = 0;
     std::vector<PresetRecord> presets;
+    std::vector<statefile::HostValue> hostValues;
 };
 
 std::string displayText(int slot, float value)
@@ -83,13 +86,30 @@ std::string nameText(const PresetRecord& preset)
     return storedTextAsUtf8({preset.name, strnlen(preset.name, PresetRecord::kNameSize)});
 }
 
+const char* typeName(const FileContents& contents)
+{
+    return contents.isState ? "state" : contents.isBank ? "bank" : "preset";
+}
+
 void printText(const std::string& path, const FileContents& contents)
 {
-    std::printf("file: %s\ntype: %s\n", printable(path).c_str(),
-                contents.isBank ? "bank" : "preset");
+    std::printf("file: %s\ntype: %s\n", printable(path).c_str(), typeName(contents));
     if (contents.isBank)
         std::printf("current: %d\n", static_cast<int>(contents.current));
-    std::printf("extra: %u\n", static_cast<unsigned>(contents.extra));
+    if (contents.isState)
+    {
+        std::printf("saved values:\n");
+        for (const statefile::HostValue& saved : contents.hostValues)
+        {
+            const int slot = findParameterSlot(saved.id.c_str());
+            if (slot >= 0 && slot < chordwell::kPublicSlotCount)
+                std::printf("  %-9s %-14s (%g)\n", getParameterName(slot),
+                            displayText(slot, static_cast<float>(saved.value)).c_str(),
+                            saved.value);
+        }
+    }
+    else
+        std::printf("extra: %u\n", static_cast<unsigned>(contents.extra));
     for (size_t i = 0; i < contents.presets.size(); ++i)
     {
         const PresetRecord& preset = contents.presets[i];
@@ -115,18 +135,58 @@ void printJson(const FileContents& contents)
         }
         presets.push_back({{"name", nameText(preset)}, {"values", values}, {"texts", texts}});
     }
-    const nlohmann::ordered_json out = {{"type", contents.isBank ? "bank" : "preset"},
-                                        {"current", contents.current},
-                                        {"extra", contents.extra},
-                                        {"presets", presets}};
+    nlohmann::ordered_json out = {{"type", typeName(contents)},
+                                  {"current", contents.current},
+                                  {"extra", contents.extra},
+                                  {"presets", presets}};
+    if (contents.isState)
+    {
+        out.erase("extra");
+        nlohmann::ordered_json saved = nlohmann::ordered_json::array();
+        for (const statefile::HostValue& value : contents.hostValues)
+        {
+            const int slot = findParameterSlot(value.id.c_str());
+            saved.push_back({{"id", value.id},
+                             {"value", value.value},
+                             {"text", displayText(slot, static_cast<float>(value.value))}});
+        }
+        out["saved values"] = saved;
+    }
     std::printf("%s\n",
                 out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
+}
+int reportState(const InspectOptions& options, const statefile::Contents& state)
+{
+    // The reader has checked that the bank takes the chunk whole (less its two closing words).
+    PresetBank bank(nullptr, false);
+    if (state.bankState.size() < 8 ||
+        !bank.applyHostState(state.bankState.data(), state.bankState.size() - 8))
+    {
+        std::fprintf(stderr, "chordwell-host inspect: '%s' is not a valid state file\n",
+                     printable(options.file).c_str());
+        return kRefused;
+    }
+    FileContents contents;
+    contents.isBank = true;
+    contents.isState = true;
+    contents.current = bank.currentIndex();
+    for (int32_t i = 0; i < PresetBank::kPresetCount; ++i)
+        contents.presets.push_back(bank.workingPreset(i));
+    contents.hostValues = state.hostValues;
+    if (options.json)
+        printJson(contents);
+    else
+        printText(options.file, contents);
+    return 0;
 }
 } // namespace
 
 void addInspectOptions(CLI::App& command, InspectOptions& options)
 {
-    command.add_option("file", options.file, "preset (.orl) or bank (.orb) file")->required();
+    command
+        .add_option("file", options.file,
+                    "preset (.orl), bank (.orb) or state file (render/edit --state-out)")
+        ->required();
     command.add_flag("--json", options.json, "print one JSON object");
 }
 
@@ -138,6 +198,25 @@ int runInspect(const InspectOptions& options)
         std::fprintf(stderr, "chordwell-host inspect: cannot read '%s'\n",
                      printable(options.file).c_str());
         return kFailed;
+    }
+    // A state file (render/edit --state-out) starts with its magic; one of the old kind (the
+    // bank chunk alone) with 00 00 00 02, which no preset or bank image is taken for here
+    // unless the state reader refuses it.
+    const bool stateMagic = bytes->size() >= 4 && std::memcmp(bytes->data(), "OCws", 4) == 0;
+    const bool oldState = bytes->size() >= 4 && (*bytes)[0] == 0 && (*bytes)[1] == 0 &&
+                          (*bytes)[2] == 0 && (*bytes)[3] == 2;
+    if (stateMagic || oldState)
+    {
+        std::string error;
+        const auto state = statefile::read(*bytes, error);
+        if (state)
+            return reportState(options, *state);
+        if (stateMagic)
+        {
+            std::fprintf(stderr, "chordwell-host inspect: '%s' is not a valid state file: %s\n",
+                         printable(options.file).c_str(), error.c_str());
+            return kRefused;
+        }
     }
     const auto reversed = presetimage::detectByteReversal(*bytes);
     const uint8_t type = bytes->size() > 4 ? (*bytes)[4] : 0;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-// `chordwell-host inspect FILE [--json]`: what a preset (.orl) or bank (.orb) file holds, read
-// with the product's own reader. Main thread.
+// `chordwell-host inspect FILE [--json]`: what a preset (.orl), bank (.orb) or host state file
+// (its bank and saved host values) holds, read with the product's own readers. Main thread.
 struct InspectOptions
 {
     std::string file;

@@ -2,7 +2,10 @@
 
 #include "OutputFile.h"
 
+#include "aax_host/SharedLibrary.h"
+
 #include <FileAccess.h>
+#include <InstalledDocument.h>
 #include <Manual.h>
 
 #include <unistd.h>
@@ -10,16 +13,39 @@
 #include <cstdio>
 #include <filesystem>
 
+namespace
+{
+// The manual that travels with this program: beside it (the build tree, a portable copy),
+// where an installation beside bin/ puts it, or in the system's data folders.
+std::string manualWithTheProgram()
+{
+    std::error_code error;
+    for (const std::string& candidate :
+         {sharedlibrary::besideExecutable("manual.html"),
+          sharedlibrary::besideExecutable(std::string("../share/") + kInstalledManual)})
+        if (std::filesystem::is_regular_file(platform::pathFromUtf8(candidate), error))
+            return candidate;
+    return platform::installedDocument(kInstalledManual);
+}
+} // namespace
+
 void addInstallManualOptions(CLI::App& command, InstallManualOptions& options)
 {
-    command.add_option("file", options.file, "the manual (default: " ORL_DEFAULT_MANUAL ")");
+    command.add_option("file", options.file,
+                       "the manual (default: the one beside this program or installed with it)");
 }
 
 int runInstallManual(const InstallManualOptions& options)
 {
+    const std::string chosen = options.file.empty() ? manualWithTheProgram() : options.file;
+    if (chosen.empty())
+    {
+        std::fprintf(stderr, "chordwell-host install-manual: no manual beside this program or "
+                             "installed with it; give its path: install-manual FILE\n");
+        return 2;
+    }
     std::error_code error;
-    const std::filesystem::path given =
-        platform::pathFromUtf8(options.file.empty() ? ORL_DEFAULT_MANUAL : options.file);
+    const std::filesystem::path given = platform::pathFromUtf8(chosen);
     const std::filesystem::path path = std::filesystem::absolute(given, error).lexically_normal();
     if (error || !std::filesystem::is_regular_file(path, error))
     {

@@ -9,10 +9,11 @@
 // the preset bar's "?" button opens. Main thread.
 struct InstallManualOptions
 {
-    std::string file; // the manual shipped with this build by default
+    std::string file; // empty: the manual beside the program or installed with it
 };
 
 void addInstallManualOptions(CLI::App& command, InstallManualOptions& options);
 
-// Exit status: 0 recorded, 1 the store could not be written, 2 no such file.
+// Exit status: 0 recorded, 1 no such file or the store could not be written, 2 no file given
+// and none found with the program.
 int runInstallManual(const InstallManualOptions& options);

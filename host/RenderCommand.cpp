@@ -2,6 +2,8 @@
 
 #include "AudioFile.h"
 #include "AutomationArg.h"
+#include "BatchRender.h"
+#include "ChannelPeaks.h"
 #include "DemoSignal.h"
 #include "OptionChecks.h"
 #include "OutputFile.h"
@@ -13,28 +15,87 @@
 #include "RenderLoop.h"
 #include "SessionState.h"
 
+#include <FactoryPresets.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 
 namespace
 {
+// Where a captured render's lines go (runRenderCaptured); null: stdout and stderr.
+thread_local std::string* captured = nullptr;
+
+// printf to the stream, or into the captured lines.
+[[gnu::format(gnu_printf, 2, 3)]] void report(FILE* stream, const char* format, ...)
+{
+    char small[1024];
+    va_list arguments;
+    va_start(arguments, format);
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(small, sizeof small, format, arguments);
+    va_end(arguments);
+    std::string text;
+    if (length >= 0 && static_cast<size_t>(length) < sizeof small)
+        text = small;
+    else if (length >= 0)
+    {
+        text.resize(static_cast<size_t>(length) + 1);
+        std::vsnprintf(text.data(), text.size(), format, again);
+        text.resize(static_cast<size_t>(length));
+    }
+    va_end(again);
+    if (captured != nullptr)
+        *captured += text;
+    else
+        std::fputs(text.c_str(), stream);
+}
+
+void flushReport()
+{
+    if (captured == nullptr)
+        std::fflush(stdout);
+}
+
+// Renders on several threads take turns to make, set up and unmake the plug-in's instance
+// (and to load and unload its library): a host does those on one thread.
+std::mutex instanceTurn;
+
+// Takes the turn back when the render's scope ends, so that the instance declared before it
+// is unmade within the turn, whichever way the scope is left.
+struct TurnAtEnd
+{
+    std::unique_lock<std::mutex>& turn;
+    ~TurnAtEnd()
+    {
+        if (!turn.owns_lock())
+            turn.lock();
+    }
+};
+
 constexpr int kFailed = 1;
 constexpr int kRefused = 2;
+// How much of the end a render's closing level covers, and the levels the warnings name.
+constexpr double kEndSeconds = 0.05;
+constexpr float kSilence = 1e-7f;      // -140 dBFS
+constexpr float kStillRinging = 1e-3f; // -60 dBFS
 
 int refuse(const std::string& message)
 {
-    std::fprintf(stderr, "chordwell-host render: %s\n", message.c_str());
+    report(stderr, "chordwell-host render: %s\n", message.c_str());
     return kRefused;
 }
 
 int fail(const std::string& message)
 {
-    std::fprintf(stderr, "chordwell-host render: %s\n", message.c_str());
+    report(stderr, "chordwell-host render: %s\n", message.c_str());
     return kFailed;
 }
 
@@ -44,6 +105,46 @@ std::string decibels(float peak)
         return "-inf dBFS";
     char text[32];
     std::snprintf(text, sizeof text, "%.2f dBFS", 20.0 * std::log10(static_cast<double>(peak)));
+    return text;
+}
+
+// What the render started from, in the words the user gave.
+std::string presetText(const RenderOptions& options, std::optional<int> preset)
+{
+    if (preset)
+    {
+        char name[32];
+        getFactoryPreset(*preset, nullptr, name);
+        return "factory " + std::to_string(*preset) + " \"" + name + "\"";
+    }
+    if (!options.presetSource.presetFile.empty())
+        return "file " + options.presetSource.presetFile;
+    if (!options.presetSource.bankFile.empty())
+        return "bank " + options.presetSource.bankFile +
+               (options.presetSource.bankPreset
+                    ? " preset " + std::to_string(*options.presetSource.bankPreset)
+                    : std::string());
+    if (!options.stateIn.empty())
+        return "state " + options.stateIn;
+    return "the plug-in's default";
+}
+
+// The eight values the plug-in holds, in the panel's texts ("Mix 60.0 %").
+std::string valuesText(EffectInstance& instance)
+{
+    std::string text;
+    for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
+    {
+        double value = 0.0;
+        instance.parametersObject().GetParameterNormalizedValue(getParameterIdentifier(slot),
+                                                                &value);
+        char display[64];
+        getParameterDisplayText(slot, value, display);
+        std::string shown = display;
+        while (!shown.empty() && shown.back() == ' ')
+            shown.pop_back();
+        text += (slot == 0 ? "" : ", ") + std::string(getParameterName(slot)) + " " + shown;
+    }
     return text;
 }
 
@@ -61,49 +162,195 @@ class ReaderSource final : public FrameSource
     AudioReader& reader;
 };
 
+// A source whose frames are measured as they pass.
+class MeasuredSource final : public FrameSource
+{
+  public:
+    explicit MeasuredSource(FrameSource& inner) : inner(inner), peaks(inner.channels(), 1) {}
+    int channels() const override { return inner.channels(); }
+    size_t read(float* interleaved, size_t frames) override
+    {
+        const size_t got = inner.read(interleaved, frames);
+        peaks.add(interleaved, got);
+        return got;
+    }
+    const ChannelPeaks& measured() const { return peaks; }
+
+  private:
+    FrameSource& inner;
+    ChannelPeaks peaks;
+};
+
+// Writes the output and measures it. With a quiet run set, it takes frames until the tail
+// (from frame tailStart on) has stayed below kQuiet for that many frames in a row, so that
+// where an automatic tail ends does not depend on the block length.
 class WriterSink final : public FrameSink
 {
   public:
-    explicit WriterSink(WavWriter& writer) : writer(writer) {}
+    WriterSink(WavWriter& writer, int channels, double rate)
+        : writer(writer), channelCount(static_cast<size_t>(channels)),
+          peaks(channels, static_cast<size_t>(std::max(1.0, rate * kEndSeconds)))
+    {
+    }
+    void endAfterQuiet(uint64_t tailStart, uint64_t quietFrames)
+    {
+        quietFrom = tailStart;
+        quietNeeded = std::max<uint64_t>(1, quietFrames);
+    }
     bool write(const float* interleaved, size_t frames) override
     {
-        return writer.write(interleaved, frames);
+        size_t taken = frames;
+        if (quietNeeded > 0)
+            for (size_t i = 0; i < frames; ++i)
+            {
+                if (written + i < quietFrom)
+                    continue;
+                float level = 0.0f;
+                for (size_t c = 0; c < channelCount; ++c)
+                    level = std::max(level, std::fabs(interleaved[i * channelCount + c]));
+                quietRun = level < kQuiet ? quietRun + 1 : 0;
+                if (quietRun >= quietNeeded)
+                {
+                    taken = i + 1;
+                    done = true;
+                    break;
+                }
+            }
+        peaks.add(interleaved, taken);
+        written += taken;
+        return writer.write(interleaved, taken);
     }
+    bool finished() const override { return done; }
+    const ChannelPeaks& measured() const { return peaks; }
+    uint64_t frames() const { return written; }
 
   private:
+    static constexpr float kQuiet = 3.1622776e-5f; // -90 dBFS
     WavWriter& writer;
+    size_t channelCount;
+    ChannelPeaks peaks;
+    uint64_t written = 0;
+    uint64_t quietFrom = 0;
+    uint64_t quietNeeded = 0; // 0: every frame offered
+    uint64_t quietRun = 0;
+    bool done = false;
 };
+
+// "-0.52 dBFS" and, for more than one channel, each channel's ("1: -0.52, 2: -1.10").
+std::string peaksText(const ChannelPeaks& peaks)
+{
+    std::string text = decibels(peaks.overall());
+    if (peaks.channels().size() < 2)
+        return text;
+    text += " (";
+    for (size_t c = 0; c < peaks.channels().size(); ++c)
+    {
+        std::string level = decibels(peaks.channels()[c]);
+        level.resize(level.size() - 5); // without " dBFS"
+        text += (c == 0 ? "" : ", ") + std::to_string(c + 1) + ": " + level;
+    }
+    return text + ")";
+}
+
+// What the levels of a finished render mean for the user, on stderr.
+void warnAboutLevels(const ChannelPeaks& output, double tailSeconds, bool autoTailCut)
+{
+    const float peak = output.overall();
+    if (peak > 1.0f)
+        report(stderr,
+               "chordwell-host render: warning: the output passes 0 dBFS (peak %s); it "
+               "clips in a fixed-point file: lower Output (--set output=...dB)\n",
+               decibels(peak).c_str());
+    if (!(peak > kSilence))
+        report(stderr, "chordwell-host render: warning: the output is silent\n");
+    else if (autoTailCut)
+        report(stderr,
+               "chordwell-host render: warning: --tail auto stopped at its bound of %g s "
+               "while the output was still at %s\n",
+               kAutoTailSeconds, decibels(output.recent()).c_str());
+    else if (tailSeconds >= 0.0 && output.recent() > kStillRinging)
+        report(stderr,
+               "chordwell-host render: warning: the output is still at %s at its end "
+               "(%.3g s of tail); --tail auto renders until it dies away\n",
+               decibels(output.recent()).c_str(), tailSeconds);
+}
 } // namespace
 
 void addRenderOptions(CLI::App& command, RenderOptions& options)
 {
+    command.footer(
+        "Values are in the panel's units or normalized 0..1:\n" + slotRangesText() +
+        "\n\nExamples:\n"
+        "  chordwell-host render --preset 3 --set mix=60% take1.wav take1-wet.wav\n"
+        "  chordwell-host render --set \"decay time=80%\" --set transpose=-12st --tail auto "
+        "take1.wav wet.flac\n"
+        "  chordwell-host render --set output=-6dB --format pcm16 take1.wav wet16.wav\n"
+        "  chordwell-host render --automate decay@2.5=100% --automate bypass@8=on in.wav out.wav\n"
+        "  chordwell-host render --output-dir wet --suffix -wet -j 4 takes/*.wav\n"
+        "  chordwell-host render --output-dir wet --format flac takes/");
     command
         .add_option("files", options.files,
-                    "[IN] OUT.wav: input audio file (optional; "
-                    "the built-in demo without it) and output WAV")
+                    "input audio file (optional; the built-in demo without it) and output WAV "
+                    "or FLAC")
         ->required()
-        ->expected(1, 2);
+        ->expected(1, CLI::detail::expected_max_vector_size)
+        ->option_text("[IN] OUT | --output-dir DIR IN...");
+    command
+        .add_option("--output-dir", options.outputDir,
+                    "render every IN (a folder: the audio files in it) into DIR, same name")
+        ->check(nonEmptyWord());
+    command.add_option("--suffix", options.suffix,
+                       "with --output-dir: added to each name (take1.wav -> take1-wet.wav)");
+    command
+        .add_option("-j,--jobs", options.jobs,
+                    "with --output-dir: files rendered at once (default: one per core)")
+        ->check(CLI::Range(1, 256));
     command.add_flag("--demo", options.demo,
                      "render the built-in demo into OUT, also over a file that is there");
     command.add_option("--layout", options.layout, "mono | stereo | mono-stereo")
         ->check(nonEmptyWord());
-    command.add_option("--preset", options.preset, "factory preset: 0-9 or its name")
+    command
+        .add_option("--preset", options.preset,
+                    "factory preset: 0-9 or its name (`chordwell-host presets` lists them)")
         ->check(nonEmptyWord());
     addPresetSourceOptions(command, options.presetSource);
     // Repeatable options take one value per occurrence, never the files after them.
     command
         .add_option("--set", options.sets,
-                    "SLOT=VALUE, normalized 0..1 (repeatable): the user's own edit, kept in "
-                    "--state-out")
+                    "SLOT=VALUE (repeatable): the user's own edit, kept in --state-out; VALUE "
+                    "in the panel's unit (mix=60%, output=-6dB, transpose=-12st, tune=+10c, "
+                    "bypass=on) or normalized 0..1")
         ->allow_extra_args(false);
-    command.add_option("--tail", options.tailSeconds, "seconds of silence after the input")
-        ->check(decimalNumber())
-        ->capture_default_str();
+    command
+        .add_option_function<std::string>(
+            "--tail",
+            [&options](const std::string& text)
+            {
+                options.tailAuto = text == "auto";
+                if (!options.tailAuto)
+                    options.tailSeconds = parseDecimal(text).value_or(-1.0);
+            },
+            "seconds of silence after the input (default 3), or auto: until the output stays "
+            "below -90 dBFS for 0.5 s, at most 120 s")
+        ->check(CLI::Validator(
+            [](std::string& text)
+            {
+                return text == "auto" || parseDecimal(text)
+                           ? std::string()
+                           : "must be a plain decimal number or auto";
+            },
+            "", "SECONDS|auto"))
+        ->type_name("SECONDS|auto");
     command
         .add_option("--block", options.blockFrames,
                     "frames per block, 1 or more; even sizes give output that does not depend "
                     "on the block length")
         ->capture_default_str();
+    command
+        .add_option("--format", options.format,
+                    "float32 (default) | pcm24 | pcm16 (dithered) | flac; an OUT named .flac "
+                    "is FLAC without it")
+        ->check(nonEmptyWord());
     command.add_flag("--master-bypass", options.masterBypass,
                      "copy input to output as the host's bypass does");
     command.add_option("--plugin", options.plugin, pluginOptionHelp())->check(nonEmptyWord());
@@ -118,19 +365,37 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
         ->check(nonEmptyWord());
     command
         .add_option("--automate", options.automations,
-                    "SLOT@SECONDS=VALUE: host automation at that time (repeatable)")
+                    "SLOT@SECONDS=VALUE: host automation at that time (repeatable), VALUE as "
+                    "for --set (decay@2.5=80%)")
         ->allow_extra_args(false);
+}
+
+int runRenderCaptured(const RenderOptions& options, std::string& lines)
+{
+    captured = &lines;
+    struct Release
+    {
+        ~Release() { captured = nullptr; }
+    } release;
+    return runRender(options);
 }
 
 int runRender(const RenderOptions& options)
 {
+    if (!options.outputDir.empty())
+        return runBatchRender(options);
+    if (options.files.size() > 2)
+        return refuse("more than [IN] OUT: for many files use --output-dir DIR IN...");
+    if (!options.suffix.empty() || options.jobs != 0)
+        return refuse("--suffix and -j go with --output-dir");
     // Everything the command line says is checked before any file is touched.
     std::optional<int> preset;
     if (!options.preset.empty())
     {
-        preset = parsePresetArg(options.preset);
+        std::string error;
+        preset = parsePresetArg(options.preset, &error);
         if (!preset)
-            return refuse("unknown preset '" + options.preset + "' (use 0-9 or a name)");
+            return refuse(error);
     }
     if (hasPresetSource(options.presetSource) && preset)
         return refuse("use either --preset or a preset or bank file, not both");
@@ -171,6 +436,11 @@ int runRender(const RenderOptions& options)
     // No output may be one of the inputs: the render would destroy what it reads.
     const bool hasInput = options.files.size() == 2;
     const std::string& outPath = options.files.back();
+    std::string formatError;
+    const std::optional<OutputFormat> format =
+        chooseOutputFormat(options.format, outPath, formatError);
+    if (!format)
+        return refuse(formatError);
     std::vector<std::pair<std::string, std::string>> inputs;
     if (hasInput)
         inputs.emplace_back("IN", options.files.front());
@@ -248,11 +518,12 @@ int runRender(const RenderOptions& options)
         if (!layout)
             layout = inputChannelCount == 1 ? Layout::Mono : Layout::Stereo;
         if (inputChannelCount == 2 && inputChannels(*layout) == 1)
-            std::fprintf(stderr,
-                         "chordwell-host render: the %s layout takes one input channel: channel "
-                         "1 of the input is left out\n",
-                         layoutName(*layout));
-        const auto tailFrames = static_cast<uint64_t>(std::llround(options.tailSeconds * rate));
+            report(stderr,
+                   "chordwell-host render: the %s layout takes one input channel: channel "
+                   "1 of the input is left out\n",
+                   layoutName(*layout));
+        const double tailBound = options.tailAuto ? kAutoTailSeconds : options.tailSeconds;
+        const auto tailFrames = static_cast<uint64_t>(std::llround(tailBound * rate));
         const uint64_t totalFrames = inputFrames + tailFrames;
         const double seconds = static_cast<double>(totalFrames) / rate;
         if (totalFrames * static_cast<uint64_t>(outputChannels(*layout)) * 4 > kMaxWavDataBytes)
@@ -263,11 +534,17 @@ int runRender(const RenderOptions& options)
                 return refuse("--automate at " + std::to_string(point.seconds) +
                               " s lies beyond the rendered length");
 
+        std::unique_lock<std::mutex> turn(instanceTurn);
         PluginLibrary library(pluginPath(options.plugin));
-        float inputPeak = 0.0f;
-        float outputPeak = 0.0f;
+        std::string inputPeaks;
+        std::string outputPeaks;
+        std::optional<ChannelPeaks> outputLevels;
+        uint64_t writtenFrames = 0;
+        bool autoTailCut = false;
+        std::string startValues;
         {
             PluginRenderer renderer(library, *layout, rate);
+            const TurnAtEnd takeTurnBack{turn};
             if (!state.empty())
                 restoreStateChunks(renderer.instance(), state);
             for (const auto& [slot, value] : sets)
@@ -278,6 +555,10 @@ int runRender(const RenderOptions& options)
                                            static_cast<float>(point.value));
             if (options.masterBypass)
                 renderer.setMasterBypass(true);
+            // What the first block would deliver, delivered now so the values can be read.
+            renderer.instance().deliverUpdates();
+            startValues = valuesText(renderer.instance());
+            turn.unlock();
 
             RenderRequest request;
             request.layout = *layout;
@@ -285,15 +566,22 @@ int runRender(const RenderOptions& options)
             request.blockFrames = static_cast<uint32_t>(options.blockFrames);
             WavWriter writer;
             std::string error;
-            if (!writer.open(outPath, rate, outputChannels(*layout), error))
+            if (!writer.open(outPath, rate, outputChannels(*layout), error, *format))
                 return fail(error);
-            WriterSink sink(writer);
-            ProgressBar bar(seconds > 1.0);
-            if (!renderStream(renderer, *source, inputFrames, tailFrames, request, sink,
+            WriterSink sink(writer, outputChannels(*layout), rate);
+            if (options.tailAuto)
+                sink.endAfterQuiet(
+                    inputFrames, static_cast<uint64_t>(std::llround(kAutoTailQuietSeconds * rate)));
+            MeasuredSource measuredSource(*source);
+            ProgressBar bar(seconds > 1.0 && captured == nullptr);
+            if (!renderStream(renderer, measuredSource, inputFrames, tailFrames, request, sink,
                               [&bar](double done) { bar.update(done); }))
                 return fail("cannot write '" + outPath + "': " + writer.writeFailure());
-            inputPeak = renderer.inputPeak();
-            outputPeak = renderer.outputPeak();
+            inputPeaks = peaksText(measuredSource.measured());
+            outputPeaks = peaksText(sink.measured());
+            outputLevels = sink.measured();
+            writtenFrames = sink.frames();
+            autoTailCut = options.tailAuto && !sink.finished();
 
             // Both files are complete on disk before either is put in place, so that a failed
             // render leaves neither and a kill can fall only between the two renames. The
@@ -316,11 +604,15 @@ int runRender(const RenderOptions& options)
             if (!writer.commit(error))
                 return fail(error);
         }
-        std::printf("wrote %s: %llu frames, %d Hz, %s%s\n", outPath.c_str(),
-                    static_cast<unsigned long long>(totalFrames), static_cast<int>(rate),
-                    layoutName(*layout), hasInput ? "" : " (built-in demo)");
-        std::printf("input peak:  %s\noutput peak: %s\n", decibels(inputPeak).c_str(),
-                    decibels(outputPeak).c_str());
+        report(stdout, "wrote %s: %llu frames, %d Hz, %s, %s%s\n", outPath.c_str(),
+               static_cast<unsigned long long>(writtenFrames), static_cast<int>(rate),
+               layoutName(*layout), outputFormatName(*format), hasInput ? "" : " (built-in demo)");
+        report(stdout, "preset: %s\nvalues: %s\n", presetText(options, preset).c_str(),
+               startValues.c_str());
+        report(stdout, "input peak:  %s\noutput peak: %s\n", inputPeaks.c_str(),
+               outputPeaks.c_str());
+        flushReport();
+        warnAboutLevels(*outputLevels, options.tailAuto ? -1.0 : options.tailSeconds, autoTailCut);
         return 0;
     }
     catch (const RefusedContent& e)

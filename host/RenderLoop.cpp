@@ -55,6 +55,8 @@ bool renderStream(Renderer& renderer, FrameSource& source, uint64_t inputFrames,
                 interleavedOut[i * static_cast<size_t>(outs) + c] = out[c][i];
         if (!sink.write(interleavedOut.data(), frames))
             return false;
+        if (sink.finished())
+            break;
         if (progress)
             progress(static_cast<double>(start + frames) / static_cast<double>(total));
     }

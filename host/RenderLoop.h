@@ -47,12 +47,14 @@ class FrameSink
   public:
     virtual ~FrameSink() = default;
     virtual bool write(const float* interleaved, size_t frames) = 0;
+    // True once the sink has all it wants: the render ends after the block just written.
+    virtual bool finished() const { return false; }
 };
 
 // Feeds inputFrames of the source (channel 0 alone for the one-input layouts, channel 0
 // twice for a mono source in stereo) and then tailFrames of silence through the renderer in
-// blocks, handing each block's output to the sink. Memory stays one block whatever the
-// length. False when the sink refused a block. Main thread.
+// blocks, handing each block's output to the sink, until the sink is finished. Memory stays one
+// block whatever the length. False when the sink refused a block. Main thread.
 bool renderStream(Renderer& renderer, FrameSource& source, uint64_t inputFrames,
                   uint64_t tailFrames, const RenderRequest& request, FrameSink& sink,
                   const ProgressFn& progress);

@@ -3,8 +3,10 @@
 #include "EditCommand.h"
 #include "FileReportCommand.h"
 #include "InstallManualCommand.h"
+#include "PresetsCommand.h"
 #include "RenderCommand.h"
 #include "SnapshotCommand.h"
+#include "UsageFormatter.h"
 #include "ValidateCommand.h"
 #include "ValidateEditor.h"
 #include "ValidateNames.h"
@@ -22,6 +24,8 @@ int main(int argc, char** argv)
 {
     CLI::App app{"chordwell-host: loads ORL Chordwell the way a studio host does and renders "
                  "audio through it"};
+    // Before the subcommands: each takes the formatter its parent has when it is added.
+    app.formatter(std::make_shared<UsageFormatter>());
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("chordwell-host ") + chordwell::version::kText +
                                           " (ORL Chordwell)");
@@ -30,8 +34,8 @@ int main(int argc, char** argv)
     app.allow_windows_style_options(false);
 
     RenderOptions render;
-    CLI::App* renderCommand =
-        app.add_subcommand("render", "render an audio file (or the built-in demo) to a WAV file");
+    CLI::App* renderCommand = app.add_subcommand(
+        "render", "render an audio file (or the built-in demo) to a WAV or FLAC file");
     addRenderOptions(*renderCommand, render);
 
     DescribeOptions describe;
@@ -41,7 +45,8 @@ int main(int argc, char** argv)
 
     InspectOptions inspect;
     CLI::App* inspectCommand =
-        app.add_subcommand("inspect", "show the presets of a preset (.orl) or bank (.orb) file");
+        app.add_subcommand("inspect", "show the presets of a preset (.orl), bank (.orb) or state "
+                                      "file, and a state's saved values");
     addInspectOptions(*inspectCommand, inspect);
 
     InstallManualOptions installManual;
@@ -56,6 +61,16 @@ int main(int argc, char** argv)
     CLI::App* snapshotCommand = app.add_subcommand(
         "snapshot", "draw the plug-in's whole window into a PNG file, without a display");
     addSnapshotOptions(*snapshotCommand, snapshot);
+
+    CLI::App* presetsCommand = app.add_subcommand(
+        "presets", "list the factory presets by number, with their values as the panel shows them");
+    addPresetsOptions(*presetsCommand);
+
+    std::string helpTopic;
+    CLI::App* helpCommand =
+        app.add_subcommand("help", "show the help of the program or of one COMMAND");
+    helpCommand->add_option("command", helpTopic, "a command (render, inspect, ...)")
+        ->option_text("[COMMAND]");
 
     ValidateOptions validate;
     CLI::App* validateCommand = app.add_subcommand(
@@ -82,6 +97,34 @@ int main(int argc, char** argv)
     // never an abort.
     try
     {
+        if (helpCommand->parsed())
+        {
+            // The formatter directly: CLI11's help() would describe the parsed "help" itself.
+            const auto formatter = app.get_formatter();
+            if (helpTopic.empty())
+            {
+                std::printf("%s",
+                            formatter->make_help(&app, "chordwell-host", CLI::AppFormatMode::Normal)
+                                .c_str());
+                return 0;
+            }
+            for (const CLI::App* command : app.get_subcommands({}))
+                if (command->get_name() == helpTopic && command != helpCommand)
+                {
+                    std::printf("%s", formatter
+                                          ->make_help(command, "chordwell-host " + helpTopic,
+                                                      CLI::AppFormatMode::Normal)
+                                          .c_str());
+                    return 0;
+                }
+            std::fprintf(stderr,
+                         "chordwell-host help: no command '%s'; `chordwell-host help` "
+                         "lists them\n",
+                         helpTopic.c_str());
+            return 2;
+        }
+        if (presetsCommand->parsed())
+            return runPresets();
         if (renderCommand->parsed())
             return runRender(render);
         if (describeCommand->parsed())

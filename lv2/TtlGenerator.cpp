@@ -223,10 +223,23 @@ std::string presetsTtl()
         double values[8] = {};
         char name[32] = "Init";
         getFactoryPreset(place, values, name);
+        // A host's menu lists presets by label alone: a name that an earlier place has too
+        // gets its count ("Init 2"), so the four Init places are told apart. Every place stays
+        // listed, as the bank holds it and sessions name it.
+        int earlier = 0;
+        for (int other = 0; other < place; ++other)
+        {
+            char otherName[32] = "Init";
+            getFactoryPreset(other, nullptr, otherName);
+            earlier += std::string(otherName) == name ? 1 : 0;
+        }
+        const std::string label = earlier == 0
+                                      ? std::string(name)
+                                      : std::string(name) + " " + std::to_string(earlier + 1);
         out << presetUri(place) << "\n  a pset:Preset ;\n  lv2:appliesTo ";
         for (int i = 0; i < 3; ++i)
             out << uriOf(kLayouts[i]) << (i < 2 ? ", " : " ;\n");
-        out << "  rdfs:label " << quoted(name) << " ;\n  lv2:port ";
+        out << "  rdfs:label " << quoted(label) << " ;\n  lv2:port ";
         for (int slot = 0; slot < 8; ++slot)
             out << "[ lv2:symbol \"" << kControlSymbols[slot] << "\" ; pset:value "
                 << number(values[slot]) << " ]" << (slot < 7 ? " ,\n    " : " ;\n");

@@ -1,5 +1,6 @@
 #include "AudioFile.h"
 
+#include "Dither.h"
 #include "WavFile.h"
 
 #include <sndfile.h>
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 struct AudioReader::Decoder
 {
@@ -23,6 +25,10 @@ struct AudioReader::Decoder
 struct WavWriter::Encoder
 {
     SNDFILE* file = nullptr;
+    bool dithered = false;
+    size_t channels = 1;
+    TpdfDither dither;
+    std::vector<float> scratch;
     ~Encoder()
     {
         if (file != nullptr)
@@ -97,7 +103,8 @@ WavWriter::~WavWriter()
         ::close(staging);
 }
 
-bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error)
+bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error,
+                     OutputFormat format)
 {
     const int fd = openDestination(target, error);
     if (fd < 0)
@@ -105,7 +112,21 @@ bool WavWriter::open(const std::string& target, double sampleRate, int channels,
     SF_INFO info{};
     info.samplerate = static_cast<int>(sampleRate);
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    switch (format)
+    {
+    case OutputFormat::Float32:
+        info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+        break;
+    case OutputFormat::Pcm24:
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_24;
+        break;
+    case OutputFormat::Pcm16:
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+        break;
+    case OutputFormat::Flac:
+        info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_24;
+        break;
+    }
     encoder = std::make_unique<Encoder>();
     encoder->file = sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE);
     if (encoder->file == nullptr)
@@ -114,6 +135,11 @@ bool WavWriter::open(const std::string& target, double sampleRate, int channels,
         return false;
     }
     sf_command(encoder->file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+    // Integers clip at full scale rather than wrap around.
+    if (format != OutputFormat::Float32)
+        sf_command(encoder->file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    encoder->channels = static_cast<size_t>(channels);
+    encoder->dithered = format == OutputFormat::Pcm16;
     return true;
 }
 
@@ -121,6 +147,14 @@ bool WavWriter::write(const float* interleaved, size_t frames)
 {
     if (!encoder || encoder->file == nullptr || failed)
         return false;
+    if (encoder->dithered)
+    {
+        const size_t samples = frames * encoder->channels;
+        encoder->scratch.assign(interleaved, interleaved + samples);
+        for (float& sample : encoder->scratch)
+            sample += encoder->dither.next();
+        interleaved = encoder->scratch.data();
+    }
     errno = 0;
     failed = sf_writef_float(encoder->file, interleaved, static_cast<sf_count_t>(frames)) !=
              static_cast<sf_count_t>(frames);

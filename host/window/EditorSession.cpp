@@ -29,7 +29,9 @@ void addSessionOptions(CLI::App& command, SessionOptions& options)
     command.add_option("--state-in", options.stateIn,
                        "restore the plug-in's state (a state file, or an old 'All ' chunk file) "
                        "first");
-    command.add_option("--set", options.sets, "SLOT=VALUE, normalized 0..1 (repeatable)")
+    command
+        .add_option("--set", options.sets,
+                    "SLOT=VALUE (repeatable): 60%, -6dB, -12st, +10c, on/off or normalized 0..1")
         ->allow_extra_args(false);
 }
 

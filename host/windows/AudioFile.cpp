@@ -115,8 +115,16 @@ WavWriter::~WavWriter()
         _close(staging);
 }
 
-bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error)
+bool WavWriter::open(const std::string& target, double sampleRate, int channels, std::string& error,
+                     OutputFormat format)
 {
+    // The host's own WAV writer knows 32-bit float alone.
+    if (format != OutputFormat::Float32)
+    {
+        error =
+            std::string("this build writes 32-bit float WAV only, not ") + outputFormatName(format);
+        return false;
+    }
     const int fd = openDestination(target, error);
     if (fd < 0)
         return false;

@@ -102,4 +102,25 @@ TEST_F(HostStates, a_state_saved_after_automation_renders_the_values_it_was_save
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(chunksOf("again.state")[0].data, chunksOf("moved.state")[0].data);
 }
+TEST_F(HostStates, inspect_shows_a_state_files_bank_and_saved_values_and_refuses_a_damaged_one)
+{
+    ASSERT_EQ(runHost("render --tail 0 --preset 3 --set mix=60% --automate decay@0.5=20% "
+                      "--state-out " +
+                      path("s.state") + " " + path("a.wav"))
+                  .status,
+              0);
+    RunResult r = runHost("inspect " + path("s.state"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    for (const std::string text : {"type: state", "current: 3", "saved values:", "Mix       60.0 %",
+                                   "Decay     20.0 %", "preset 9: \"Init\""})
+        EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
+    r = runHost("inspect --json " + path("s.state"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"saved values\""), std::string::npos) << r.out;
+    auto chunks = chunksOf("s.state");
+    ASSERT_EQ(chunks.size(), 2u);
+    chunks[0].data.resize(chunks[0].data.size() - 3);
+    write("bad.state", chunks);
+    EXPECT_EQ(runHost("inspect " + path("bad.state")).status, 2);
+}
 } // namespace

@@ -1,0 +1,87 @@
+#include "RunHost.h"
+
+#include <AudioFile.h>
+#include <BinaryFile.h>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+class HostBatch : public ::testing::Test
+{
+  protected:
+    fs::path folder = fs::temp_directory_path() / ("orl-batch-" + std::to_string(::getpid()));
+    void SetUp() override
+    {
+        fs::create_directories(folder / "in");
+        fs::create_directories(folder / "other");
+        fs::create_directories(folder / "out");
+        for (const char* name : {"in/a.wav", "in/b.wav", "in/c.wav", "other/a.wav"})
+        {
+            AudioBuffer audio;
+            audio.channels.assign(2, std::vector<float>(4800));
+            for (size_t i = 0; i < 4800; ++i)
+                audio.channels[0][i] = audio.channels[1][i] =
+                    0.25f * std::sin(0.01f * static_cast<float>(i * (name[3] - 'a' + 1)));
+            std::string error;
+            ASSERT_TRUE(writeFloatWav(path(name), audio, error)) << error;
+        }
+        std::ofstream(path("in/d.wav")) << "not audio";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::vector<uint8_t> bytes(const std::string& name) const
+    {
+        std::vector<uint8_t> data;
+        std::string error;
+        EXPECT_TRUE(readBinaryFile(path(name), data, 1 << 24, error)) << error;
+        return data;
+    }
+};
+
+TEST_F(HostBatch, a_folder_renders_file_by_file_as_alone_and_one_bad_file_stops_nothing)
+{
+    const RunResult r = runHost("render --tail 0.2 --set mix=60% -j 2 --output-dir " + path("out") +
+                                " --suffix -wet " + path("in"));
+    EXPECT_EQ(r.status, 2) << "d.wav is not audio\n" << r.out;
+    EXPECT_NE(r.out.find("[4/4]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("4 files: 3 done, 1 failed"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(path("out/d-wet.wav")));
+    for (const char* name : {"a", "b", "c"})
+    {
+        const std::string alone = path(std::string("alone-") + name + ".wav");
+        ASSERT_EQ(runHost("render --tail 0.2 --set mix=60% " + path(std::string("in/") + name) +
+                          ".wav " + alone)
+                      .status,
+                  0);
+        EXPECT_EQ(bytes(std::string("out/") + name + "-wet.wav"),
+                  bytes(std::string("alone-") + name + ".wav"))
+            << name;
+    }
+}
+
+TEST_F(HostBatch, outputs_that_would_collide_or_replace_an_input_are_refused_before_any_render)
+{
+    for (const std::string& words :
+         {"--output-dir " + path("in") + " " + path("in/a.wav"),
+          "--output-dir " + path("out") + " " + path("in/a.wav") + " " + path("other/a.wav"),
+          "--output-dir " + path("missing") + " " + path("in/a.wav"),
+          "--output-dir " + path("out") + " --state-out " + path("s") + " " + path("in/a.wav"),
+          path("in/a.wav") + " " + path("in/b.wav") + " " + path("out/x.wav"),
+          "--suffix -wet " + path("in/a.wav") + " " + path("out/x.wav")})
+    {
+        const RunResult r = runHost("render --tail 0 " + words);
+        EXPECT_EQ(r.status, 2) << words << "\n" << r.out;
+    }
+    EXPECT_TRUE(fs::is_empty(path("out")));
+    EXPECT_FALSE(fs::exists(path("missing")));
+}
+} // namespace

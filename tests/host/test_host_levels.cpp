@@ -1,0 +1,79 @@
+#include "RunHost.h"
+
+#include <AudioFile.h>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+class HostLevels : public ::testing::Test
+{
+  protected:
+    fs::path folder = fs::temp_directory_path() / ("orl-levels-" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(folder); }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+    AudioBuffer read(const std::string& name) const
+    {
+        AudioBuffer audio;
+        std::string error;
+        EXPECT_TRUE(readAudioFile(path(name), audio, error)) << error;
+        return audio;
+    }
+};
+
+float framePeak(const AudioBuffer& audio, size_t frame)
+{
+    float peak = 0.0f;
+    for (const auto& channel : audio.channels)
+        peak = std::max(peak, std::fabs(channel[frame]));
+    return peak;
+}
+
+TEST_F(HostLevels, clipping_silence_and_a_cut_off_tail_are_warned_about_with_every_channels_peak)
+{
+    RunResult r = runHost("render --tail 0 --set output=+12dB --set mix=100% " + path("a.wav"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("passes 0 dBFS"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("output peak: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(", 2: "), std::string::npos) << "each channel's peak\n" << r.out;
+
+    r = runHost("render --tail 0 --set output=-inf " + path("b.wav"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("output is silent"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("passes 0 dBFS"), std::string::npos) << r.out;
+
+    r = runHost("render --tail 0.2 --set decay=100% " + path("c.wav"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("--tail auto"), std::string::npos) << r.out;
+    r = runHost("render --tail 0.2 --set mix=0% " + path("d.wav"));
+    EXPECT_EQ(r.out.find("warning"), std::string::npos) << "a dry render ends with its input\n"
+                                                        << r.out;
+}
+
+TEST_F(HostLevels, an_automatic_tail_ends_half_a_second_into_silence_whatever_the_block)
+{
+    RunResult r = runHost("render --tail auto --set decay=20% --block 512 " + path("a.wav"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.find("warning"), std::string::npos) << r.out;
+    ASSERT_EQ(runHost("render --tail auto --set decay=20% --block 64 " + path("b.wav")).status, 0);
+    const AudioBuffer a = read("a.wav");
+    EXPECT_EQ(a.channels, read("b.wav").channels);
+    ASSERT_EQ(runHost("render --tail 0 " + path("dry.wav")).status, 0);
+    const size_t input = read("dry.wav").frames();
+    const auto quiet = static_cast<size_t>(a.sampleRate / 2);
+    ASSERT_GT(a.frames(), input + quiet);
+    ASSERT_LT(a.frames(), input + static_cast<size_t>(a.sampleRate * 120));
+    for (size_t frame = a.frames() - quiet; frame < a.frames(); ++frame)
+        ASSERT_LT(framePeak(a, frame), 3.1622776e-5f) << frame;
+    EXPECT_GE(framePeak(a, a.frames() - quiet - 1), 3.1622776e-5f) << "the first quiet run ends it";
+}
+} // namespace

@@ -1,0 +1,103 @@
+#include <AutomationArg.h>
+#include <FactoryPresets.h>
+#include <ParameterArgs.h>
+#include <ParameterTable.h>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+
+#include <string>
+
+namespace
+{
+double assigned(const std::string& text, int expectedSlot)
+{
+    std::string error;
+    const auto assignment = parseSlotAssignment(text, error);
+    EXPECT_TRUE(assignment) << text << ": " << error;
+    if (!assignment)
+        return -1.0;
+    EXPECT_EQ(assignment->first, expectedSlot) << text;
+    return assignment->second;
+}
+
+TEST(ParameterArgs, values_in_the_panels_units_and_its_captions_are_read)
+{
+    EXPECT_DOUBLE_EQ(assigned("mix=60%", 1), 0.6);
+    EXPECT_DOUBLE_EQ(assigned("Decay Time=80 %", 2), 0.8);
+    EXPECT_DOUBLE_EQ(assigned("DAMPING=0.25", 3), 0.25);
+    EXPECT_DOUBLE_EQ(assigned("transpose=-12st", 4), 0.25);
+    EXPECT_DOUBLE_EQ(assigned("tune=+10c", 5), 0.55);
+    EXPECT_DOUBLE_EQ(assigned("tune=-50cents", 5), 0.25);
+    EXPECT_DOUBLE_EQ(assigned("output=-inf", 0), 0.0);
+    EXPECT_DOUBLE_EQ(assigned("output=0dB", 0), 0.5);
+    EXPECT_DOUBLE_EQ(assigned("bypass=On", 7), 1.0);
+    EXPECT_DOUBLE_EQ(assigned("7=off", 7), 0.0);
+    EXPECT_NEAR(assigned("output=-6dB", 0), 0.5 * std::pow(10.0, -6.0 / 40.0), 1e-12);
+    // The panel's top of Output shows as 12.0 dB but is +12.04 dB.
+    EXPECT_NEAR(assigned("output=+12.04dB", 0), 1.0, 1e-4);
+}
+
+TEST(ParameterArgs, every_value_the_panel_shows_reads_back_to_the_same_text)
+{
+    // Transpose is heard in whole semitones (the engine rounds value * 48): each reads back
+    // as its own step. Its display truncates, so a text is not always the same once read.
+    for (int semitones = -24; semitones <= 24; ++semitones)
+    {
+        const auto value = parseSlotValue(4, std::to_string(semitones) + "st");
+        ASSERT_TRUE(value) << semitones;
+        EXPECT_EQ(std::lround(*value * 48.0) - 24, semitones);
+    }
+    for (int slot : {0, 1, 2, 3, 5, 6})
+        for (int step = 0; step <= 40; ++step)
+        {
+            char shown[64];
+            getParameterDisplayText(slot, step / 40.0, shown);
+            const auto value = parseSlotValue(slot, shown);
+            ASSERT_TRUE(value) << slot << " '" << shown << "'";
+            char again[64];
+            getParameterDisplayText(slot, *value, again);
+            EXPECT_STREQ(again, shown) << slot;
+        }
+}
+
+TEST(ParameterArgs, numbers_outside_the_range_or_in_another_unit_are_refused_with_every_range)
+{
+    for (const std::string text :
+         {"mix=50", "mix=60st", "mix=101%", "transpose=-30st", "tune=150c", "output=+13dB",
+          "output=-6", "bypass=maybe", "decay=60%%", "decay=", "decays=1"})
+    {
+        std::string error;
+        EXPECT_FALSE(parseSlotAssignment(text, error)) << text;
+        for (int slot = 0; slot < 8; ++slot)
+            EXPECT_NE(error.find(getParameterName(slot)), std::string::npos) << text << error;
+        EXPECT_NE(error.find("-24 .. 24 st"), std::string::npos) << error;
+    }
+    std::string error;
+    EXPECT_FALSE(parseSlotAssignment("mix=50", error));
+    EXPECT_NE(error.find("write 50%"), std::string::npos) << error;
+    EXPECT_FALSE(parseAutomationArg("mix@1=50", error));
+    EXPECT_NE(error.find("Bypass: off | on"), std::string::npos) << error;
+    const auto point = parseAutomationArg("decay time@2.5=80%", error);
+    ASSERT_TRUE(point) << error;
+    EXPECT_EQ(point->slot, 2);
+    EXPECT_DOUBLE_EQ(point->value, 0.8);
+}
+
+TEST(ParameterArgs, a_preset_name_that_several_presets_share_asks_for_the_number)
+{
+    std::string error;
+    EXPECT_FALSE(parsePresetArg("init", &error));
+    EXPECT_NE(error.find("6, 7, 8 and 9"), std::string::npos) << error;
+    char name[32];
+    getFactoryPreset(3, nullptr, name);
+    std::string upper = name;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(parsePresetArg(upper), 3);
+    EXPECT_EQ(parsePresetArg("9"), 9);
+    EXPECT_FALSE(parsePresetArg("10", &error));
+}
+} // namespace
