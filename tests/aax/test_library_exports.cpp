@@ -8,6 +8,7 @@
 
 #include <dlfcn.h>
 
+#include <cmath>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -174,7 +175,13 @@ TEST(PluginLibrary, host_names_what_is_wrong_with_a_library)
     }
     try
     {
-        PluginLibrary notAPlugin("libm.so.6");
+        // A real library that is no plug-in, by its full path (a bare name is a file in the
+        // working folder).
+        Dl_info mathLibrary{};
+        ASSERT_NE(
+            dladdr(reinterpret_cast<void*>(static_cast<double (*)(double)>(&::cos)), &mathLibrary),
+            0);
+        PluginLibrary notAPlugin(mathLibrary.dli_fname);
         ADD_FAILURE();
     }
     catch (const HostError& e)
