@@ -45,7 +45,7 @@ TEST_F(HostFormats, the_outputs_name_picks_flac_and_a_contradicting_format_is_re
     const std::vector<uint8_t> flac = bytes("a.flac");
     ASSERT_GE(flac.size(), 4u);
     EXPECT_EQ(std::string(flac.begin(), flac.begin() + 4), "fLaC");
-    for (const std::string words :
+    for (const std::string& words :
          {"--format float32 " + path("b.flac"), "--format flac " + path("b.wav"), path("b.aiff"),
           "--format pcm8 " + path("b.wav")})
     {
