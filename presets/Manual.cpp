@@ -37,6 +37,8 @@ int32_t storeManualPath(const std::string& path)
 std::string manualToOpen()
 {
     std::string path = manualPath();
+    if (path.empty())
+        path = platform::moduleDocument(kBundledManual);
     return path.empty() ? platform::installedDocument(kInstalledManual) : path;
 }
 

@@ -6,7 +6,8 @@
 
 // The operation manual, opened from the preset bar with the application registered for its
 // type. Its path is the "ManualPath" setting, put there by the product's installation step or
-// the Windows installer; without one, the manual the Linux package or archive installed.
+// the Windows installer; without one, the manual carried with the plug-in, then the one the
+// Linux package or archive installed.
 
 struct ManualMessage
 {
@@ -29,8 +30,13 @@ int32_t storeManualPath(const std::string& path);
 // The installed manual's path below a system data folder (/usr/share, ~/.local/share).
 inline constexpr const char* kInstalledManual = "doc/orl-chordwell/manual.html";
 
-// Main thread. The manual the "?" button opens: the stored path, else the installed manual,
-// else empty.
+// The manual's file name beside the plug-in library and in the bundles (a VST 3 bundle's
+// Contents/Resources, the LV2 bundle's folder).
+inline constexpr const char* kBundledManual = "manual.html";
+
+// Main thread. The manual the "?" button opens: the stored path, else the one travelling with
+// the running plug-in (beside its binary or in its bundle's resources), else the installed
+// manual, else empty.
 std::string manualToOpen();
 
 using ShellOpener = int (*)(const std::string& path);

@@ -1,6 +1,7 @@
 #include "InstalledDocument.h"
 
 #include <cstdlib>
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -51,5 +52,16 @@ std::string installedDocument(const std::string& relative)
             return path;
     }
     return {};
+}
+
+std::string runningModulePath()
+{
+    // Any address inside this module names it: the plug-in's shared object when a host loaded
+    // one, the program itself when linked in statically.
+    static const char anchor = 0;
+    Dl_info info{};
+    if (dladdr(&anchor, &info) == 0 || info.dli_fname == nullptr)
+        return {};
+    return info.dli_fname;
 }
 } // namespace platform

@@ -34,7 +34,8 @@ mkdir -p "$stage"
 cp -r "$build/vst3/ORL Chordwell.vst3" "$stage/"
 cp "$build/host/ORLChordwell.dll" "$build/host/chordwell-host.exe" "$root/docs/manual.html" \
   "$stage/"
-for need in desktop.ini Contents/Resources/PlugIn.ico "Contents/x86_64-win/ORL Chordwell.vst3"; do
+for need in desktop.ini Contents/Resources/PlugIn.ico Contents/Resources/manual.html \
+  "Contents/x86_64-win/ORL Chordwell.vst3"; do
   [[ -f "$stage/ORL Chordwell.vst3/$need" ]] ||
     { echo "windows.sh: the bundle has no $need" >&2; exit 1; }
 done
