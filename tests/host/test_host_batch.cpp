@@ -1,3 +1,4 @@
+#include "HostFolderTest.h"
 #include "RunHost.h"
 
 #include <AudioFile.h>
@@ -15,12 +16,13 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostBatch : public ::testing::Test
+class HostBatch : public HostFolderTest
 {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("orl-batch-" + std::to_string(::getpid()));
+    HostBatch() : HostFolderTest("orl-batch-") {}
     void SetUp() override
     {
+        HostFolderTest::SetUp();
         fs::create_directories(folder / "in");
         fs::create_directories(folder / "other");
         fs::create_directories(folder / "out");
@@ -35,15 +37,6 @@ class HostBatch : public ::testing::Test
             ASSERT_TRUE(writeFloatWav(path(name), audio, error)) << error;
         }
         std::ofstream(path("in/d.wav")) << "not audio";
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-    std::vector<uint8_t> bytes(const std::string& name) const
-    {
-        std::vector<uint8_t> data;
-        std::string error;
-        EXPECT_TRUE(readBinaryFile(path(name), data, 1 << 24, error)) << error;
-        return data;
     }
 };
 
@@ -62,8 +55,8 @@ TEST_F(HostBatch, a_folder_renders_file_by_file_as_alone_and_one_bad_file_stops_
                           ".wav " + alone)
                       .status,
                   0);
-        EXPECT_EQ(bytes(std::string("out/") + name + "-wet.wav"),
-                  bytes(std::string("alone-") + name + ".wav"))
+        EXPECT_EQ(bytesOf(std::string("out/") + name + "-wet.wav"),
+                  bytesOf(std::string("alone-") + name + ".wav"))
             << name;
     }
 }

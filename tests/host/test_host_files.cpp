@@ -1,3 +1,4 @@
+#include "HostFolderTest.h"
 #include "RunHost.h"
 
 #include <AudioFile.h>
@@ -20,27 +21,14 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostFiles : public ::testing::Test
+class HostFiles : public HostFolderTest
 {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("orl-files-" + std::to_string(::getpid()));
+    HostFiles() : HostFolderTest("orl-files-") {}
     void SetUp() override
     {
-        fs::create_directories(folder);
-        AudioBuffer input = makeDemoSignal();
-        for (auto& channel : input.channels)
-            channel.resize(4800);
-        std::string error;
-        ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-    std::vector<uint8_t> bytesOf(const std::string& name) const
-    {
-        std::vector<uint8_t> bytes;
-        std::string error;
-        readBinaryFile(path(name), bytes, 1 << 26, error);
-        return bytes;
+        HostFolderTest::SetUp();
+        writeDemoInput(4800);
     }
     // A process id that no process has any more.
     static pid_t deadProcess()

@@ -1,3 +1,4 @@
+#include "HostFolderTest.h"
 #include "RunHost.h"
 
 #include <AudioFile.h>
@@ -15,34 +16,17 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostFormats : public ::testing::Test
+class HostFormats : public HostFolderTest
 {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("orl-formats-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-    std::vector<uint8_t> bytes(const std::string& name) const
-    {
-        std::vector<uint8_t> data;
-        std::string error;
-        EXPECT_TRUE(readBinaryFile(path(name), data, 1 << 26, error)) << error;
-        return data;
-    }
-    AudioBuffer audio(const std::string& name) const
-    {
-        AudioBuffer read;
-        std::string error;
-        EXPECT_TRUE(readAudioFile(path(name), read, error)) << error;
-        return read;
-    }
+    HostFormats() : HostFolderTest("orl-formats-") {}
 };
 
 TEST_F(HostFormats, the_outputs_name_picks_flac_and_a_contradicting_format_is_refused)
 {
     RunResult r = runHost("render --tail 0.1 " + path("a.flac"));
     ASSERT_EQ(r.status, 0) << r.out;
-    const std::vector<uint8_t> flac = bytes("a.flac");
+    const std::vector<uint8_t> flac = bytesOf("a.flac");
     ASSERT_GE(flac.size(), 4u);
     EXPECT_EQ(std::string(flac.begin(), flac.begin() + 4), "fLaC");
     for (const std::string& words :
@@ -63,10 +47,10 @@ TEST_F(HostFormats, integer_files_hold_the_float_render_within_their_steps_and_r
     ASSERT_EQ(runHost("render --tail 0.2 --format pcm24 " + path("24.wav")).status, 0);
     ASSERT_EQ(runHost("render --tail 0.2 --format pcm16 " + path("16.wav")).status, 0);
     ASSERT_EQ(runHost("render --tail 0.2 --format pcm16 " + path("16b.wav")).status, 0);
-    EXPECT_EQ(bytes("16.wav"), bytes("16b.wav")) << "the dither's seed is fixed";
-    EXPECT_EQ(bytes("24.wav")[34], 24);
-    EXPECT_EQ(bytes("16.wav")[34], 16);
-    const AudioBuffer f = audio("f.wav"), p24 = audio("24.wav"), p16 = audio("16.wav");
+    EXPECT_EQ(bytesOf("16.wav"), bytesOf("16b.wav")) << "the dither's seed is fixed";
+    EXPECT_EQ(bytesOf("24.wav")[34], 24);
+    EXPECT_EQ(bytesOf("16.wav")[34], 16);
+    const AudioBuffer f = audioOf("f.wav"), p24 = audioOf("24.wav"), p16 = audioOf("16.wav");
     ASSERT_EQ(f.frames(), p16.frames());
     double worst24 = 0.0, worst16 = 0.0, dithered = 0.0;
     for (size_t c = 0; c < f.channels.size(); ++c)

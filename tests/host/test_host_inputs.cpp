@@ -1,3 +1,4 @@
+#include "HostFolderTest.h"
 #include "RunHost.h"
 
 #include <AudioFile.h>
@@ -16,13 +17,10 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostInputs : public ::testing::Test
+class HostInputs : public HostFolderTest
 {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("orl-inputs-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
+    HostInputs() : HostFolderTest("orl-inputs-") {}
     void append(const std::string& name, size_t bytes) const
     {
         std::ofstream(path(name), std::ios::app | std::ios::binary) << std::string(bytes, 'j');

@@ -1,3 +1,4 @@
+#include "HostFolderTest.h"
 #include "RunHost.h"
 
 #include <AudioFile.h>
@@ -14,20 +15,10 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostLevels : public ::testing::Test
+class HostLevels : public HostFolderTest
 {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("orl-levels-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string path(const std::string& name) const { return (folder / name).string(); }
-    AudioBuffer read(const std::string& name) const
-    {
-        AudioBuffer audio;
-        std::string error;
-        EXPECT_TRUE(readAudioFile(path(name), audio, error)) << error;
-        return audio;
-    }
+    HostLevels() : HostFolderTest("orl-levels-") {}
 };
 
 float framePeak(const AudioBuffer& audio, size_t frame)
@@ -65,10 +56,10 @@ TEST_F(HostLevels, an_automatic_tail_ends_half_a_second_into_silence_whatever_th
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out.find("warning"), std::string::npos) << r.out;
     ASSERT_EQ(runHost("render --tail auto --set decay=20% --block 64 " + path("b.wav")).status, 0);
-    const AudioBuffer a = read("a.wav");
-    EXPECT_EQ(a.channels, read("b.wav").channels);
+    const AudioBuffer a = audioOf("a.wav");
+    EXPECT_EQ(a.channels, audioOf("b.wav").channels);
     ASSERT_EQ(runHost("render --tail 0 " + path("dry.wav")).status, 0);
-    const size_t input = read("dry.wav").frames();
+    const size_t input = audioOf("dry.wav").frames();
     const auto quiet = static_cast<size_t>(a.sampleRate / 2);
     ASSERT_GT(a.frames(), input + quiet);
     ASSERT_LT(a.frames(), input + static_cast<size_t>(a.sampleRate * 120));

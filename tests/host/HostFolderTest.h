@@ -1,0 +1,57 @@
+#pragma once
+
+#include <AudioFile.h>
+#include <BinaryFile.h>
+#include <DemoSignal.h>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A test of the host's commands on files in a folder of its own, removed afterwards.
+class HostFolderTest : public ::testing::Test
+{
+  protected:
+    explicit HostFolderTest(const std::string& prefix)
+        : folder(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid())))
+    {
+    }
+    void SetUp() override { std::filesystem::create_directories(folder); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+
+    // The file's bytes; empty when it cannot be read (a test may expect it gone).
+    std::vector<uint8_t> bytesOf(const std::string& name) const
+    {
+        std::vector<uint8_t> bytes;
+        std::string error;
+        readBinaryFile(path(name), bytes, 1 << 26, error);
+        return bytes;
+    }
+
+    // The file's audio, which must be readable.
+    AudioBuffer audioOf(const std::string& name) const
+    {
+        AudioBuffer audio;
+        std::string error;
+        EXPECT_TRUE(readAudioFile(path(name), audio, error)) << error;
+        return audio;
+    }
+
+    // The built-in demo's first `frames` frames as in.wav.
+    void writeDemoInput(size_t frames) const
+    {
+        AudioBuffer input = makeDemoSignal();
+        for (auto& channel : input.channels)
+            channel.resize(frames);
+        std::string error;
+        ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
+    }
+
+    const std::filesystem::path folder;
+};
