@@ -15,7 +15,7 @@ std::string environment(const char* name)
     return value != nullptr ? value : "";
 }
 
-// The XDG base directories: absolute paths only, as the specification asks of its readers.
+// The XDG base directories: absolute paths only, as the XDG base directory rules ask.
 std::vector<std::string> dataFolders()
 {
     std::vector<std::string> folders;
