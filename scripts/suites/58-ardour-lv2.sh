@@ -27,13 +27,13 @@ ardour_lv2_suite() {
     status=1; failed+=("ardour-lv2 (bounce)"); return 0
   fi
   # The factory preset chosen from Ardour's menu is the current preset of the bank it saved.
-  if ! ORL_CHORDWELL_STORE_DIR="$work/settings" "$rel/host/chordwell-host" render --tail 0.1 \
+  if ! ORL_CHORDWELL_STORE_DIR="$work/settings" "$rel/host/chordwell-host" render --demo --tail 0.1 \
          --preset "Low & Dark" --state-out "$work/low-dark.all" "$work/scratch.wav" >/dev/null ||
      ! python3 "$root/tests/ardour/lv2_bank.py" check "$work/session" "$work/low-dark.all"; then
     status=1; failed+=("ardour-lv2 (preset current in the bank)"); return 0
   fi
   local state=("$work"/session/plugins/*/state*/state.ttl)
-  if ! ORL_CHORDWELL_STORE_DIR="$work/settings" "$rel/host/chordwell-host" render --tail 0.1 \
+  if ! ORL_CHORDWELL_STORE_DIR="$work/settings" "$rel/host/chordwell-host" render --demo --tail 0.1 \
          --preset High --set decay=0.875 --state-out "$work/bank.all" "$work/scratch.wav" >/dev/null ||
      ! python3 "$root/tests/ardour/lv2_bank.py" put "${state[0]}" "$work/bank.all"; then
     status=1; failed+=("ardour-lv2 (bank)"); return 0
