@@ -10,7 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 parts=${PACKAGE_PARTS:-linux windows}
 dist="$root/dist"
 "$root/scripts/install-deps.sh"
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+# shellcheck source=packaging/common.sh
+source "$root/scripts/packaging/common.sh"
+use_commit_time "$root"
 mkdir -p "$dist"
 
 if [[ " $parts " == *" linux "* ]]; then

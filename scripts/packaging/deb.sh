@@ -12,8 +12,10 @@ root=$(cd "$here/../.." && pwd)
 build=$(cd "$1" && pwd)
 mkdir -p "$2"
 dist=$(cd "$2" && pwd)
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+# shellcheck source=common.sh
+source "$here/common.sh"
+use_commit_time "$root"
+version=$(build_version "$build")
 [[ -n $version ]] || { echo "deb.sh: no project version in $build" >&2; exit 1; }
 package=orl-chordwell
 debversion=$version-1
@@ -43,14 +45,13 @@ gzip -9n "$pkg/usr/share/man/man1/chordwell-host.1"
 install -D -m 0644 "$here/debian/lintian-overrides" "$pkg/usr/share/lintian/overrides/$package"
 
 # Permissions as dh_fixperms leaves them: plug-in modules are loaded, never run.
-find "$pkg" -type d -exec chmod 0755 {} +
-find "$pkg" -type f -exec chmod 0644 {} +
+normalise_modes "$pkg"
 chmod 0755 "$pkg/usr/bin/"*
 
 # Symbols out, by build ID (dh_strip's way).
 elfs=()
 while IFS= read -r -d '' file; do
-  [[ $(head -c 4 "$file" | od -An -c | tr -d ' ') == 177ELF ]] && elfs+=("$file")
+  if is_elf "$file"; then elfs+=("$file"); fi
 done < <(find "$pkg" -type f -print0 | sort -z)
 build_ids=()
 for file in "${elfs[@]}"; do

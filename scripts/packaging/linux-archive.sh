@@ -10,8 +10,10 @@ root=$(cd "$here/../.." && pwd)
 build=$(cd "$1" && pwd)
 mkdir -p "$2"
 dist=$(cd "$2" && pwd)
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+# shellcheck source=common.sh
+source "$here/common.sh"
+use_commit_time "$root"
+version=$(build_version "$build")
 [[ -n $version ]] || { echo "linux-archive.sh: no project version in $build" >&2; exit 1; }
 name=orl-chordwell-$version-linux-x86_64
 
@@ -22,11 +24,10 @@ DESTDIR="$tree" cmake --install "$build" --prefix / >/dev/null
 sed "s/@VERSION@/$version/g" "$here/linux-archive/README.txt" >"$tree/README.txt"
 sed "s/@VERSION@/$version/g" "$here/linux-archive/install.sh" >"$tree/install.sh"
 
-find "$tree" -type d -exec chmod 0755 {} +
-find "$tree" -type f -exec chmod 0644 {} +
+normalise_modes "$tree"
 chmod 0755 "$tree/install.sh" "$tree/bin/"*
 while IFS= read -r -d '' file; do
-  if [[ $(head -c 4 "$file" | od -An -c | tr -d ' ') == 177ELF ]]; then
+  if is_elf "$file"; then
     strip --remove-section=.comment --remove-section=.note --strip-unneeded "$file"
   fi
 done < <(find "$tree" -type f -print0)

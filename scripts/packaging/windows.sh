@@ -11,13 +11,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 dist=$(realpath -m "${1:-$root/dist}")
 build=$root/build/windows
 
-version=$(sed -nE 's/^project\(ORLChordwell VERSION ([0-9]+\.[0-9]+\.[0-9]+).*/\1/p' \
-  "$root/CMakeLists.txt")
-[[ -n $version ]] || { echo "windows.sh: no project version in CMakeLists.txt" >&2; exit 1; }
-if [[ -z ${SOURCE_DATE_EPOCH:-} ]]; then
-  SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct)
-fi
-export SOURCE_DATE_EPOCH
+# shellcheck source=common.sh
+source "$root/scripts/packaging/common.sh"
+use_commit_time "$root"
 
 command -v makensis >/dev/null || "$root/scripts/install-deps.sh"
 if [[ -f $build/CMakeCache.txt ]]; then
@@ -25,6 +21,8 @@ if [[ -f $build/CMakeCache.txt ]]; then
 else
   "$root/scripts/build-windows.sh"
 fi
+version=$(build_version "$build")
+[[ -n $version ]] || { echo "windows.sh: no project version in $build" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -59,9 +57,8 @@ The installer ($name-setup.exe) does all of this for you. By hand:
    ORL Chordwell is listed under Orlund.
 2. Optional: keep ORLChordwell.dll, chordwell-host.exe and manual.html together in a
    folder of your choice. chordwell-host.exe renders audio files through the plug-in
-   ("chordwell-host.exe --help" lists its commands). So that the plug-in window's "?"
-   button opens the manual, run once from that folder:
-       chordwell-host.exe install-manual manual.html
+   ("chordwell-host.exe --help" lists its commands). The plug-in window's "?" button
+   opens the manual that travels inside the bundle.
 
 To remove it, delete what you copied.
 EOF

@@ -16,7 +16,8 @@ windows_installer_suite() {
      ! "$root/scripts/packaging/windows.sh" "$dist/second" >/dev/null; then
     status=1; failed+=("windows installer (packaging)"); rm -rf "$dist"; return 0
   fi
-  version=$(sed -nE 's/^project\(ORLChordwell VERSION ([0-9.]+).*/\1/p' "$root/CMakeLists.txt")
+  source "$root/scripts/packaging/common.sh"
+  version=$(build_version "$dir")
   name=ORL-Chordwell-$version-win64
   for file in "$name-setup.exe" "$name.zip"; do
     if ! cmp "$dist/first/$file" "$dist/second/$file"; then

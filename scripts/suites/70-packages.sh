@@ -14,7 +14,8 @@ packages_suite() {
     status=1; failed+=("packages (package.sh)"); return 0
   fi
   local version deb dbgsym archive
-  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$rel/CMakeCache.txt")
+  source "$root/scripts/packaging/common.sh"
+  version=$(build_version "$rel")
   deb="$root/dist/orl-chordwell_${version}-1_amd64.deb"
   dbgsym="$root/dist/orl-chordwell-dbgsym_${version}-1_amd64.deb"
   archive="$root/dist/orl-chordwell-${version}-linux-x86_64.tar.gz"
