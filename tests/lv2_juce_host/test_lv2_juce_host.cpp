@@ -143,6 +143,12 @@ TEST(Lv2JuceHost, EditorOpensAndClosesFiftyTimesWhileAudioRuns)
             EXPECT_EQ(editor->getHeight(), 301);
         }
         juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
+        // Closed as a DAW closes it: hidden first, its last window events handled, then
+        // deleted. JUCE's XEmbed holder answers a configure event of our window with a queued
+        // call on itself that it does not cancel when deleted.
+        editor->setVisible(false);
+        editor->removeFromDesktop();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
     }
     running = false;
     audio.join();
