@@ -1,5 +1,7 @@
 // A whole `chordwell-host render` of a 60 s stereo file (48 kHz, 24 bit) against
-// `sox IN OUT reverb` on the same file, in the same run; wall time of the whole command.
+// `sox IN OUT reverb` on the same file, in the same run; wall time of the whole command. Then
+// the render of a five times longer file, and the renders' peak memory: a render streams, so
+// its peak stays where the short file's was.
 //   build/release/bench/bench_render_file
 #include <benchmark/benchmark.h>
 
@@ -9,6 +11,7 @@
 #include <map>
 #include <string>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace
@@ -30,11 +33,30 @@ void runCommand(benchmark::State& state, const std::string& command)
         }
 }
 
-void BM_ChordwellHostRender(benchmark::State& state)
+// The largest resident set of any child process so far, in MiB.
+double childrenPeakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void renderFile(benchmark::State& state, const char* input)
 {
     runCommand(state, std::string(quoted(ORL_CHORDWELL_HOST)) + " render " +
-                          quoted(folder / "in.wav") + " " + quoted(folder / "chordwell.wav") +
+                          quoted(folder / input) + " " + quoted(folder / "chordwell.wav") +
                           " > /dev/null");
+    state.counters["peak_MiB"] = childrenPeakMiB();
+}
+
+void BM_ChordwellHostRender(benchmark::State& state)
+{
+    renderFile(state, "in.wav");
+}
+
+void BM_ChordwellHostRenderLong(benchmark::State& state)
+{
+    renderFile(state, "long.wav");
 }
 
 void BM_SoxReverb(benchmark::State& state)
@@ -73,6 +95,7 @@ class RatioReporter : public benchmark::ConsoleReporter
 
 BENCHMARK(BM_ChordwellHostRender)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_SoxReverb)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ChordwellHostRenderLong)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 int main(int argc, char** argv)
 {
@@ -82,7 +105,10 @@ int main(int argc, char** argv)
     // The host keeps its settings here, not in the user's store.
     setenv("ORL_CHORDWELL_STORE_DIR", folder.c_str(), 1);
     const std::string make = "sox -n -r 48000 -b 24 -c 2 " + quoted(folder / "in.wav") +
-                             " synth 60 pinknoise tremolo 3 60 gain -6";
+                             " synth 60 pinknoise tremolo 3 60 gain -6 && sox " +
+                             quoted(folder / "in.wav") + " " + quoted(folder / "in.wav") + " " +
+                             quoted(folder / "in.wav") + " " + quoted(folder / "in.wav") + " " +
+                             quoted(folder / "in.wav") + " " + quoted(folder / "long.wav");
     if (std::system(make.c_str()) != 0)
     {
         std::fprintf(stderr, "bench_render_file: sox is needed to make the input file\n");
