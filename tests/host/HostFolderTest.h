@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -43,14 +44,24 @@ class HostFolderTest : public ::testing::Test
         return audio;
     }
 
-    // The built-in demo's first `frames` frames as in.wav.
-    void writeDemoInput(size_t frames) const
+    // The built-in demo's first `frames` frames as a float WAV file.
+    void writeDemoInput(size_t frames, const std::string& name = "in.wav") const
     {
         AudioBuffer input = makeDemoSignal();
         for (auto& channel : input.channels)
             channel.resize(frames);
         std::string error;
-        ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
+        ASSERT_TRUE(writeFloatWav(path(name), input, error)) << error;
+    }
+
+    // A process id that no process has any more.
+    static pid_t deadProcess()
+    {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(0);
+        ::waitpid(child, nullptr, 0);
+        return child;
     }
 
     const std::filesystem::path folder;

@@ -1,14 +1,9 @@
 #include "HostFolderTest.h"
 #include "RunHost.h"
 
-#include <AudioFile.h>
-#include <BinaryFile.h>
-#include <DemoSignal.h>
-
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -72,21 +67,8 @@ TEST_F(HostPaths, links_that_cannot_be_resolved_are_refused_and_left_as_they_wer
     EXPECT_FALSE(fs::exists(path("x.wav")));
 }
 
-TEST_F(HostPaths, one_place_under_two_spellings_or_the_loaded_library_is_refused)
+TEST_F(HostPaths, the_loaded_library_is_never_an_output)
 {
-    fs::create_directory(path("sub"));
-    fs::create_symlink("x.wav", path("link.wav")); // to a file not there yet
-    const std::string x = path("x.wav");
-    for (const std::string& other :
-         {folder.string() + "/./x.wav", path("sub/../x.wav"), path("link.wav")})
-    {
-        const RunResult r =
-            runHost("render --tail 0 --state-out " + other + " " + path("in.wav") + " " + x);
-        EXPECT_EQ(r.status, 2) << other << ": " << r.out;
-        EXPECT_NE(r.out.find("same file"), std::string::npos) << r.out;
-    }
-    EXPECT_FALSE(fs::exists(x));
-
     fs::copy_file(ORL_PLUGIN_PATH, path("plug.so"));
     const auto library = bytesOf("plug.so");
     const RunResult r = runHost("render --tail 0 --plugin " + path("plug.so") + " " +
@@ -143,23 +125,5 @@ TEST_F(HostPaths, broken_pipes_and_full_disks_fail_with_their_reason)
         EXPECT_EQ(r.status, 1) << r.out;
         EXPECT_NE(r.out.find("No space left"), std::string::npos) << r.out;
     }
-}
-
-TEST_F(HostPaths, temporaries_of_killed_runs_go_and_a_split_pair_is_reported)
-{
-    // A named temporary is a finished output that a killed run never put in place.
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    const std::string dead = ".ORLtmp-" + std::to_string(child) + "-2";
-    const std::string alive = ".ORLtmp-" + std::to_string(::getpid()) + "-1";
-    std::ofstream(path(dead)) << "left by a killed render";
-    std::ofstream(path(alive)) << "being written";
-    const RunResult r = runHost("render --tail 0 " + path("in.wav") + " " + path("out.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_FALSE(fs::exists(path(dead)));
-    EXPECT_TRUE(fs::exists(path(alive))) << "a running writer's file stays";
-    EXPECT_NE(r.out.find("interrupted"), std::string::npos) << r.out;
 }
 } // namespace
