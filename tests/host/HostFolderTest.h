@@ -13,15 +13,22 @@
 #include <string>
 #include <vector>
 
-// A test of the host's commands on files in a folder of its own, removed afterwards.
+// A test of the host's commands on files in a folder of its own, removed afterwards; with
+// demoFrames, the folder starts with that much of the demo as in.wav.
 class HostFolderTest : public ::testing::Test
 {
   protected:
-    explicit HostFolderTest(const std::string& prefix)
-        : folder(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid())))
+    explicit HostFolderTest(const std::string& prefix, size_t frames = 0)
+        : folder(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()))),
+          demoFrames(frames)
     {
     }
-    void SetUp() override { std::filesystem::create_directories(folder); }
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder);
+        if (demoFrames > 0)
+            writeDemoInput(demoFrames);
+    }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::string path(const std::string& name) const { return (folder / name).string(); }
@@ -65,4 +72,5 @@ class HostFolderTest : public ::testing::Test
     }
 
     const std::filesystem::path folder;
+    const size_t demoFrames;
 };

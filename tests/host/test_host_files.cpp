@@ -19,12 +19,7 @@ namespace fs = std::filesystem;
 class HostFiles : public HostFolderTest
 {
   protected:
-    HostFiles() : HostFolderTest("orl-files-") {}
-    void SetUp() override
-    {
-        HostFolderTest::SetUp();
-        writeDemoInput(4800);
-    }
+    HostFiles() : HostFolderTest("orl-files-", 4800) {}
 };
 
 TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_the_input_kept)
@@ -68,11 +63,10 @@ TEST_F(HostFiles, outputs_follow_symlinks_write_fifos_and_never_replace_folders)
 
     // A FIFO with a reader gets the whole file; without one the write is refused at once.
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    const std::string host = CHORDWELL_HOST_PATH;
-    const std::string command = "cat " + path("pipe") + " > " + path("copy.wav") + " & " + host +
-                                " render --tail 0 " + path("in.wav") + " " + path("pipe") +
-                                " >/dev/null && wait";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(runHost("render --tail 0 " + path("in.wav") + " " + path("pipe") + " && wait",
+                      "cat " + path("pipe") + " > " + path("copy.wav") + " & ")
+                  .status,
+              0);
     EXPECT_EQ(bytesOf("copy.wav"), bytesOf("real.wav"));
     r = runHost("render --tail 0 " + path("in.wav") + " " + path("pipe"));
     EXPECT_EQ(r.status, 1) << r.out;

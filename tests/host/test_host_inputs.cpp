@@ -80,15 +80,6 @@ TEST_F(HostInputs, a_wav_without_a_sample_rate_is_named_invalid)
         << r.out;
 }
 
-TEST_F(HostInputs, a_plugin_named_without_a_folder_is_a_file_of_the_working_folder)
-{
-    // The system's libm is on the library path, but not in this folder.
-    const RunResult r = runHost("describe --plugin libm.so.6", "cd " + folder.string() + " && ");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out.find("no entry point"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("cannot load"), std::string::npos) << r.out;
-}
-
 TEST_F(HostInputs, the_settings_store_is_written_only_through_files_of_its_own)
 {
     const std::string store = path("store");

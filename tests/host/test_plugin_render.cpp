@@ -156,7 +156,11 @@ TEST_F(PluginRender, host_errors_name_the_library_and_the_result)
     RunResult r = runHost("describe --plugin /nonexistent/ORLChordwell.so");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("cannot load plug-in library"), std::string::npos) << r.out;
-    // A library without the entry point, by its full path (a bare name is a file here).
+    // A bare name is a file of the working folder: the system's libm is not in this one.
+    r = runHost("describe --plugin libm.so.6", "cd " + folder.string() + " && ");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("cannot load"), std::string::npos) << r.out;
+    // A library without the entry point, by its full path.
     void* libm = ::dlopen("libm.so.6", RTLD_NOW);
     link_map* map = nullptr;
     ASSERT_TRUE(libm != nullptr && ::dlinfo(libm, RTLD_DI_LINKMAP, &map) == 0);
