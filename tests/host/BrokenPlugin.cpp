@@ -79,75 +79,38 @@ constexpr AAX_CProcessProc kRenderers[4] = {renderBroken<0>, renderBroken<1>, re
                                             renderBroken<3>};
 
 // --- the parameters object -----------------------------------------------------------------
+// Passes one call on to the real object `to`.
+#define PASS_ON(to, name, params, args, ...)                                                       \
+    AAX_Result name params __VA_ARGS__ override                                                    \
+    {                                                                                              \
+        return to->name args;                                                                      \
+    }
+
 class BrokenParameters final : public AAX_IEffectParameters
 {
   public:
     explicit BrokenParameters(AAX_IEffectParameters* inner) : in(inner) {}
     ~BrokenParameters() override { delete in; }
-    AAX_Result Initialize(AAX_IController* c) override { return in->Initialize(c); }
-    AAX_Result Uninitialize() override { return in->Uninitialize(); }
-    AAX_Result GetNumberOfParameters(int32_t* n) const override
-    {
-        return in->GetNumberOfParameters(n);
-    }
-    AAX_Result GetParameterIDFromIndex(int32_t i, AAX_IString* id) const override
-    {
-        return in->GetParameterIDFromIndex(i, id);
-    }
-    AAX_Result GetParameterName(AAX_CParamID id, AAX_IString* n) const override
-    {
-        return in->GetParameterName(id, n);
-    }
-    AAX_Result GetParameterNumberOfSteps(AAX_CParamID id, int32_t* s) const override
-    {
-        return in->GetParameterNumberOfSteps(id, s);
-    }
-    AAX_Result GetParameterType(AAX_CParamID id, int32_t* t) const override
-    {
-        return in->GetParameterType(id, t);
-    }
-    AAX_Result GetParameterIsAutomatable(AAX_CParamID id, bool* a) const override
-    {
-        return in->GetParameterIsAutomatable(id, a);
-    }
-    AAX_Result GetParameterDefaultNormalizedValue(AAX_CParamID id, double* v) const override
-    {
-        return in->GetParameterDefaultNormalizedValue(id, v);
-    }
-    AAX_Result GetParameterNormalizedValue(AAX_CParamID id, double* v) const override
-    {
-        return in->GetParameterNormalizedValue(id, v);
-    }
-    AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* t, int32_t n) const override
-    {
-        return in->GetParameterValueString(id, t, n);
-    }
-    AAX_Result GetParameterStringFromValue(AAX_CParamID id, double v, AAX_IString* t,
-                                           int32_t n) const override
-    {
-        return in->GetParameterStringFromValue(id, v, t, n);
-    }
-    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double v, int32_t s) override
-    {
-        return in->UpdateParameterNormalizedValue(id, v, s);
-    }
-    AAX_Result ResetFieldData(AAX_CFieldIndex f, void* d, uint32_t s) const override
-    {
-        return in->ResetFieldData(f, d, s);
-    }
-    AAX_Result GetNumberOfChunks(int32_t* n) const override { return in->GetNumberOfChunks(n); }
-    AAX_Result GetChunkIDFromIndex(int32_t i, AAX_CTypeID* id) const override
-    {
-        return in->GetChunkIDFromIndex(i, id);
-    }
-    AAX_Result GetChunkSize(AAX_CTypeID id, uint32_t* s) const override
-    {
-        return in->GetChunkSize(id, s);
-    }
-    AAX_Result GetChunk(AAX_CTypeID id, AAX_SPlugInChunk* c) const override
-    {
-        return in->GetChunk(id, c);
-    }
+    PASS_ON(in, Initialize, (AAX_IController * c), (c))
+    PASS_ON(in, Uninitialize, (), ())
+    PASS_ON(in, GetNumberOfParameters, (int32_t * n), (n), const)
+    PASS_ON(in, GetParameterIDFromIndex, (int32_t i, AAX_IString* id), (i, id), const)
+    PASS_ON(in, GetParameterName, (AAX_CParamID id, AAX_IString* n), (id, n), const)
+    PASS_ON(in, GetParameterNumberOfSteps, (AAX_CParamID id, int32_t* s), (id, s), const)
+    PASS_ON(in, GetParameterType, (AAX_CParamID id, int32_t* t), (id, t), const)
+    PASS_ON(in, GetParameterIsAutomatable, (AAX_CParamID id, bool* a), (id, a), const)
+    PASS_ON(in, GetParameterDefaultNormalizedValue, (AAX_CParamID id, double* v), (id, v), const)
+    PASS_ON(in, GetParameterNormalizedValue, (AAX_CParamID id, double* v), (id, v), const)
+    PASS_ON(in, GetParameterValueString, (AAX_CParamID id, AAX_IString* t, int32_t n), (id, t, n),
+            const)
+    PASS_ON(in, GetParameterStringFromValue, (AAX_CParamID id, double v, AAX_IString* t, int32_t n),
+            (id, v, t, n), const)
+    PASS_ON(in, UpdateParameterNormalizedValue, (AAX_CParamID id, double v, int32_t s), (id, v, s))
+    PASS_ON(in, ResetFieldData, (AAX_CFieldIndex f, void* d, uint32_t s), (f, d, s), const)
+    PASS_ON(in, GetNumberOfChunks, (int32_t * n), (n), const)
+    PASS_ON(in, GetChunkIDFromIndex, (int32_t i, AAX_CTypeID* id), (i, id), const)
+    PASS_ON(in, GetChunkSize, (AAX_CTypeID id, uint32_t* s), (id, s), const)
+    PASS_ON(in, GetChunk, (AAX_CTypeID id, AAX_SPlugInChunk* c), (id, c), const)
     AAX_Result SetChunk(AAX_CTypeID id, const AAX_SPlugInChunk* c) override
     {
         if (fault() == "roundtrip")
@@ -181,7 +144,7 @@ class ComponentSeen final : public AAX_VComponentDescriptor
     explicit ComponentSeen(AAX_VComponentDescriptor* r) : host(r) {}
     AAX_VComponentDescriptor* host;
     Component seen;
-    AAX_Result AddAudioIn(AAX_CFieldIndex f) override { return host->AddAudioIn(f); }
+    PASS_ON(host, AddAudioIn, (AAX_CFieldIndex f), (f))
     AAX_Result AddAudioOut(AAX_CFieldIndex f) override
     {
         seen.outputs = f;
@@ -192,19 +155,10 @@ class ComponentSeen final : public AAX_VComponentDescriptor
         seen.length = f;
         return host->AddAudioBufferLength(f);
     }
-    AAX_Result AddSampleRate(AAX_CFieldIndex f) override { return host->AddSampleRate(f); }
-    AAX_Result AddMeters(AAX_CFieldIndex f, const AAX_CTypeID* ids, uint32_t n) override
-    {
-        return host->AddMeters(f, ids, n);
-    }
-    AAX_Result AddDataInPort(AAX_CFieldIndex f, uint32_t size, int32_t type) override
-    {
-        return host->AddDataInPort(f, size, type);
-    }
-    AAX_Result AddPrivateData(AAX_CFieldIndex f, int32_t size, uint32_t options) override
-    {
-        return host->AddPrivateData(f, size, options);
-    }
+    PASS_ON(host, AddSampleRate, (AAX_CFieldIndex f), (f))
+    PASS_ON(host, AddMeters, (AAX_CFieldIndex f, const AAX_CTypeID* ids, uint32_t n), (f, ids, n))
+    PASS_ON(host, AddDataInPort, (AAX_CFieldIndex f, uint32_t size, int32_t type), (f, size, type))
+    PASS_ON(host, AddPrivateData, (AAX_CFieldIndex f, int32_t size, uint32_t o), (f, size, o))
     AAX_VPropertyMap* NewPropertyMap() override { return host->NewPropertyMap(); }
     AAX_Result AddProcessProc_Native(AAX_CProcessProc proc, AAX_VPropertyMap* properties,
                                      AAX_CInstanceInitProc init, AAX_CBackgroundProc background,
@@ -237,8 +191,8 @@ class EffectSeen final : public AAX_VEffectDescriptor
     {
         return host->AddComponent(static_cast<ComponentSeen*>(c)->host);
     }
-    AAX_Result AddName(const char* name) override { return host->AddName(name); }
-    AAX_Result AddCategory(uint32_t category) override { return host->AddCategory(category); }
+    PASS_ON(host, AddName, (const char* name), (name))
+    PASS_ON(host, AddCategory, (uint32_t category), (category))
     AAX_Result AddProcPtr(AAX_CCreateProc proc, int32_t selector) override
     {
         if (selector != AAX_eProcPtrID_Create_EffectParameters)
@@ -247,15 +201,9 @@ class EffectSeen final : public AAX_VEffectDescriptor
         return host->AddProcPtr(createParameters, selector);
     }
     AAX_VPropertyMap* NewPropertyMap() override { return host->NewPropertyMap(); }
-    AAX_Result AddResourceInfo(int32_t type, const char* file) override
-    {
-        return host->AddResourceInfo(type, file);
-    }
-    AAX_Result AddMeterDescription(AAX_CTypeID id, const char* name,
-                                   AAX_VPropertyMap* properties) override
-    {
-        return host->AddMeterDescription(id, name, properties);
-    }
+    PASS_ON(host, AddResourceInfo, (int32_t type, const char* file), (type, file))
+    PASS_ON(host, AddMeterDescription, (AAX_CTypeID id, const char* name, AAX_VPropertyMap* p),
+            (id, name, p))
 };
 
 class CollectionSeen final : public AAX_IACFCollection
@@ -275,9 +223,9 @@ class CollectionSeen final : public AAX_IACFCollection
     {
         return host->AddEffect(id, static_cast<EffectSeen*>(e)->host);
     }
-    AAX_Result SetManufacturerName(const char* n) override { return host->SetManufacturerName(n); }
-    AAX_Result AddPackageName(const char* n) override { return host->AddPackageName(n); }
-    AAX_Result SetPackageVersion(uint32_t v) override { return host->SetPackageVersion(v); }
+    PASS_ON(host, SetManufacturerName, (const char* n), (n))
+    PASS_ON(host, AddPackageName, (const char* n), (n))
+    PASS_ON(host, SetPackageVersion, (uint32_t v), (v))
 };
 
 class HostSeen final : public IACFUnknown
@@ -304,39 +252,23 @@ BROKEN_EXPORT AAX_Result ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** defi
     return real<AAX_Result (*)(IACFUnknown*, IACFUnknown**)>("ACFRegisterPlugin")(&hostSeen,
                                                                                   definition);
 }
-BROKEN_EXPORT AAX_Result ACFRegisterComponent(IACFUnknown* host, uint32_t index, IACFUnknown** out)
-{
-    return real<AAX_Result (*)(IACFUnknown*, uint32_t, IACFUnknown**)>("ACFRegisterComponent")(
-        host, index, out);
-}
-BROKEN_EXPORT AAX_Result ACFGetClassFactory(IACFUnknown* host, const acfIID* a, const acfIID* b,
-                                            void** out)
-{
-    return real<AAX_Result (*)(IACFUnknown*, const acfIID*, const acfIID*, void**)>(
-        "ACFGetClassFactory")(host, a, b, out);
-}
-BROKEN_EXPORT AAX_Result ACFCanUnloadNow(IACFUnknown* host)
-{
-    return real<AAX_Result (*)(IACFUnknown*)>("ACFCanUnloadNow")(host);
-}
+// The entry points passed on unchanged.
+#define PASS_EXPORT(R, name, params, args)                                                         \
+    BROKEN_EXPORT R name params                                                                    \
+    {                                                                                              \
+        return real<R(*) params>(#name) args;                                                      \
+    }
+PASS_EXPORT(AAX_Result, ACFRegisterComponent, (IACFUnknown * h, uint32_t i, IACFUnknown** o),
+            (h, i, o))
+PASS_EXPORT(AAX_Result, ACFGetClassFactory,
+            (IACFUnknown * h, const acfIID* a, const acfIID* b, void** o), (h, a, b, o))
+PASS_EXPORT(AAX_Result, ACFCanUnloadNow, (IACFUnknown * h), (h))
+PASS_EXPORT(AAX_Result, ACFShutdown, (IACFUnknown * h), (h))
+PASS_EXPORT(AAX_Result, ACFGetSDKVersion, (uint64_t * v), (v))
+PASS_EXPORT(bool, InitDll, (), ())
+PASS_EXPORT(bool, ExitDll, (), ())
 BROKEN_EXPORT AAX_Result ACFStartup(IACFUnknown* host)
 {
     const auto startup = real<AAX_Result (*)(IACFUnknown*)>("ACFStartup");
     return startup != nullptr ? startup(host) : AAX_ERROR_NULL_OBJECT;
-}
-BROKEN_EXPORT AAX_Result ACFShutdown(IACFUnknown* host)
-{
-    return real<AAX_Result (*)(IACFUnknown*)>("ACFShutdown")(host);
-}
-BROKEN_EXPORT AAX_Result ACFGetSDKVersion(uint64_t* version)
-{
-    return real<AAX_Result (*)(uint64_t*)>("ACFGetSDKVersion")(version);
-}
-BROKEN_EXPORT bool InitDll()
-{
-    return real<bool (*)()>("InitDll")();
-}
-BROKEN_EXPORT bool ExitDll()
-{
-    return real<bool (*)()>("ExitDll")();
 }

@@ -6,21 +6,29 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-// A test of the host's commands on files in a folder of its own, removed afterwards.
+// A test of the host's commands on files in a folder of its own, removed afterwards; with
+// demoFrames, the folder starts with that much of the demo as in.wav.
 class HostFolderTest : public ::testing::Test
 {
   protected:
-    explicit HostFolderTest(const std::string& prefix)
-        : folder(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid())))
+    explicit HostFolderTest(const std::string& prefix, size_t frames = 0)
+        : folder(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()))),
+          demoFrames(frames)
     {
     }
-    void SetUp() override { std::filesystem::create_directories(folder); }
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder);
+        if (demoFrames > 0)
+            writeDemoInput(demoFrames);
+    }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     std::string path(const std::string& name) const { return (folder / name).string(); }
@@ -43,15 +51,26 @@ class HostFolderTest : public ::testing::Test
         return audio;
     }
 
-    // The built-in demo's first `frames` frames as in.wav.
-    void writeDemoInput(size_t frames) const
+    // The built-in demo's first `frames` frames as a float WAV file.
+    void writeDemoInput(size_t frames, const std::string& name = "in.wav") const
     {
         AudioBuffer input = makeDemoSignal();
         for (auto& channel : input.channels)
             channel.resize(frames);
         std::string error;
-        ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
+        ASSERT_TRUE(writeFloatWav(path(name), input, error)) << error;
+    }
+
+    // A process id that no process has any more.
+    static pid_t deadProcess()
+    {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(0);
+        ::waitpid(child, nullptr, 0);
+        return child;
     }
 
     const std::filesystem::path folder;
+    const size_t demoFrames;
 };

@@ -5,16 +5,17 @@
 #include <cstdio>
 #include <string>
 
-// Runs the built chordwell-host with arguments through the shell; stdout and stderr together.
+// Runs the built chordwell-host with arguments through the shell, after `before` (a `cd` or
+// environment words); stdout and stderr together.
 struct RunResult
 {
     int status;
     std::string out;
 };
 
-inline RunResult runHost(const std::string& arguments)
+inline RunResult runHost(const std::string& arguments, const std::string& before = "")
 {
-    const std::string command = std::string(CHORDWELL_HOST_PATH) + " " + arguments + " 2>&1";
+    const std::string command = before + CHORDWELL_HOST_PATH + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];

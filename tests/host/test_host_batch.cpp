@@ -1,14 +1,8 @@
 #include "HostFolderTest.h"
 #include "RunHost.h"
 
-#include <AudioFile.h>
-#include <BinaryFile.h>
-
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -26,16 +20,10 @@ class HostBatch : public HostFolderTest
         fs::create_directories(folder / "in");
         fs::create_directories(folder / "other");
         fs::create_directories(folder / "out");
+        // Each of its own length, so that no output can pass for another's.
+        size_t frames = 4800;
         for (const char* name : {"in/a.wav", "in/b.wav", "in/c.wav", "other/a.wav"})
-        {
-            AudioBuffer audio;
-            audio.channels.assign(2, std::vector<float>(4800));
-            for (size_t i = 0; i < 4800; ++i)
-                audio.channels[0][i] = audio.channels[1][i] =
-                    0.25f * std::sin(0.01f * static_cast<float>(i * (name[3] - 'a' + 1)));
-            std::string error;
-            ASSERT_TRUE(writeFloatWav(path(name), audio, error)) << error;
-        }
+            writeDemoInput(frames += 480, name);
         std::ofstream(path("in/d.wav")) << "not audio";
     }
 };

@@ -5,16 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 
 namespace
 {
-namespace fs = std::filesystem;
-
 class HostLevels : public HostFolderTest
 {
   protected:

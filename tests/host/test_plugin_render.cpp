@@ -1,13 +1,10 @@
 #include "EngineRenderer.h"
+#include "HostFolderTest.h"
 #include "RunHost.h"
-#include <BinaryFile.h>
-#include <DemoSignal.h>
 #include <FactoryPresets.h>
 #include <PluginRenderer.h>
-#include <PresetBank.h>
 #include <PresetState.h>
 #include <RenderLoop.h>
-#include <StateFile.h>
 
 #include <gtest/gtest.h>
 
@@ -15,10 +12,6 @@
 #include <link.h>
 #include <nlohmann/json.hpp>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 
 namespace
@@ -67,16 +60,12 @@ struct AutomatedEngine final : Renderer
     float outputPeak() const override { return engine.outputPeak(); }
 };
 
-class PluginRender : public ::testing::Test
+class PluginRender : public HostFolderTest
 {
   protected:
+    PluginRender() : HostFolderTest("orl-render-") {}
     PluginLibrary library{ORL_PLUGIN_PATH};
     AudioBuffer input = shortDemo();
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("orl-render-" + std::to_string(::getpid()));
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::string path(const char* name) const { return (folder / name).string(); }
 };
 
 TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
@@ -101,23 +90,6 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
         }
 }
 
-TEST_F(PluginRender, factory_presets_restored_as_state_play_their_values)
-{
-    for (int preset : {0, 2, 5, 8})
-    {
-        EngineRenderer engine(Layout::Stereo, input.sampleRate);
-        double values[8];
-        getFactoryPreset(preset, values, nullptr);
-        for (int slot = 0; slot < 8; ++slot)
-            engine.setParameter(slot, static_cast<float>(values[slot]));
-        PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
-        ASSERT_EQ(plugin.restoreState(factoryPresetChunk(preset)), 0);
-        const AudioBuffer a = renderThrough(engine, input, request(Layout::Stereo, 512), {});
-        const AudioBuffer b = renderThrough(plugin, input, request(Layout::Stereo, 512), {});
-        EXPECT_EQ(a.channels, b.channels) << "preset " << preset;
-    }
-}
-
 TEST_F(PluginRender, automation_lands_at_its_block_and_leaves_the_saved_state_alone)
 {
     const uint64_t frame = 20000; // inside the block starting at 19968
@@ -138,79 +110,10 @@ TEST_F(PluginRender, automation_lands_at_its_block_and_leaves_the_saved_state_al
     EXPECT_EQ(state, factoryPresetChunk(0));
 }
 
-TEST_F(PluginRender, state_files_keep_every_chunk_and_the_users_set_values)
-{
-    const std::string first = path("first.state");
-    RunResult r = runHost("render --preset 3 --set decay=0.6 --set mix=1 --tail 0.1 "
-                          "--state-out " +
-                          first + " " + path("a.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("output peak:"), std::string::npos);
-    std::vector<uint8_t> a, b;
-    std::string error;
-    ASSERT_TRUE(readBinaryFile(first, a, 1 << 20, error));
-    const auto chunks = statefile::decode(a, error);
-    ASSERT_TRUE(chunks) << error;
-    ASSERT_EQ(chunks->size(), 2u);
-    EXPECT_EQ((*chunks)[0].id, statefile::kParameterChunk) << "the plug-in's order";
-    EXPECT_EQ((*chunks)[1].id, statefile::kBankChunk);
-    // --set is the user's edit: the preset bank keeps it, so the state restores it.
-    PresetBank bank(nullptr, false);
-    ASSERT_TRUE(bank.applyHostState((*chunks)[1].data.data(), (*chunks)[1].data.size() - 8));
-    EXPECT_EQ(bank.currentIndex(), 3);
-    EXPECT_EQ(bank.workingPreset(3).values[1], 1.0f);
-    EXPECT_EQ(bank.workingPreset(3).values[2], 0.6f);
-
-    const std::string second = path("second.state");
-    r = runHost("render --state-in " + first + " --tail 0.1 --state-out " + second + " " +
-                path("b.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    ASSERT_TRUE(readBinaryFile(second, b, 1 << 20, error));
-    EXPECT_EQ(a, b);
-
-    // The files of earlier versions, the 'All ' chunk alone, still load.
-    ASSERT_TRUE(writeBinaryFile(path("old.state"), factoryPresetChunk(5), error));
-    r = runHost("render --state-in " + path("old.state") + " --tail 0 --state-out " + second + " " +
-                path("c.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    ASSERT_TRUE(readBinaryFile(second, b, 1 << 20, error));
-    EXPECT_EQ(statefile::decode(b, error)->at(1).data, factoryPresetChunk(5));
-}
-
-TEST_F(PluginRender, states_the_plugin_refuses_exit_2_and_write_nothing)
-{
-    std::string error;
-    std::vector<uint8_t> random(4297);
-    uint32_t seed = 7;
-    for (uint8_t& byte : random)
-        byte = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
-    std::vector<uint8_t> cut = factoryPresetChunk(2);
-    cut.resize(1000);
-    std::vector<uint8_t> unknownChunk = statefile::encode({{statefile::fourCC("zzzz"), {1, 2}}});
-    std::vector<uint8_t> trailing =
-        statefile::encode({{statefile::kBankChunk, factoryPresetChunk(1)}});
-    trailing.push_back(0);
-    for (const auto& [name, bytes] : {std::pair{"random", random},
-                                      {"short", std::vector<uint8_t>(11, 0)},
-                                      {"cut", cut},
-                                      {"unknown", unknownChunk},
-                                      {"trailing", trailing}})
-    {
-        ASSERT_TRUE(writeBinaryFile(path(name), bytes, error));
-        const RunResult r = runHost("render --tail 0 --state-in " + path(name) + " --state-out " +
-                                    path("out.state") + " " + path("x.wav"));
-        EXPECT_EQ(r.status, 2) << name << ": " << r.out;
-        EXPECT_NE(r.out.find("state"), std::string::npos) << r.out;
-        EXPECT_FALSE(std::filesystem::exists(path("x.wav"))) << name;
-        EXPECT_FALSE(std::filesystem::exists(path("out.state"))) << name;
-    }
-}
-
 TEST_F(PluginRender, repeatable_options_take_one_value_and_any_block_size_renders)
 {
     std::string error;
-    AudioBuffer in = input;
-    ASSERT_TRUE(writeFloatWav(path("in.wav"), in, error));
+    ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
     for (const std::string option : {"--automate decay@0.5=0.2", "--automate=decay@0.5=0.2",
                                      "--set decay=0.2", "--set=decay=0.2"})
     {
@@ -220,20 +123,16 @@ TEST_F(PluginRender, repeatable_options_take_one_value_and_any_block_size_render
         EXPECT_EQ(r.status, 0) << option << ": " << r.out;
         EXPECT_TRUE(std::filesystem::exists(path("out.wav"))) << option;
     }
-    RunResult r = runHost("render --automate decay@0.5=2 " + path("c.wav"));
-    EXPECT_EQ(r.status, 2);
 
     // An odd block length is what hosts give: it renders, and as the host does.
     for (uint32_t block : {1u, 37u})
     {
-        r = runHost("render --tail 0.1 --block " + std::to_string(block) + " " + path("in.wav") +
-                    " " + path("odd.wav"));
+        const RunResult r = runHost("render --tail 0.1 --block " + std::to_string(block) + " " +
+                                    path("in.wav") + " " + path("odd.wav"));
         ASSERT_EQ(r.status, 0) << r.out;
         PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
-        AudioBuffer expected = renderThrough(plugin, input, {Layout::Stereo, 0.1, block}, {});
-        AudioBuffer written;
-        ASSERT_TRUE(readAudioFile(path("odd.wav"), written, error)) << error;
-        EXPECT_EQ(written.channels, expected.channels) << "block " << block;
+        const AudioBuffer expected = renderThrough(plugin, input, {Layout::Stereo, 0.1, block}, {});
+        EXPECT_EQ(audioOf("odd.wav").channels, expected.channels) << "block " << block;
     }
 }
 
@@ -243,17 +142,9 @@ TEST_F(PluginRender, describe_json_tells_what_the_plugin_described)
     ASSERT_EQ(r.status, 0) << r.out;
     const auto d = nlohmann::json::parse(r.out);
     EXPECT_EQ(d["effect"]["name"], "ORL Chordwell");
-    EXPECT_EQ(d["effect"]["category"], 8);
     EXPECT_EQ(d["manufacturer"], "Orlund");
-    EXPECT_EQ(d["packageVersion"]["number"], 69637);
-    EXPECT_EQ(d["pageTables"][0]["file"], "ORLChordwellPageTables.xml");
-    ASSERT_EQ(d["components"].size(), 3u);
-    EXPECT_EQ(d["components"][2]["properties"][5]["text"], "QWcx");
-    EXPECT_EQ(d["fields"].size(), 17u);
-    EXPECT_EQ(d["fields"][16]["size"], 528);
-    EXPECT_EQ(d["meters"].size(), 66u);
-    EXPECT_EQ(d["meters"][1]["id"], "mtrO");
-    EXPECT_EQ(d["procedures"].size(), 3u);
+    for (const char* part : {"components", "fields", "meters", "procedures", "pageTables"})
+        EXPECT_FALSE(d[part].empty()) << part;
     ASSERT_EQ(d["parameters"].size(), 9u);
     EXPECT_EQ(d["parameters"][0]["id"], "MasterBypassID");
     EXPECT_TRUE(d["parameters"][0]["defaultText"].is_null());
@@ -265,7 +156,11 @@ TEST_F(PluginRender, host_errors_name_the_library_and_the_result)
     RunResult r = runHost("describe --plugin /nonexistent/ORLChordwell.so");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("cannot load plug-in library"), std::string::npos) << r.out;
-    // A library without the entry point, by its full path (a bare name is a file here).
+    // A bare name is a file of the working folder: the system's libm is not in this one.
+    r = runHost("describe --plugin libm.so.6", "cd " + folder.string() + " && ");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("cannot load"), std::string::npos) << r.out;
+    // A library without the entry point, by its full path.
     void* libm = ::dlopen("libm.so.6", RTLD_NOW);
     link_map* map = nullptr;
     ASSERT_TRUE(libm != nullptr && ::dlinfo(libm, RTLD_DI_LINKMAP, &map) == 0);

@@ -1,23 +1,16 @@
+#include "HostFolderTest.h"
 #include "RunHost.h"
 
-#include <AudioFile.h>
-#include <BinaryFile.h>
-#include <DemoSignal.h>
 #include <PresetBank.h>
 #include <PresetNameStates.h>
 #include <StateFile.h>
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
 
 namespace
 {
-namespace fs = std::filesystem;
-
 // Names as banks saved on Windows (Windows-1252) and on Linux (UTF-8) hold them, and bytes
 // that are neither.
 const char* const kNames[] = {"\xC0 la claire fontaine!!",
@@ -26,25 +19,22 @@ const char* const kNames[] = {"\xC0 la claire fontaine!!",
                               "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "\xE0\xC0\xE0\xC0\xE0\xC0\xE0",
                               "\x81\x8D\x8F\x90\x9D\xC2\xF4\x90\x80\x80"};
 
-TEST(StoredNames, names_in_any_encoding_open_in_the_window_and_survive_a_state_round_trip)
+class StoredNames : public HostFolderTest
 {
-    const fs::path folder = fs::temp_directory_path() / ("orl-names-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    const auto path = [&](const char* name) { return (folder / name).string(); };
+  protected:
+    StoredNames() : HostFolderTest("orl-names-") {}
+};
 
-    AudioBuffer input = makeDemoSignal();
-    for (auto& channel : input.channels)
-        channel.resize(480);
-    std::string error;
-    ASSERT_TRUE(writeFloatWav(path("in.wav"), input, error)) << error;
+TEST_F(StoredNames, names_in_any_encoding_open_in_the_window_and_survive_a_state_round_trip)
+{
+    writeDemoInput(480);
     RunResult r = runHost("render " + path("in.wav") + " " + path("out.wav") +
                           " --tail 0 --state-out " + path("fresh.state"));
     ASSERT_EQ(r.status, 0) << r.out;
 
     // The plug-in's own state with the names put in, and a bank file with the same names.
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(readBinaryFile(path("fresh.state"), bytes, 1 << 20, error)) << error;
-    auto chunks = statefile::decode(bytes, error);
+    std::string error;
+    auto chunks = statefile::decode(bytesOf("fresh.state"), error);
     ASSERT_TRUE(chunks) << error;
     PresetBank bank(nullptr, false);
     const auto offsets = presetNameOffsets();
@@ -71,8 +61,7 @@ TEST(StoredNames, names_in_any_encoding_open_in_the_window_and_survive_a_state_r
     r = runHost("render " + path("in.wav") + " " + path("out.wav") + " --tail 0 --state-in " +
                 path("names.state") + " --state-out " + path("again.state"));
     ASSERT_EQ(r.status, 0) << r.out;
-    std::vector<uint8_t> again;
-    ASSERT_TRUE(readBinaryFile(path("again.state"), again, 1 << 20, error)) << error;
+    const std::vector<uint8_t> again = bytesOf("again.state");
     for (int i = 0; i < 5; ++i)
     {
         const auto* field = reinterpret_cast<const uint8_t*>(bank.workingPreset(i).name);
@@ -80,6 +69,5 @@ TEST(StoredNames, names_in_any_encoding_open_in_the_window_and_survive_a_state_r
                   again.end())
             << "name " << i;
     }
-    fs::remove_all(folder);
 }
 } // namespace

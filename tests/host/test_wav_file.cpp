@@ -1,39 +1,31 @@
 // The host's own WAV coding (what the Windows build reads and writes with) against libsndfile,
 // which the Linux build uses: equal files must come out of both and read to equal floats.
+#include "HostFolderTest.h"
+
 #include <WavFile.h>
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <limits>
 
 namespace
 {
-namespace fs = std::filesystem;
-
-class WavFile : public ::testing::Test
+class WavFile : public HostFolderTest
 {
   protected:
-    fs::path folder = fs::temp_directory_path() / ("orl-wav-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
+    WavFile() : HostFolderTest("orl-wav-") {}
 
     // Writes samples (interleaved) with libsndfile as the Linux host does; the file's bytes.
     std::vector<uint8_t> sndfileWrite(int format, int channels, int rate,
                                       const std::vector<float>& samples, bool peak = true)
     {
-        const std::string path = (folder / "made.wav").string();
         SF_INFO info{};
         info.samplerate = rate;
         info.channels = channels;
         info.format = format;
-        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+        SNDFILE* file = sf_open(path("made.wav").c_str(), SFM_WRITE, &info);
         EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
         if (file == nullptr)
             return {};
@@ -41,19 +33,16 @@ class WavFile : public ::testing::Test
             sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
         sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);
         sf_close(file);
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return bytesOf("made.wav");
     }
 
     // What libsndfile reads from bytes: frames, rate and the floats.
     bool sndfileRead(const std::vector<uint8_t>& bytes, SF_INFO& info, std::vector<float>& out)
     {
-        const std::string path = (folder / "read.wav").string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        std::string error;
+        EXPECT_TRUE(writeBinaryFile(path("read.wav"), bytes, error)) << error;
         info = {};
-        SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+        SNDFILE* file = sf_open(path("read.wav").c_str(), SFM_READ, &info);
         if (file == nullptr)
             return false;
         out.assign(static_cast<size_t>(info.frames * info.channels), 0.0f);
@@ -79,16 +68,9 @@ wav::ReadAt over(const std::vector<uint8_t>& bytes)
 std::vector<float> awkwardSamples(size_t count)
 {
     std::vector<float> samples(count);
-    const float special[] = {1.0f,
-                             -1.0f,
-                             0.0f,
-                             -0.0f,
-                             1.0e-30f,
-                             std::numeric_limits<float>::denorm_min(),
-                             std::numeric_limits<float>::quiet_NaN(),
-                             -std::numeric_limits<float>::infinity(),
-                             0.999999f,
-                             -0.5f};
+    // 1e-45 is the smallest subnormal.
+    const float special[] = {1.0f,     -1.0f, 0.0f,      -0.0f,     1.0e-30f,
+                             1.0e-45f, NAN,   -INFINITY, 0.999999f, -0.5f};
     for (size_t i = 0; i < count; ++i)
         samples[i] =
             i < std::size(special) ? special[i] : std::sin(static_cast<float>(i) * 0.37f) * 0.9f;
