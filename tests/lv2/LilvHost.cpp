@@ -124,6 +124,25 @@ void LilvRunner::connectAudio(bool connected)
                                    connected ? outputs[c].data() : nullptr);
 }
 
+void LilvRunner::noise(uint32_t& seed, float level)
+{
+    for (auto& channel : inputs)
+        for (float& sample : channel)
+        {
+            seed = seed * 1664525u + 1013904223u;
+            sample = level * (static_cast<float>(seed >> 8) / 8388608.0f - 1.0f);
+        }
+}
+
+bool LilvRunner::finite() const
+{
+    for (const auto& channel : outputs)
+        for (float sample : channel)
+            if (!std::isfinite(sample))
+                return false;
+    return true;
+}
+
 bool LilvRunner::setControl(const std::string& symbol, float value)
 {
     const auto found = symbols.find(symbol);

@@ -61,6 +61,10 @@ class LilvRunner
     std::vector<float>& output(size_t c) { return outputs.at(c); }
     size_t inputCount() const { return inputs.size(); }
     size_t outputCount() const { return outputs.size(); }
+    // Fills every input with noise in [-level, level) from the seed, which moves on.
+    void noise(uint32_t& seed, float level);
+    // No NaN or infinity in any output buffer.
+    bool finite() const;
     void run(uint32_t frames) { lilv_instance_run(instance, frames); }
     LilvInstance* lilvInstance() const { return instance; }
     // Disconnects (null) or reconnects every audio port.

@@ -15,3 +15,6 @@ inline std::string chordwellUri(const char* layout)
 }
 
 inline const char* const kLayoutSuffixes[3] = {"mono", "mono-stereo", "stereo"};
+// The ports' symbols, slot by slot, as sessions store them.
+inline const char* const kPortSymbols[8] = {"output",    "mix",  "decay",  "damp",
+                                            "transpose", "tune", "detune", "bypass"};

@@ -1,7 +1,7 @@
-// The LV2 UI as a host embeds it (needs an X display; scripts/suites/59-lv2-jalv.sh runs it
-// under Xvfb): it opens in the host's parent at 401 x 301, a dragged knob is one touch
-// gesture of port writes whose echo reaches the instance's bank, a port event moves the knob,
-// and it opens and closes again and again while the instance runs.
+// The LV2 UI as a host embeds it (needs an X display: ctest starts an Xvfb for it): it opens in the
+// host's parent at 401 x 301, a dragged knob is one touch gesture of port writes whose echo reaches
+// the instance's bank, and a port event moves the knob. (Opening and closing while audio runs:
+// tests/lv2_juce_host, in a host we did not write.)
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
@@ -13,7 +13,6 @@
 #include <lv2/state/state.h>
 #include <lv2/ui/ui.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -269,41 +268,6 @@ TEST_F(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstan
     EXPECT_EQ(bank.workingPreset(0).values[2], last);
 }
 
-TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBack)
-{
-    UiHost ui(runner);
-    ASSERT_TRUE(ui.open());
-    ui.pump(800);
-    const auto before = ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75);
-    ui.portEvent(2, 0.9f);
-    ui.pump(500);
-    EXPECT_NE(ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75), before);
-    EXPECT_TRUE(ui.log.writes.empty());
-}
-
-TEST_F(Lv2Ui, OpensAndClosesFiftyTimesWhileTheInstanceRuns)
-{
-    std::atomic<bool> running{true};
-    std::thread audio(
-        [&]
-        {
-            while (running)
-            {
-                runner.run(256);
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-        });
-    UiHost ui(runner);
-    for (int round = 0; round < 50; ++round)
-    {
-        ASSERT_TRUE(ui.open()) << round;
-        ui.pump(20);
-        ui.close();
-    }
-    running = false;
-    audio.join();
-}
-
 TEST_F(Lv2Ui, AnInstanceAccessPointerThatIsNoLiveInstanceOfOursIsRefusedNotFollowed)
 {
     UiHost ui(runner);
@@ -333,18 +297,21 @@ TEST_F(Lv2Ui, OpensOnAServerWithoutWindowManagerAndLeavesTheXErrorHandlerAsItWas
     EXPECT_EQ(after, before);
 }
 
-TEST_F(Lv2Ui, APortEventOutOfRangeShowsTheClampedValueAndANanShowsNothingNew)
+TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothingNew)
 {
     UiHost ui(runner);
     ASSERT_TRUE(ui.open());
     ui.pump(800);
     const auto knob = [&ui] { return ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    const auto before = knob();
     ui.portEvent(2, 1.0f);
     ui.pump(300);
     const auto atTop = knob();
+    EXPECT_NE(atTop, before);
     ui.portEvent(2, 0.3f);
     ui.pump(300);
     const auto between = knob();
+    EXPECT_NE(between, atTop);
     ui.portEvent(2, std::numeric_limits<float>::quiet_NaN());
     ui.pump(300);
     EXPECT_EQ(knob(), between);
