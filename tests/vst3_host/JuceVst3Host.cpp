@@ -2,7 +2,6 @@
 
 #include <AudioFile.h>
 
-#include <gtest/gtest.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
 #include <unistd.h>
 
