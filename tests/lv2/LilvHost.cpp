@@ -180,3 +180,48 @@ bool LilvRunner::applyPreset(const LilvNode* preset)
     lilv_state_free(state);
     return true;
 }
+
+namespace
+{
+const LV2_State_Interface* stateOf(LilvRunner& runner)
+{
+    return static_cast<const LV2_State_Interface*>(
+        lilv_instance_get_extension_data(runner.lilvInstance(), LV2_STATE__interface));
+}
+} // namespace
+
+StateProperty saveState(LilvRunner& runner)
+{
+    StateProperty p;
+    const LV2_State_Store_Function store = [](LV2_State_Handle handle, uint32_t key,
+                                              const void* value, size_t size, uint32_t type,
+                                              uint32_t)
+    {
+        const auto* bytes = static_cast<const uint8_t*>(value);
+        *static_cast<StateProperty*>(handle) = {key, {bytes, bytes + size}, type, true};
+        return LV2_STATE_SUCCESS;
+    };
+    if (stateOf(runner) == nullptr ||
+        stateOf(runner)->save(lilv_instance_get_handle(runner.lilvInstance()), store, &p, 0,
+                              nullptr) != LV2_STATE_SUCCESS)
+        return {};
+    return p;
+}
+
+LV2_State_Status restoreState(LilvRunner& runner, const StateProperty& property)
+{
+    const LV2_State_Retrieve_Function retrieve = [](LV2_State_Handle handle, uint32_t key,
+                                                    size_t* size, uint32_t* type,
+                                                    uint32_t* flags) -> const void*
+    {
+        const auto* p = static_cast<const StateProperty*>(handle);
+        if (!p->present || key != p->key)
+            return nullptr;
+        *size = p->value.size();
+        *type = p->type;
+        *flags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
+        return p->value.data();
+    };
+    return stateOf(runner)->restore(lilv_instance_get_handle(runner.lilvInstance()), retrieve,
+                                    const_cast<StateProperty*>(&property), 0, nullptr);
+}

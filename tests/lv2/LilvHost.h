@@ -1,6 +1,7 @@
 #pragma once
 
 #include <lilv/lilv.h>
+#include <lv2/state/state.h>
 #include <lv2/urid/urid.h>
 
 #include <map>
@@ -24,6 +25,7 @@ class LilvHost
     const LilvNode* presetByLabel(const LilvPlugin* plugin, const std::string& label);
     LilvWorld* world() const { return lilvWorld; }
     LV2_URID_Map* map() { return &urid; }
+    LV2_URID mapped(const char* uri) { return mapUri(this, uri); }
     LV2_URID_Unmap* unmap() { return &unurid; }
     const LV2_Feature* const* features() const { return featureList; }
 
@@ -82,3 +84,16 @@ class LilvRunner
     std::vector<std::vector<float>> inputs, outputs;
     std::vector<uint32_t> inputPorts, outputPorts;
 };
+
+// One property of the plug-in's state, as a host keeps it between save and restore.
+struct StateProperty
+{
+    LV2_URID key = 0;
+    std::vector<uint8_t> value;
+    LV2_URID type = 0;
+    bool present = false;
+};
+// Through the instance's state interface: what it saves (its last property), and its verdict
+// on a property to restore (none when not present).
+StateProperty saveState(LilvRunner& runner);
+LV2_State_Status restoreState(LilvRunner& runner, const StateProperty& property);

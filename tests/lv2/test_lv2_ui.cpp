@@ -10,7 +10,6 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <lv2/instance-access/instance-access.h>
-#include <lv2/state/state.h>
 #include <lv2/ui/ui.h>
 
 #include <chrono>
@@ -192,19 +191,8 @@ class UiHost
 // The instance's bank as its session state has it.
 bool savedBank(LilvRunner& runner, PresetBank& bank)
 {
-    std::vector<uint8_t> chunk;
-    const auto* state = static_cast<const LV2_State_Interface*>(
-        lilv_instance_get_extension_data(runner.lilvInstance(), LV2_STATE__interface));
-    const LV2_State_Store_Function store =
-        [](LV2_State_Handle h, uint32_t, const void* value, size_t size, uint32_t, uint32_t)
-    {
-        auto* out = static_cast<std::vector<uint8_t>*>(h);
-        out->assign(static_cast<const uint8_t*>(value), static_cast<const uint8_t*>(value) + size);
-        return LV2_STATE_SUCCESS;
-    };
-    if (state->save(lilv_instance_get_handle(runner.lilvInstance()), store, &chunk, 0, nullptr) !=
-            LV2_STATE_SUCCESS ||
-        chunk.size() < 8)
+    const std::vector<uint8_t> chunk = saveState(runner).value;
+    if (chunk.size() < 8)
         return false;
     bank.applyHostState(chunk.data(), chunk.size() - 8);
     return true;
