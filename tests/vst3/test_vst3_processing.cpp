@@ -10,10 +10,11 @@
 #include <pluginterfaces/vst/ivstparameterchanges.h>
 #include <pluginterfaces/vst/vstspeaker.h>
 
-#include <algorithm>
+#include <iterator>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <utility>
 #include <vector>
 
 using namespace Steinberg;
@@ -48,6 +49,13 @@ struct Queue final : Vst::IParamValueQueue
 struct Changes final : Vst::IParameterChanges
 {
     std::vector<Queue> queues;
+    Changes& add(Vst::ParamID id, std::vector<std::pair<int32, Vst::ParamValue>> points)
+    {
+        queues.push_back({});
+        queues.back().id = id;
+        queues.back().points = std::move(points);
+        return *this;
+    }
     tresult PLUGIN_API queryInterface(const TUID, void** obj) override
     {
         *obj = nullptr;
@@ -163,9 +171,7 @@ TEST(Vst3Processing, automation_lands_at_its_sample_offset_in_blocks_of_any_leng
         for (const Timed& t : timed)
             if (t.block == b)
             {
-                changes.queues.push_back({});
-                changes.queues.back().id = t.id;
-                changes.queues.back().points = {{t.offset, t.value}};
+                changes.add(t.id, {{t.offset, t.value}});
                 reference.process({&inL[at + done], &inR[at + done]},
                                   {&refL[at + done], &refR[at + done]},
                                   static_cast<uint32_t>(t.offset - done));
@@ -187,9 +193,9 @@ TEST(Vst3Processing, automation_lands_at_its_sample_offset_in_blocks_of_any_leng
 TEST(Vst3Processing, any_value_in_a_hosts_parameter_changes_keeps_the_output_finite)
 {
     constexpr auto kLimits = std::numeric_limits<double>();
-    const double values[] = {-1.0,
+    const double values[] = {-1.0e38,
+                             -1.0,
                              1.0e38,
-                             -1.0e38,
                              1.0e300,
                              kLimits.quiet_NaN(),
                              kLimits.infinity(),
@@ -201,18 +207,10 @@ TEST(Vst3Processing, any_value_in_a_hosts_parameter_changes_keeps_the_output_fin
             SCOPED_TRACE(std::to_string(id) + " " + std::to_string(value));
             Processor p;
             p.run(0.25f);
-            Changes bad;
-            bad.queues.push_back({});
-            bad.queues[0].id = id;
-            bad.queues[0].points = {{0, value}, {100, value}};
-            p.run(0.25f, &bad);
+            p.run(0.25f, &Changes().add(id, {{0, value}, {100, value}}));
             p.run(0.25f);
             EXPECT_TRUE(p.finite()) << "with the value";
-            Changes back;
-            back.queues.push_back({});
-            back.queues[0].id = id;
-            back.queues[0].points = {{0, p.effect->getParamNormalized(id)}};
-            p.run(0.25f, &back);
+            p.run(0.25f, &Changes().add(id, {{0, p.effect->getParamNormalized(id)}}));
             p.run(0.25f);
             EXPECT_TRUE(p.finite()) << "back at the parameter's value";
 
@@ -243,11 +241,7 @@ TEST(Vst3Processing, needs_no_process_context_and_flags_silent_output_channels)
     // Sound in, sound out: nothing is silent.
     EXPECT_EQ(p.run(0.5f), 0u);
     // Output at silence: both channels are all zeros, and the host is told so.
-    Changes mute;
-    mute.queues.push_back({});
-    mute.queues[0].id = 0;
-    mute.queues[0].points = {{0, 0.0}};
-    EXPECT_EQ(p.run(0.5f, &mute), 3u);
+    EXPECT_EQ(p.run(0.5f, &Changes().add(0, {{0, 0.0}})), 3u);
     for (float v : p.out0)
         ASSERT_EQ(v, 0.0f);
 }

@@ -154,6 +154,11 @@ std::string scratchFolder(const std::string& name)
     return folder.string();
 }
 
+void pump(int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
+}
+
 Steinberg::Vst::IComponent* componentOf(juce::AudioPluginInstance& plugin)
 {
     struct Visitor final : juce::ExtensionsVisitor

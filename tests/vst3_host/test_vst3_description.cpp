@@ -41,7 +41,7 @@ TEST(Vst3Description, parameters_show_the_product_texts_both_ways_and_presets_ar
     ASSERT_EQ(plugin->getNumPrograms(), 10);
     EXPECT_EQ(plugin->getProgramName(3), "Low & Dark");
     plugin->setCurrentProgram(3);
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(50);
+    pump(50);
     EXPECT_FLOAT_EQ(parameters[2]->getValue(), 0.6f) << "Low & Dark's Decay";
     EXPECT_EQ(plugin->getCurrentProgram(), 3);
 }

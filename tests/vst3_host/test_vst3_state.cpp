@@ -23,11 +23,6 @@ std::vector<float> valuesOf(juce::AudioPluginInstance& plugin)
         values.push_back(plugin.getParameters()[slot]->getValue());
     return values;
 }
-
-void settle()
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
-}
 } // namespace
 
 TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
@@ -35,10 +30,10 @@ TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
     auto before = load();
     ASSERT_NE(before, nullptr);
     before->setCurrentProgram(4);
-    settle();
+    pump(30);
     before->getParameters()[1]->setValueNotifyingHost(0.8f); // automation-style Mix
     before->getParameters()[6]->setValueNotifyingHost(0.4f);
-    settle();
+    pump(30);
     juce::MemoryBlock session;
     before->getStateInformation(session);
     const Audio input = testSignal(2, 24000, 48000.0);
@@ -46,7 +41,7 @@ TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
     auto after = load();
     ASSERT_NE(after, nullptr);
     after->setStateInformation(session.getData(), static_cast<int>(session.getSize()));
-    settle();
+    pump(30);
     EXPECT_EQ(valuesOf(*after), valuesOf(*before));
     EXPECT_EQ(after->getCurrentProgram(), 4);
     for (int p = 0; p < 10; ++p)
@@ -84,7 +79,7 @@ TEST(Vst3State, damaged_or_foreign_state_is_refused_and_changes_nothing)
     auto plugin = load();
     ASSERT_NE(plugin, nullptr);
     plugin->setCurrentProgram(2);
-    settle();
+    pump(30);
     MemoryStream saved;
     ASSERT_EQ(componentOf(*plugin)->getState(&saved), kResultOk);
     const std::vector<char> good(saved.getData(), saved.getData() + saved.getSize());
