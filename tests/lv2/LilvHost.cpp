@@ -3,10 +3,14 @@
 #include <lv2/presets/presets.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
-LilvHost::LilvHost() : lilvWorld(lilv_world_new())
+LilvHost::LilvHost(const char* lv2Path)
 {
+    if (lv2Path != nullptr)
+        setenv("LV2_PATH", lv2Path, 1);
+    lilvWorld = lilv_world_new();
     lilv_world_load_all(lilvWorld);
 }
 

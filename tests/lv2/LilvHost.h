@@ -14,7 +14,8 @@
 class LilvHost
 {
   public:
-    LilvHost();
+    // Plug-ins from lv2Path alone when given (LV2_PATH is set to it), else from LV2_PATH.
+    explicit LilvHost(const char* lv2Path = nullptr);
     ~LilvHost();
     LilvHost(const LilvHost&) = delete;
     LilvHost& operator=(const LilvHost&) = delete;

@@ -39,8 +39,7 @@ bool has(const std::vector<std::string>& labels, const std::string& label)
 
 TEST(Lv2Description, EveryLayoutShowsTheEightParametersWithTheTablesNamesDefaultsAndTexts)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     LilvNode* toggled = lilv_new_uri(host.world(), LV2_CORE__toggled);
     for (uint32_t layout = 0; layout < 3; ++layout)
     {
@@ -72,8 +71,7 @@ TEST(Lv2Description, EveryLayoutShowsTheEightParametersWithTheTablesNamesDefault
 
 TEST(Lv2Description, EachPluginListsTheTenFactoryPresetsWhichSetThePortsAsTheBankHasThem)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     LilvNode* presetClass = lilv_new_uri(host.world(), LV2_PRESETS__Preset);
     for (const char* layout : kLayoutSuffixes)
     {
@@ -103,8 +101,7 @@ TEST(Lv2Description, EachPluginListsTheTenFactoryPresetsWhichSetThePortsAsTheBan
 
 TEST(Lv2Description, EachPluginIsAReleasedVersionWithLicenceAndMakerAndItsUiAsksForNoResize)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     LilvWorld* world = host.world();
     LilvNode* minor = lilv_new_uri(world, LV2_CORE__minorVersion);
     LilvNode* micro = lilv_new_uri(world, LV2_CORE__microVersion);

@@ -10,8 +10,7 @@
 
 TEST(Lv2HostValues, AnyPortValueKeepsTheOutputFiniteAndTheInstanceRecoversAfterReset)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     constexpr auto kLimits = std::numeric_limits<float>();
     const float values[] = {-1.0f,
                             1.0e5f,

@@ -12,8 +12,7 @@
 
 TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     const float values[8] = {0.55f, 0.5f, 0.6f, 0.125f, 0.75f, 0.62f, 0.35f, 0.0f};
     const Layout layouts[3] = {Layout::Mono, Layout::MonoStereo, Layout::Stereo};
     constexpr uint32_t kBlock = 256;

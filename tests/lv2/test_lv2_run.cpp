@@ -20,8 +20,7 @@ TEST(Lv2Run, EveryLayoutRunsAnyBlockLengthWithoutAllocatingLockingOrCallingTheSy
     realtime::watch(false);
     ASSERT_EQ(realtime::counted().allocations, before.allocations + 2);
 
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     for (const char* layout : kLayoutSuffixes)
     {
         SCOPED_TRACE(layout);
@@ -57,8 +56,7 @@ TEST(Lv2Run, EveryLayoutRunsAnyBlockLengthWithoutAllocatingLockingOrCallingTheSy
 
 TEST(Lv2Run, ZeroLengthRunsAndRunsWithoutAudioPortsLeaveOutputAndStringsUntouched)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
     LilvRunner plain(host, plugin, 48000.0, 256);
     LilvRunner interrupted(host, plugin, 48000.0, 256);

@@ -49,8 +49,7 @@ std::string bankOf(const std::vector<uint8_t>& chunk)
 
 TEST(Lv2State, TheWholeBankComesBackInANewInstanceThroughTheInterfaceAndLilvStateFiles)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
     LilvRunner first(host, plugin, 48000.0, 64);
     ASSERT_TRUE(first.ok());
@@ -88,8 +87,7 @@ TEST(Lv2State, TheWholeBankComesBackInANewInstanceThroughTheInterfaceAndLilvStat
 
 TEST(Lv2State, DamagedOrForeignStateIsRefusedAndTheBankStaysAsItWas)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     LilvRunner runner(host, host.plugin(chordwellUri("mono")), 48000.0, 64);
     ASSERT_TRUE(runner.ok());
     const LV2_URID key = host.mapped(kBankKey);
@@ -123,8 +121,7 @@ TEST(Lv2State, DamagedOrForeignStateIsRefusedAndTheBankStaysAsItWas)
 
 TEST(Lv2State, AFactoryPresetChosenInTheHostBecomesTheBanksCurrentPresetAndTheSessionKeepsIt)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
     LilvRunner runner(host, plugin, 48000.0, 64);
     ASSERT_TRUE(runner.ok());

@@ -199,16 +199,10 @@ bool savedBank(LilvRunner& runner, PresetBank& bank)
 }
 
 constexpr int kDecayX = 91, kDecayY = 117;
-
-// Sets the bundle's path before the host below reads it.
-struct BuiltBundle
-{
-    BuiltBundle() { useBuiltBundle(); }
-};
 } // namespace
 
 // The stereo plug-in from the built bundle, running in lilv, for the UI to open on.
-class Lv2Ui : public ::testing::Test, private BuiltBundle
+class Lv2Ui : public ::testing::Test
 {
   protected:
     void SetUp() override
@@ -217,7 +211,7 @@ class Lv2Ui : public ::testing::Test, private BuiltBundle
             GTEST_SKIP() << "no X display";
     }
 
-    LilvHost host;
+    LilvHost host{kBuiltBundles};
     LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
 };
 
