@@ -2,6 +2,7 @@
 // press is one gesture whose echoes are not sent to the host again, a preset recall is echoed
 // framed by the transfer markers without editing the preset (and the transfer ends), and a
 // host's program change recalls the preset the same way.
+#include "HostObject.h"
 #include "ScratchStore.h"
 
 #include <ChordwellIds.h>
@@ -21,16 +22,9 @@ using namespace Steinberg;
 namespace
 {
 // The host's side of the edits: every call as a line.
-struct HostLog final : Vst::IComponentHandler
+struct HostLog final : HostObject<Vst::IComponentHandler>
 {
     std::vector<std::string> calls;
-    tresult PLUGIN_API queryInterface(const TUID, void** obj) override
-    {
-        *obj = nullptr;
-        return kNoInterface;
-    }
-    uint32 PLUGIN_API addRef() override { return 1; }
-    uint32 PLUGIN_API release() override { return 1; }
     tresult PLUGIN_API beginEdit(Vst::ParamID id) override
     {
         calls.push_back("begin " + std::to_string(id));

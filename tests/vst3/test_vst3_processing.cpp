@@ -1,6 +1,7 @@
 // process() as a VST 3 host calls it: the parameter changes it hands in land at their sample
 // offsets in blocks of any length and may hold any value, the output's silence flags tell the
 // host what it may skip, and the processor says which process context it needs.
+#include "HostObject.h"
 #include "ScratchStore.h"
 
 #include <ORLChordwellEffect.h>
@@ -10,9 +11,9 @@
 #include <pluginterfaces/vst/ivstparameterchanges.h>
 #include <pluginterfaces/vst/vstspeaker.h>
 
-#include <iterator>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -22,17 +23,10 @@ using namespace Steinberg;
 namespace
 {
 // A host's queue of one parameter's points in a block.
-struct Queue final : Vst::IParamValueQueue
+struct Queue final : HostObject<Vst::IParamValueQueue>
 {
     Vst::ParamID id = 0;
     std::vector<std::pair<int32, Vst::ParamValue>> points;
-    tresult PLUGIN_API queryInterface(const TUID, void** obj) override
-    {
-        *obj = nullptr;
-        return kNoInterface;
-    }
-    uint32 PLUGIN_API addRef() override { return 1; }
-    uint32 PLUGIN_API release() override { return 1; }
     Vst::ParamID PLUGIN_API getParameterId() override { return id; }
     int32 PLUGIN_API getPointCount() override { return static_cast<int32>(points.size()); }
     tresult PLUGIN_API getPoint(int32 index, int32& offset, Vst::ParamValue& value) override
@@ -46,7 +40,7 @@ struct Queue final : Vst::IParamValueQueue
     tresult PLUGIN_API addPoint(int32, Vst::ParamValue, int32&) override { return kResultFalse; }
 };
 
-struct Changes final : Vst::IParameterChanges
+struct Changes final : HostObject<Vst::IParameterChanges>
 {
     std::vector<Queue> queues;
     Changes& add(Vst::ParamID id, std::vector<std::pair<int32, Vst::ParamValue>> points)
@@ -56,13 +50,6 @@ struct Changes final : Vst::IParameterChanges
         queues.back().points = std::move(points);
         return *this;
     }
-    tresult PLUGIN_API queryInterface(const TUID, void** obj) override
-    {
-        *obj = nullptr;
-        return kNoInterface;
-    }
-    uint32 PLUGIN_API addRef() override { return 1; }
-    uint32 PLUGIN_API release() override { return 1; }
     int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(queues.size()); }
     Vst::IParamValueQueue* PLUGIN_API getParameterData(int32 index) override
     {
