@@ -226,6 +226,8 @@ LV2_State_Status restoreState(LilvRunner& runner, const StateProperty& property)
         *flags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
         return p->value.data();
     };
+    if (stateOf(runner) == nullptr)
+        return LV2_STATE_ERR_UNKNOWN;
     return stateOf(runner)->restore(lilv_instance_get_handle(runner.lilvInstance()), retrieve,
                                     const_cast<StateProperty*>(&property), 0, nullptr);
 }
