@@ -3,10 +3,14 @@
 #include <lv2/presets/presets.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
-LilvHost::LilvHost() : lilvWorld(lilv_world_new())
+LilvHost::LilvHost(const char* lv2Path)
 {
+    if (lv2Path != nullptr)
+        setenv("LV2_PATH", lv2Path, 1);
+    lilvWorld = lilv_world_new();
     lilv_world_load_all(lilvWorld);
 }
 
@@ -124,6 +128,25 @@ void LilvRunner::connectAudio(bool connected)
                                    connected ? outputs[c].data() : nullptr);
 }
 
+void LilvRunner::noise(uint32_t& seed, float level)
+{
+    for (auto& channel : inputs)
+        for (float& sample : channel)
+        {
+            seed = seed * 1664525u + 1013904223u;
+            sample = level * (static_cast<float>(seed >> 8) / 8388608.0f - 1.0f);
+        }
+}
+
+bool LilvRunner::finite() const
+{
+    for (const auto& channel : outputs)
+        for (float sample : channel)
+            if (!std::isfinite(sample))
+                return false;
+    return true;
+}
+
 bool LilvRunner::setControl(const std::string& symbol, float value)
 {
     const auto found = symbols.find(symbol);
@@ -160,4 +183,51 @@ bool LilvRunner::applyPreset(const LilvNode* preset)
     lilv_state_restore(state, instance, setBySymbol, this, 0, host.features());
     lilv_state_free(state);
     return true;
+}
+
+namespace
+{
+const LV2_State_Interface* stateOf(LilvRunner& runner)
+{
+    return static_cast<const LV2_State_Interface*>(
+        lilv_instance_get_extension_data(runner.lilvInstance(), LV2_STATE__interface));
+}
+} // namespace
+
+StateProperty saveState(LilvRunner& runner)
+{
+    StateProperty p;
+    const LV2_State_Store_Function store = [](LV2_State_Handle handle, uint32_t key,
+                                              const void* value, size_t size, uint32_t type,
+                                              uint32_t)
+    {
+        const auto* bytes = static_cast<const uint8_t*>(value);
+        *static_cast<StateProperty*>(handle) = {key, {bytes, bytes + size}, type, true};
+        return LV2_STATE_SUCCESS;
+    };
+    if (stateOf(runner) == nullptr ||
+        stateOf(runner)->save(lilv_instance_get_handle(runner.lilvInstance()), store, &p, 0,
+                              nullptr) != LV2_STATE_SUCCESS)
+        return {};
+    return p;
+}
+
+LV2_State_Status restoreState(LilvRunner& runner, const StateProperty& property)
+{
+    const LV2_State_Retrieve_Function retrieve = [](LV2_State_Handle handle, uint32_t key,
+                                                    size_t* size, uint32_t* type,
+                                                    uint32_t* flags) -> const void*
+    {
+        const auto* p = static_cast<const StateProperty*>(handle);
+        if (!p->present || key != p->key)
+            return nullptr;
+        *size = p->value.size();
+        *type = p->type;
+        *flags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
+        return p->value.data();
+    };
+    if (stateOf(runner) == nullptr)
+        return LV2_STATE_ERR_UNKNOWN;
+    return stateOf(runner)->restore(lilv_instance_get_handle(runner.lilvInstance()), retrieve,
+                                    const_cast<StateProperty*>(&property), 0, nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <lilv/lilv.h>
+#include <lv2/state/state.h>
 #include <lv2/urid/urid.h>
 
 #include <map>
@@ -13,7 +14,8 @@
 class LilvHost
 {
   public:
-    LilvHost();
+    // Plug-ins from lv2Path alone when given (LV2_PATH is set to it), else from LV2_PATH.
+    explicit LilvHost(const char* lv2Path = nullptr);
     ~LilvHost();
     LilvHost(const LilvHost&) = delete;
     LilvHost& operator=(const LilvHost&) = delete;
@@ -24,6 +26,7 @@ class LilvHost
     const LilvNode* presetByLabel(const LilvPlugin* plugin, const std::string& label);
     LilvWorld* world() const { return lilvWorld; }
     LV2_URID_Map* map() { return &urid; }
+    LV2_URID mapped(const char* uri) { return mapUri(this, uri); }
     LV2_URID_Unmap* unmap() { return &unurid; }
     const LV2_Feature* const* features() const { return featureList; }
 
@@ -61,6 +64,10 @@ class LilvRunner
     std::vector<float>& output(size_t c) { return outputs.at(c); }
     size_t inputCount() const { return inputs.size(); }
     size_t outputCount() const { return outputs.size(); }
+    // Fills every input with noise in [-level, level) from the seed, which moves on.
+    void noise(uint32_t& seed, float level);
+    // No NaN or infinity in any output buffer.
+    bool finite() const;
     void run(uint32_t frames) { lilv_instance_run(instance, frames); }
     LilvInstance* lilvInstance() const { return instance; }
     // Disconnects (null) or reconnects every audio port.
@@ -78,3 +85,16 @@ class LilvRunner
     std::vector<std::vector<float>> inputs, outputs;
     std::vector<uint32_t> inputPorts, outputPorts;
 };
+
+// One property of the plug-in's state, as a host keeps it between save and restore.
+struct StateProperty
+{
+    LV2_URID key = 0;
+    std::vector<uint8_t> value;
+    LV2_URID type = 0;
+    bool present = false;
+};
+// Through the instance's state interface: what it saves (its last property), and its verdict
+// on a property to restore (none when not present).
+StateProperty saveState(LilvRunner& runner);
+LV2_State_Status restoreState(LilvRunner& runner, const StateProperty& property);

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstdlib>
 #include <string>
 
-// The built bundle's folder is the only place lilv looks, so installed copies never answer.
-inline void useBuiltBundle()
-{
-    setenv("LV2_PATH", ORL_LV2_PATH, 1);
-}
+// The built bundle's folder is the only place lilv looks (LilvHost host(kBuiltBundles)), so
+// installed copies never answer.
+inline const char* const kBuiltBundles = ORL_LV2_PATH;
 
 inline std::string chordwellUri(const char* layout)
 {
@@ -15,3 +12,6 @@ inline std::string chordwellUri(const char* layout)
 }
 
 inline const char* const kLayoutSuffixes[3] = {"mono", "mono-stereo", "stereo"};
+// The ports' symbols, slot by slot, as sessions store them.
+inline const char* const kPortSymbols[8] = {"output",    "mix",  "decay",  "damp",
+                                            "transpose", "tune", "detune", "bypass"};

@@ -12,11 +12,7 @@
 
 TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
 {
-    useBuiltBundle();
-    LilvHost host;
-    // The ports' symbols, slot by slot, as sessions store them.
-    const char* symbols[8] = {"output",    "mix",  "decay",  "damp",
-                              "transpose", "tune", "detune", "bypass"};
+    LilvHost host(kBuiltBundles);
     const float values[8] = {0.55f, 0.5f, 0.6f, 0.125f, 0.75f, 0.62f, 0.35f, 0.0f};
     const Layout layouts[3] = {Layout::Mono, Layout::MonoStereo, Layout::Stereo};
     constexpr uint32_t kBlock = 256;
@@ -29,7 +25,7 @@ TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
             EngineRenderer engine(layouts[l], rate);
             for (int slot = 0; slot < 8; ++slot)
             {
-                ASSERT_TRUE(runner.setControl(symbols[slot], values[slot]));
+                ASSERT_TRUE(runner.setControl(kPortSymbols[slot], values[slot]));
                 engine.setParameter(slot, values[slot]);
             }
             // A burst of noise, different on each channel, then a quarter second of ringing;
@@ -44,13 +40,7 @@ TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
                     runner.setControl("tune", 0.3f);
                     engine.setParameter(5, 0.3f);
                 }
-                for (size_t c = 0; c < runner.inputCount(); ++c)
-                    for (uint32_t f = 0; f < kBlock; ++f)
-                    {
-                        seed = seed * 1664525u + 1013904223u;
-                        const float noise = static_cast<float>(seed >> 8) / 8388608.0f - 1.0f;
-                        runner.input(c)[f] = start + f < rate * 0.05 ? 0.5f * noise : 0.0f;
-                    }
+                runner.noise(seed, start < rate * 0.05 ? 0.5f : 0.0f);
                 std::vector<float> out[2] = {std::vector<float>(kBlock),
                                              std::vector<float>(kBlock)};
                 const float* ins[2] = {runner.input(0).data(),

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 #include <lv2/atom/atom.h>
-#include <lv2/state/state.h>
 
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace
@@ -18,59 +18,6 @@ namespace
 constexpr const char* kBankKey = "https://www.orlund.com/lv2/chordwell#bank";
 constexpr const char* kBankType = "https://www.orlund.com/lv2/chordwell#AllChunkV1";
 constexpr uint8_t kClosingWords[8] = {0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x30, 0x00};
-
-// One property as a host keeps it between save and restore.
-struct Property
-{
-    LV2_URID key = 0;
-    std::vector<uint8_t> value;
-    LV2_URID type = 0;
-    bool present = false;
-};
-
-LV2_State_Status store(LV2_State_Handle handle, uint32_t key, const void* value, size_t size,
-                       uint32_t type, uint32_t)
-{
-    auto* p = static_cast<Property*>(handle);
-    p->key = key;
-    p->value.assign(static_cast<const uint8_t*>(value), static_cast<const uint8_t*>(value) + size);
-    p->type = type;
-    p->present = true;
-    return LV2_STATE_SUCCESS;
-}
-
-const void* retrieve(LV2_State_Handle handle, uint32_t key, size_t* size, uint32_t* type,
-                     uint32_t* flags)
-{
-    auto* p = static_cast<Property*>(handle);
-    if (!p->present || key != p->key)
-        return nullptr;
-    *size = p->value.size();
-    *type = p->type;
-    *flags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
-    return p->value.data();
-}
-
-const LV2_State_Interface* stateOf(LilvRunner& runner)
-{
-    return static_cast<const LV2_State_Interface*>(
-        lilv_instance_get_extension_data(runner.lilvInstance(), LV2_STATE__interface));
-}
-
-Property save(LilvRunner& runner)
-{
-    Property p;
-    EXPECT_EQ(stateOf(runner)->save(lilv_instance_get_handle(runner.lilvInstance()), store, &p, 0,
-                                    nullptr),
-              LV2_STATE_SUCCESS);
-    return p;
-}
-
-LV2_State_Status restore(LilvRunner& runner, Property& p)
-{
-    return stateOf(runner)->restore(lilv_instance_get_handle(runner.lilvInstance()), retrieve, &p,
-                                    0, nullptr);
-}
 
 // A bank that differs from the factory bank: preset 3 renamed and changed, preset 3 current.
 std::vector<uint8_t> editedBankChunk()
@@ -86,29 +33,30 @@ std::vector<uint8_t> editedBankChunk()
     return chunk;
 }
 
-// Reads a saved chunk back with the bank's own reader.
-bool readChunk(const std::vector<uint8_t>& chunk, PresetBank& bank)
+// The bank in a saved chunk, read with the bank's own reader: its current place, that place's
+// name and Decay, and the name of place 1.
+std::string bankOf(const std::vector<uint8_t>& chunk)
 {
     if (chunk.size() < 8 + presetimage::kBankImageSize)
-        return false;
+        return "too short";
+    PresetBank bank(nullptr, false);
     bank.applyHostState(chunk.data(), chunk.size() - 8);
-    return true;
+    const int q = bank.currentIndex();
+    return std::to_string(q) + " " + bank.presetName(q) + " " +
+           std::to_string(bank.workingPreset(q).values[2]) + ", " + bank.presetName(1);
 }
 } // namespace
 
 TEST(Lv2State, TheWholeBankComesBackInANewInstanceThroughTheInterfaceAndLilvStateFiles)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
     LilvRunner first(host, plugin, 48000.0, 64);
     ASSERT_TRUE(first.ok());
-    ASSERT_NE(stateOf(first), nullptr);
 
-    Property given{host.map()->map(host.map()->handle, kBankKey), editedBankChunk(),
-                   host.map()->map(host.map()->handle, kBankType), true};
-    ASSERT_EQ(restore(first, given), LV2_STATE_SUCCESS);
-    const Property saved = save(first);
+    StateProperty given{host.mapped(kBankKey), editedBankChunk(), host.mapped(kBankType), true};
+    ASSERT_EQ(restoreState(first, given), LV2_STATE_SUCCESS);
+    const StateProperty saved = saveState(first);
     EXPECT_EQ(saved.type, given.type);
     EXPECT_EQ(saved.value, given.value);
 
@@ -132,109 +80,85 @@ TEST(Lv2State, TheWholeBankComesBackInANewInstanceThroughTheInterfaceAndLilvStat
     lilv_state_free(loaded);
     std::filesystem::remove_all(dir);
 
-    const Property again = save(second);
+    const StateProperty again = saveState(second);
     EXPECT_EQ(again.value, given.value);
-    PresetBank bank(nullptr, false);
-    ASSERT_TRUE(readChunk(again.value, bank));
-    EXPECT_EQ(bank.currentIndex(), 3);
-    EXPECT_STREQ(bank.presetName(3), "Long Hall");
-    EXPECT_EQ(bank.workingPreset(3).values[2], 0.875f);
-    EXPECT_STREQ(bank.presetName(1), "Bright");
+    EXPECT_EQ(bankOf(again.value), "3 Long Hall 0.875000, Bright");
 }
 
 TEST(Lv2State, DamagedOrForeignStateIsRefusedAndTheBankStaysAsItWas)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     LilvRunner runner(host, host.plugin(chordwellUri("mono")), 48000.0, 64);
     ASSERT_TRUE(runner.ok());
-    const LV2_URID key = host.map()->map(host.map()->handle, kBankKey);
-    const LV2_URID type = host.map()->map(host.map()->handle, kBankType);
-    Property good{key, editedBankChunk(), type, true};
-    ASSERT_EQ(restore(runner, good), LV2_STATE_SUCCESS);
+    const LV2_URID key = host.mapped(kBankKey);
+    const LV2_URID type = host.mapped(kBankType);
+    StateProperty good{key, editedBankChunk(), type, true};
+    ASSERT_EQ(restoreState(runner, good), LV2_STATE_SUCCESS);
 
-    Property foreignType = good;
-    foreignType.type = host.map()->map(host.map()->handle, LV2_ATOM_PREFIX "Chunk");
-    EXPECT_EQ(restore(runner, foreignType), LV2_STATE_ERR_BAD_TYPE);
+    StateProperty foreignType = good;
+    foreignType.type = host.mapped(LV2_ATOM_PREFIX "Chunk");
+    EXPECT_EQ(restoreState(runner, foreignType), LV2_STATE_ERR_BAD_TYPE);
 
-    Property shortened = good;
+    StateProperty shortened = good;
     shortened.value.resize(shortened.value.size() / 2);
-    Property wrongPrefix = good;
+    StateProperty wrongPrefix = good;
     wrongPrefix.value[5] ^= 0x20;
-    Property valueOutOfRange = good;
+    StateProperty valueOutOfRange = good;
     // A value in the middle of the records made larger than 1.
     for (size_t at = 1200; at < 1220; ++at)
         valueOutOfRange.value[at] = 0x7F;
-    Property oneByte{key, {0}, type, true};
-    for (Property* bad : {&shortened, &wrongPrefix, &valueOutOfRange, &oneByte})
-        EXPECT_NE(restore(runner, *bad), LV2_STATE_SUCCESS) << bad->value.size();
+    StateProperty oneByte{key, {0}, type, true};
+    for (StateProperty* bad : {&shortened, &wrongPrefix, &valueOutOfRange, &oneByte})
+        EXPECT_NE(restoreState(runner, *bad), LV2_STATE_SUCCESS) << bad->value.size();
 
-    EXPECT_EQ(save(runner).value, good.value);
+    EXPECT_EQ(saveState(runner).value, good.value);
 
     // A session from before there was a bank in the state: nothing to restore, nothing lost.
-    Property none;
-    EXPECT_EQ(restore(runner, none), LV2_STATE_SUCCESS);
-    EXPECT_EQ(save(runner).value, good.value);
+    StateProperty none;
+    EXPECT_EQ(restoreState(runner, none), LV2_STATE_SUCCESS);
+    EXPECT_EQ(saveState(runner).value, good.value);
 }
 
 TEST(Lv2State, AFactoryPresetChosenInTheHostBecomesTheBanksCurrentPresetAndTheSessionKeepsIt)
 {
-    useBuiltBundle();
-    LilvHost host;
+    LilvHost host(kBuiltBundles);
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
     LilvRunner runner(host, plugin, 48000.0, 64);
     ASSERT_TRUE(runner.ok());
     ASSERT_TRUE(runner.applyPreset(host.presetByLabel(plugin, "Low & Dark")));
-    const Property saved = save(runner);
-    PresetBank bank(nullptr, false);
-    ASSERT_TRUE(readChunk(saved.value, bank));
-    EXPECT_EQ(bank.currentIndex(), 3);
-    EXPECT_STREQ(bank.presetName(3), "Low & Dark");
-    EXPECT_EQ(bank.workingPreset(3).values[2], 0.6f);
+    const StateProperty saved = saveState(runner);
+    EXPECT_EQ(bankOf(saved.value), "3 Low & Dark 0.600000, Bright");
     EXPECT_EQ(runner.control("decay"), 0.6f);
 
     // The session reopened: the bank comes back with that preset current.
     LilvRunner reopened(host, plugin, 48000.0, 64);
-    Property again = saved;
-    ASSERT_EQ(restore(reopened, again), LV2_STATE_SUCCESS);
-    PresetBank second(nullptr, false);
-    ASSERT_TRUE(readChunk(save(reopened).value, second));
-    EXPECT_EQ(second.currentIndex(), 3);
-    EXPECT_STREQ(second.presetName(3), "Low & Dark");
+    ASSERT_EQ(restoreState(reopened, saved), LV2_STATE_SUCCESS);
+    EXPECT_EQ(bankOf(saveState(reopened).value), "3 Low & Dark 0.600000, Bright");
 
     // A bank whose place the user renamed keeps its name; it takes the values the host set.
-    Property own{host.map()->map(host.map()->handle, kBankKey), editedBankChunk(),
-                 host.map()->map(host.map()->handle, kBankType), true};
-    ASSERT_EQ(restore(reopened, own), LV2_STATE_SUCCESS);
+    StateProperty own{host.mapped(kBankKey), editedBankChunk(), host.mapped(kBankType), true};
+    ASSERT_EQ(restoreState(reopened, own), LV2_STATE_SUCCESS);
     ASSERT_TRUE(reopened.applyPreset(host.presetByLabel(plugin, "Bright")));
     ASSERT_TRUE(reopened.applyPreset(host.presetByLabel(plugin, "Low & Dark")));
-    PresetBank third(nullptr, false);
-    ASSERT_TRUE(readChunk(save(reopened).value, third));
-    EXPECT_EQ(third.currentIndex(), 3);
-    EXPECT_STREQ(third.presetName(3), "Long Hall");
-    EXPECT_EQ(third.workingPreset(3).values[2], 0.6f);
-    EXPECT_STREQ(third.presetName(1), "Bright");
+    EXPECT_EQ(bankOf(saveState(reopened).value), "3 Long Hall 0.600000, Bright");
 
     // A place outside the bank, or of another type, is refused and changes nothing.
-    const LV2_URID placeKey =
-        host.map()->map(host.map()->handle, "https://www.orlund.com/lv2/chordwell#factoryPreset");
-    const LV2_URID intType = host.map()->map(host.map()->handle, LV2_ATOM__Int);
-    const LV2_URID floatType = host.map()->map(host.map()->handle, LV2_ATOM__Float);
+    const LV2_URID placeKey = host.mapped("https://www.orlund.com/lv2/chordwell#factoryPreset");
+    const LV2_URID intType = host.mapped(LV2_ATOM__Int);
+    const LV2_URID floatType = host.mapped(LV2_ATOM__Float);
     const auto bytes = [](int32_t v)
     {
         std::vector<uint8_t> out(4);
         std::memcpy(out.data(), &v, 4);
         return out;
     };
-    const auto before = save(reopened).value;
-    for (Property bad : {Property{placeKey, bytes(10), intType, true},
-                         Property{placeKey, bytes(-1), intType, true},
-                         Property{placeKey, bytes(2), floatType, true}})
-        EXPECT_NE(restore(reopened, bad), LV2_STATE_SUCCESS);
-    EXPECT_EQ(save(reopened).value, before);
-    Property fine{placeKey, bytes(1), intType, true};
-    EXPECT_EQ(restore(reopened, fine), LV2_STATE_SUCCESS);
-    PresetBank fourth(nullptr, false);
-    ASSERT_TRUE(readChunk(save(reopened).value, fourth));
-    EXPECT_EQ(fourth.currentIndex(), 1);
+    const auto before = saveState(reopened).value;
+    for (StateProperty bad : {StateProperty{placeKey, bytes(10), intType, true},
+                              StateProperty{placeKey, bytes(-1), intType, true},
+                              StateProperty{placeKey, bytes(2), floatType, true}})
+        EXPECT_NE(restoreState(reopened, bad), LV2_STATE_SUCCESS);
+    EXPECT_EQ(saveState(reopened).value, before);
+    StateProperty fine{placeKey, bytes(1), intType, true};
+    EXPECT_EQ(restoreState(reopened, fine), LV2_STATE_SUCCESS);
+    EXPECT_EQ(bankOf(saveState(reopened).value), "1 Bright 0.500000, Bright");
 }

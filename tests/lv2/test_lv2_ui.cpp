@@ -1,7 +1,7 @@
-// The LV2 UI as a host embeds it (needs an X display; scripts/suites/59-lv2-jalv.sh runs it
-// under Xvfb): it opens in the host's parent at 401 x 301, a dragged knob is one touch
-// gesture of port writes whose echo reaches the instance's bank, a port event moves the knob,
-// and it opens and closes again and again while the instance runs.
+// The LV2 UI as a host embeds it (needs an X display: ctest starts an Xvfb for it): it opens in the
+// host's parent at 401 x 301, a dragged knob is one touch gesture of port writes whose echo reaches
+// the instance's bank, and a port event moves the knob. (Opening and closing while audio runs:
+// tests/lv2_juce_host, in a host we did not write.)
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
@@ -10,10 +10,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <lv2/instance-access/instance-access.h>
-#include <lv2/state/state.h>
 #include <lv2/ui/ui.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -190,38 +188,11 @@ class UiHost
     const LV2UI_Idle_Interface* idle = nullptr;
 };
 
-// The instance's bank as its session state has it.
-bool savedBank(LilvRunner& runner, PresetBank& bank)
-{
-    std::vector<uint8_t> chunk;
-    const auto* state = static_cast<const LV2_State_Interface*>(
-        lilv_instance_get_extension_data(runner.lilvInstance(), LV2_STATE__interface));
-    const LV2_State_Store_Function store =
-        [](LV2_State_Handle h, uint32_t, const void* value, size_t size, uint32_t, uint32_t)
-    {
-        auto* out = static_cast<std::vector<uint8_t>*>(h);
-        out->assign(static_cast<const uint8_t*>(value), static_cast<const uint8_t*>(value) + size);
-        return LV2_STATE_SUCCESS;
-    };
-    if (state->save(lilv_instance_get_handle(runner.lilvInstance()), store, &chunk, 0, nullptr) !=
-            LV2_STATE_SUCCESS ||
-        chunk.size() < 8)
-        return false;
-    bank.applyHostState(chunk.data(), chunk.size() - 8);
-    return true;
-}
-
 constexpr int kDecayX = 91, kDecayY = 117;
-
-// Sets the bundle's path before the host below reads it.
-struct BuiltBundle
-{
-    BuiltBundle() { useBuiltBundle(); }
-};
 } // namespace
 
 // The stereo plug-in from the built bundle, running in lilv, for the UI to open on.
-class Lv2Ui : public ::testing::Test, private BuiltBundle
+class Lv2Ui : public ::testing::Test
 {
   protected:
     void SetUp() override
@@ -230,7 +201,7 @@ class Lv2Ui : public ::testing::Test, private BuiltBundle
             GTEST_SKIP() << "no X display";
     }
 
-    LilvHost host;
+    LilvHost host{kBuiltBundles};
     LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
 };
 
@@ -264,44 +235,12 @@ TEST_F(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstan
     EXPECT_GT(last, 0.25f);
     EXPECT_EQ(ui.log.touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
 
+    // The instance's bank as its session state has it (the chunk ends in two closing words).
+    const std::vector<uint8_t> chunk = saveState(runner).value;
+    ASSERT_GT(chunk.size(), 8u);
     PresetBank bank(nullptr, false);
-    ASSERT_TRUE(savedBank(runner, bank));
+    bank.applyHostState(chunk.data(), chunk.size() - 8);
     EXPECT_EQ(bank.workingPreset(0).values[2], last);
-}
-
-TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBack)
-{
-    UiHost ui(runner);
-    ASSERT_TRUE(ui.open());
-    ui.pump(800);
-    const auto before = ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75);
-    ui.portEvent(2, 0.9f);
-    ui.pump(500);
-    EXPECT_NE(ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75), before);
-    EXPECT_TRUE(ui.log.writes.empty());
-}
-
-TEST_F(Lv2Ui, OpensAndClosesFiftyTimesWhileTheInstanceRuns)
-{
-    std::atomic<bool> running{true};
-    std::thread audio(
-        [&]
-        {
-            while (running)
-            {
-                runner.run(256);
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-        });
-    UiHost ui(runner);
-    for (int round = 0; round < 50; ++round)
-    {
-        ASSERT_TRUE(ui.open()) << round;
-        ui.pump(20);
-        ui.close();
-    }
-    running = false;
-    audio.join();
 }
 
 TEST_F(Lv2Ui, AnInstanceAccessPointerThatIsNoLiveInstanceOfOursIsRefusedNotFollowed)
@@ -333,18 +272,21 @@ TEST_F(Lv2Ui, OpensOnAServerWithoutWindowManagerAndLeavesTheXErrorHandlerAsItWas
     EXPECT_EQ(after, before);
 }
 
-TEST_F(Lv2Ui, APortEventOutOfRangeShowsTheClampedValueAndANanShowsNothingNew)
+TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothingNew)
 {
     UiHost ui(runner);
     ASSERT_TRUE(ui.open());
     ui.pump(800);
     const auto knob = [&ui] { return ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    const auto before = knob();
     ui.portEvent(2, 1.0f);
     ui.pump(300);
     const auto atTop = knob();
+    EXPECT_NE(atTop, before);
     ui.portEvent(2, 0.3f);
     ui.pump(300);
     const auto between = knob();
+    EXPECT_NE(between, atTop);
     ui.portEvent(2, std::numeric_limits<float>::quiet_NaN());
     ui.pump(300);
     EXPECT_EQ(knob(), between);

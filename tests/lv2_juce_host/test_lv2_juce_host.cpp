@@ -1,6 +1,7 @@
 // JUCE's LV2 hosting with the built bundle: it finds the three plug-ins with eight parameters
-// and the ten presets as programs, renders through them, carries the session state (the whole
-// bank) into a new instance, and opens and closes the editor fifty times while audio runs.
+// and the ten presets as programs, renders through them (bypassed too), and opens and closes
+// the editor fifty times while audio runs. (The session state in lilv, which hosts such as
+// Ardour and jalv use: tests/lv2.)
 #include <gtest/gtest.h>
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -60,56 +61,25 @@ float renderPeak(juce::AudioPluginInstance& plugin, int blocks)
 }
 } // namespace
 
-TEST(Lv2JuceHost, FindsEachLayoutWithEightParametersAndTheTenPresetsAsPrograms)
+TEST(Lv2JuceHost, EachLayoutLoadsWithItsParametersAndProgramsAndRingsUnlessBypassed)
 {
     for (const juce::String layout : {"mono", "mono-stereo", "stereo"})
-    {
-        SCOPED_TRACE(layout.toStdString());
-        auto plugin = load(layout, 2);
-        ASSERT_NE(plugin, nullptr);
-        const auto& parameters = plugin->getParameters();
-        ASSERT_GE(parameters.size(), 8);
-        EXPECT_EQ(parameters[2]->getName(64), "Decay");
-        EXPECT_EQ(plugin->getNumPrograms(), 10);
-        EXPECT_EQ(plugin->getLatencySamples(), 0);
-    }
-}
-
-TEST(Lv2JuceHost, TheStringsRingAfterTheInputUnlessBypassKeepsItFromThem)
-{
-    auto ringing = load("stereo", 2);
-    auto bypassed = load("stereo", 2);
-    ASSERT_TRUE(ringing != nullptr && bypassed != nullptr);
-    ringing->getParameters()[2]->setValueNotifyingHost(0.8f);
-    bypassed->getParameters()[2]->setValueNotifyingHost(0.8f);
-    bypassed->getParameters()[7]->setValueNotifyingHost(1.0f);
-    EXPECT_GT(renderPeak(*ringing, 40), 1e-4f);
-    // Only the engine's denormal guard reaches the strings.
-    EXPECT_LT(renderPeak(*bypassed, 40), 1e-6f);
-}
-
-TEST(Lv2JuceHost, TheSessionStateCarriesTheBankAndValuesIntoANewInstance)
-{
-    auto first = load("stereo", 2);
-    ASSERT_NE(first, nullptr);
-    for (int i = 0; i < first->getNumPrograms(); ++i)
-        if (first->getProgramName(i) == "Low & Dark")
-            first->setCurrentProgram(i);
-    first->getParameters()[1]->setValueNotifyingHost(0.8f);
-    juce::MemoryBlock saved;
-    first->getStateInformation(saved);
-    ASSERT_GT(saved.getSize(), 0u);
-    EXPECT_TRUE(saved.toString().contains("AllChunkV1")) << "the bank travels with the session";
-
-    auto second = load("stereo", 2);
-    ASSERT_NE(second, nullptr);
-    juce::MemoryBlock fresh;
-    second->getStateInformation(fresh);
-    EXPECT_NE(fresh.toString(), saved.toString());
-    second->setStateInformation(saved.getData(), static_cast<int>(saved.getSize()));
-    juce::MemoryBlock again;
-    second->getStateInformation(again);
-    EXPECT_EQ(again.toString(), saved.toString()) << "the same values and the same bank";
+        for (const bool bypass : {false, true})
+        {
+            SCOPED_TRACE(layout.toStdString() + (bypass ? " bypassed" : ""));
+            auto plugin = load(layout, 2);
+            ASSERT_NE(plugin, nullptr);
+            const auto& parameters = plugin->getParameters();
+            ASSERT_GE(parameters.size(), 8);
+            EXPECT_EQ(parameters[2]->getName(64), "Decay");
+            EXPECT_EQ(plugin->getNumPrograms(), 10);
+            EXPECT_EQ(plugin->getLatencySamples(), 0);
+            parameters[2]->setValueNotifyingHost(0.8f);
+            parameters[7]->setValueNotifyingHost(bypass ? 1.0f : 0.0f);
+            // Bypassed, only the engine's denormal guard reaches the strings.
+            const float peak = renderPeak(*plugin, 40);
+            EXPECT_TRUE(bypass ? peak < 1e-6f : peak > 1e-4f) << peak;
+        }
 }
 
 TEST(Lv2JuceHost, EditorOpensAndClosesFiftyTimesWhileAudioRuns)
@@ -136,13 +106,7 @@ TEST(Lv2JuceHost, EditorOpensAndClosesFiftyTimesWhileAudioRuns)
         editor->setTopLeftPosition(40, 40);
         editor->addToDesktop(juce::ComponentPeer::windowIsTemporary);
         editor->setVisible(true);
-        if (round == 0)
-        {
-            juce::MessageManager::getInstance()->runDispatchLoopUntil(500);
-            EXPECT_EQ(editor->getWidth(), 401);
-            EXPECT_EQ(editor->getHeight(), 301);
-        }
-        juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(round == 0 ? 500 : 30);
         // Closed as a DAW closes it: hidden first, its last window events handled, then
         // deleted. JUCE's XEmbed holder answers a configure event of our window with a queued
         // call on itself that it does not cancel when deleted.

@@ -2,7 +2,6 @@
 
 #include <AudioFile.h>
 
-#include <gtest/gtest.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
 #include <unistd.h>
 
@@ -153,6 +152,11 @@ std::string scratchFolder(const std::string& name)
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();
+}
+
+void pump(int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
 }
 
 Steinberg::Vst::IComponent* componentOf(juce::AudioPluginInstance& plugin)

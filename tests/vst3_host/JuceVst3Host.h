@@ -44,6 +44,9 @@ int chordwellHost(const std::vector<std::string>& arguments);
 // A fresh scratch folder for one test's files.
 std::string scratchFolder(const std::string& name);
 
+// Runs JUCE's message loop for a while, as a host's main thread does between its calls.
+void pump(int milliseconds);
+
 // Presses the left mouse button at the screen point (the system's pixels), moves up by 3
 // pixels `steps` times and lets go, as a person drags; JUCE's message loop runs meanwhile.
 // False when the drag could not be made.

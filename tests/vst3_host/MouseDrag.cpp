@@ -8,14 +8,9 @@
 
 namespace vst3host
 {
+#ifdef _WIN32
 namespace
 {
-void pump(int milliseconds)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
-}
-
-#ifdef _WIN32
 // Absolute positions are in 65536ths of the primary screen.
 bool sendMouse(juce::Point<int> at, DWORD flags)
 {
@@ -26,8 +21,8 @@ bool sendMouse(juce::Point<int> at, DWORD flags)
     input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
     return SendInput(1, &input, sizeof(input)) == 1;
 }
-#endif
 } // namespace
+#endif
 
 bool dragUp(juce::Point<int> at, int steps)
 {

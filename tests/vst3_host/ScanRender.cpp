@@ -5,65 +5,12 @@
 // bit for bit. It proves an installation: nothing of the build tree is named.
 // Exit status: 0 the same bits; 1 not found, found more than once, not loaded or other bits;
 // 2 bad arguments or unreadable files.
-#include <AudioFile.h>
+#include "JuceVst3Host.h"
 
-#include <juce_audio_processors/juce_audio_processors.h>
+#include <AudioFile.h>
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
-
-namespace
-{
-constexpr int kBlock = 512;
-
-std::unique_ptr<juce::AudioPluginInstance>
-loadStereo(juce::VST3PluginFormat& format, const juce::PluginDescription& description, double rate)
-{
-    juce::String error;
-    auto plugin = format.createInstanceFromDescription(description, rate, kBlock, error);
-    if (!plugin)
-    {
-        std::fprintf(stderr, "not loaded: %s\n", error.toRawUTF8());
-        return nullptr;
-    }
-    juce::AudioProcessor::BusesLayout buses;
-    buses.inputBuses.add(juce::AudioChannelSet::stereo());
-    buses.outputBuses.add(juce::AudioChannelSet::stereo());
-    if (!plugin->setBusesLayout(buses))
-    {
-        std::fprintf(stderr, "the stereo layout was refused\n");
-        return nullptr;
-    }
-    plugin->prepareToPlay(rate, kBlock);
-    return plugin;
-}
-
-// Main thread. The input's stereo channels, then silence, to `frames` frames.
-AudioBuffer render(juce::AudioPluginInstance& plugin, const AudioBuffer& input, size_t frames)
-{
-    AudioBuffer output;
-    output.sampleRate = input.sampleRate;
-    output.channels.assign(2, std::vector<float>(frames));
-    juce::AudioBuffer<float> buffer(2, kBlock);
-    juce::MidiBuffer midi;
-    for (size_t start = 0; start < frames; start += kBlock)
-    {
-        const int count = static_cast<int>(std::min<size_t>(kBlock, frames - start));
-        buffer.setSize(2, count, false, false, true);
-        buffer.clear();
-        for (int c = 0; c < 2; ++c)
-            for (int i = 0; i < count; ++i)
-                if (start + i < input.frames())
-                    buffer.setSample(c, i, input.channels[c][start + i]);
-        plugin.processBlock(buffer, midi);
-        for (int c = 0; c < 2; ++c)
-            std::memcpy(&output.channels[c][start], buffer.getReadPointer(c),
-                        sizeof(float) * static_cast<size_t>(count));
-    }
-    return output;
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -109,13 +56,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ORL Chordwell was found %d times, not once\n", found.size());
         return 1;
     }
-    auto plugin = loadStereo(format, *found[0], input.sampleRate);
+    auto plugin = vst3host::load(*found[0], vst3host::Layout::Stereo, input.sampleRate, 512);
     if (!plugin)
+    {
+        std::fprintf(stderr, "not loaded in stereo\n");
         return 1;
-    const AudioBuffer output = render(*plugin, input, reference.frames());
+    }
+    const int tail = static_cast<int>(reference.frames() - input.frames());
+    const vst3host::Audio output = vst3host::render(*plugin, input.channels, tail, 512, 2);
     plugin.reset();
     for (size_t c = 0; c < 2; ++c)
-        if (std::memcmp(output.channels[c].data(), reference.channels[c].data(),
+        if (std::memcmp(output[c].data(), reference.channels[c].data(),
                         sizeof(float) * reference.frames()) != 0)
         {
             std::fprintf(stderr, "channel %zu: other bits than the reference\n", c);

@@ -15,11 +15,6 @@ namespace
 {
 constexpr int kDecayKnobX = 91, kDecayKnobY = 117;
 
-void pump(int milliseconds)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
-}
-
 struct GestureLog final : juce::AudioProcessorParameter::Listener
 {
     void parameterValueChanged(int, float) override { ++values; }

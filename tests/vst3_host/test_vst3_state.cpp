@@ -3,11 +3,10 @@
 #include "JuceVst3Host.h"
 
 #include <gtest/gtest.h>
-#include <pluginterfaces/base/ibstream.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
 #include <pluginterfaces/vst/ivsteditcontroller.h>
+#include <public.sdk/source/common/memorystream.h>
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -17,58 +16,12 @@ using namespace Steinberg;
 
 namespace
 {
-// Bytes in memory as the host's stream.
-struct Stream final : IBStream
-{
-    std::vector<uint8_t> bytes;
-    size_t at = 0;
-    tresult PLUGIN_API queryInterface(const TUID, void**) override { return kNoInterface; }
-    uint32 PLUGIN_API addRef() override { return 1; }
-    uint32 PLUGIN_API release() override { return 1; }
-    tresult PLUGIN_API read(void* buffer, int32 n, int32* got) override
-    {
-        const size_t count =
-            std::min<size_t>(static_cast<size_t>(std::max(n, 0)), bytes.size() - at);
-        if (count > 0)
-            std::memcpy(buffer, bytes.data() + at, count);
-        at += count;
-        if (got)
-            *got = static_cast<int32>(count);
-        return kResultTrue;
-    }
-    tresult PLUGIN_API write(void* buffer, int32 n, int32* written) override
-    {
-        const auto* p = static_cast<const uint8_t*>(buffer);
-        bytes.insert(bytes.end(), p, p + n);
-        if (written)
-            *written = n;
-        return kResultTrue;
-    }
-    tresult PLUGIN_API seek(int64 pos, int32, int64* result) override
-    {
-        at = std::min<size_t>(static_cast<size_t>(pos), bytes.size());
-        if (result)
-            *result = static_cast<int64>(at);
-        return kResultTrue;
-    }
-    tresult PLUGIN_API tell(int64* pos) override
-    {
-        *pos = static_cast<int64>(at);
-        return kResultTrue;
-    }
-};
-
 std::vector<float> valuesOf(juce::AudioPluginInstance& plugin)
 {
     std::vector<float> values;
     for (int slot = 0; slot < 8; ++slot)
         values.push_back(plugin.getParameters()[slot]->getValue());
     return values;
-}
-
-void settle()
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
 }
 } // namespace
 
@@ -77,10 +30,10 @@ TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
     auto before = load();
     ASSERT_NE(before, nullptr);
     before->setCurrentProgram(4);
-    settle();
+    pump(30);
     before->getParameters()[1]->setValueNotifyingHost(0.8f); // automation-style Mix
     before->getParameters()[6]->setValueNotifyingHost(0.4f);
-    settle();
+    pump(30);
     juce::MemoryBlock session;
     before->getStateInformation(session);
     const Audio input = testSignal(2, 24000, 48000.0);
@@ -88,7 +41,7 @@ TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
     auto after = load();
     ASSERT_NE(after, nullptr);
     after->setStateInformation(session.getData(), static_cast<int>(session.getSize()));
-    settle();
+    pump(30);
     EXPECT_EQ(valuesOf(*after), valuesOf(*before));
     EXPECT_EQ(after->getCurrentProgram(), 4);
     for (int p = 0; p < 10; ++p)
@@ -105,8 +58,8 @@ TEST(Vst3State, a_state_saved_by_chordwell_host_loads_and_sounds_the_same)
                              folder + "/s.state", folder + "/in.wav", folder + "/ref.wav"}),
               0);
     std::ifstream file(folder + "/s.state", std::ios::binary);
-    Stream state;
-    state.bytes.assign(std::istreambuf_iterator<char>(file), {});
+    std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+    MemoryStream state(bytes.data(), static_cast<TSize>(bytes.size()));
     auto plugin = load();
     ASSERT_NE(plugin, nullptr);
     ASSERT_EQ(componentOf(*plugin)->setState(&state), kResultOk);
@@ -126,30 +79,31 @@ TEST(Vst3State, damaged_or_foreign_state_is_refused_and_changes_nothing)
     auto plugin = load();
     ASSERT_NE(plugin, nullptr);
     plugin->setCurrentProgram(2);
-    settle();
-    Stream good;
-    ASSERT_EQ(componentOf(*plugin)->getState(&good), kResultOk);
+    pump(30);
+    MemoryStream saved;
+    ASSERT_EQ(componentOf(*plugin)->getState(&saved), kResultOk);
+    const std::vector<char> good(saved.getData(), saved.getData() + saved.getSize());
     const auto values = valuesOf(*plugin);
     std::mt19937 random(11);
     int refused = 0;
     for (int round = 0; round < 300; ++round)
     {
-        Stream bad;
-        bad.bytes = good.bytes;
+        std::vector<char> bad = good;
         switch (round % 3)
         {
         case 0: // flipped bytes
             for (int i = 0; i < 4; ++i)
-                bad.bytes[random() % bad.bytes.size()] ^= static_cast<uint8_t>(1 + random() % 255);
+                bad[random() % good.size()] ^= static_cast<char>(1 + random() % 255);
             break;
         case 1: // cut short
-            bad.bytes.resize(random() % bad.bytes.size());
+            bad.resize(random() % good.size());
             break;
         default: // not ours at all
-            for (auto& b : bad.bytes)
-                b = static_cast<uint8_t>(random());
+            for (char& b : bad)
+                b = static_cast<char>(random());
         }
-        if (componentOf(*plugin)->setState(&bad) != kResultOk)
+        MemoryStream stream(bad.data(), static_cast<TSize>(bad.size()));
+        if (componentOf(*plugin)->setState(&stream) != kResultOk)
         {
             ++refused;
             ASSERT_EQ(valuesOf(*plugin), values) << "round " << round;
@@ -157,7 +111,7 @@ TEST(Vst3State, damaged_or_foreign_state_is_refused_and_changes_nothing)
         }
     }
     EXPECT_GE(refused, 200);
-    Stream empty;
+    MemoryStream empty;
     EXPECT_NE(componentOf(*plugin)->setState(&empty), kResultOk);
     EXPECT_EQ(valuesOf(*plugin), values);
 }
