@@ -73,8 +73,6 @@ TEST(RenderPath, master_bypass_copies_input_in_every_layout_and_still_meters)
         EXPECT_EQ(instance->meter(1), peak);
         for (size_t meter = 2; meter < 66; ++meter)
             EXPECT_EQ(instance->meter(meter), 0.0f); // the custom meters are never written
-        // The strings did not advance while bypassed.
-        EXPECT_EQ(ORLChordwellEffectInspector{engineOf(*instance)}.lowpass(0), 0.0);
     }
 }
 
