@@ -67,11 +67,6 @@ TEST(HostValues, parameter_set_calls_reach_the_engine_clamped_and_a_nan_changes_
                 ASSERT_EQ(wrapperOf(*instance).GetParameterNormalizedValue(id.c_str(), &shown),
                           AAX_SUCCESS);
                 EXPECT_TRUE(shown >= 0.0 && shown <= 1.0) << shown;
-
-                instance->automate(id, getParameterDefault(slot));
-                instance->deliverUpdates();
-                block.run(*instance);
-                EXPECT_TRUE(finite(block.out0) && finite(block.out1)) << "back at the default";
             }
 }
 
@@ -97,8 +92,5 @@ TEST(HostValues, any_value_written_into_a_render_port_is_heard_clamped_or_not_at
             EXPECT_EQ(engine.parameter(slot),
                       static_cast<double>(static_cast<float>(
                           clampedOr(static_cast<double>(static_cast<float>(value)), before))));
-            hand.ports[slot] = static_cast<float>(getParameterDefault(slot));
-            ORL_AAX_RenderStereo(instances, instances + 1);
-            EXPECT_TRUE(finite(hand.out0) && finite(hand.out1)) << "back at the default";
         }
 }
