@@ -1,5 +1,5 @@
-// What the engine does that the literal reference cannot show by matching it: where the first
-// echo lands, refusals, bad input, the bypass paths.
+// What the engine does that matching the literal reference cannot show: where the first echo
+// lands, refusals, sustained huge input, the bypass paths.
 #include <ORLChordwellEffect.h>
 
 #include <gtest/gtest.h>
@@ -95,28 +95,6 @@ TEST(EngineNetwork, bypass_lets_the_tail_ring_while_input_stays_dry)
     for (size_t i = 0; i < frames; ++i)
         ASSERT_NEAR(o[i] - p[i], fresh[i] * 0.75, 1e-6) << i;
     EXPECT_GT(std::fabs(p[100]), 1e-4) << "the tail still rings";
-}
-
-TEST(EngineNetwork, zero_frames_change_nothing_and_reset_silences_at_once)
-{
-    auto engine = makeEngine();
-    const size_t frames = 2000;
-    auto in = noise(frames, 5);
-    std::vector<float> out(frames);
-    engine->setParameter(5, 0.9);
-    engine->process({in.data(), nullptr}, {out.data(), nullptr}, frames);
-
-    std::vector<unsigned char> before(sizeof(ORLChordwellEffect));
-    std::memcpy(before.data(), static_cast<void*>(engine.get()), before.size());
-    engine->process({in.data(), nullptr}, {out.data(), nullptr}, 0);
-    EXPECT_EQ(0, std::memcmp(before.data(), static_cast<void*>(engine.get()), before.size()));
-
-    engine->reset();
-    std::vector<float> silence(frames, 0.0f);
-    engine->setParameter(1, 1.0);
-    engine->process({silence.data(), nullptr}, {out.data(), nullptr}, frames);
-    for (size_t i = 0; i < frames; ++i)
-        ASSERT_LT(std::fabs(out[i]), 1e-7) << "only the guard circulates, frame " << i;
 }
 
 TEST(EngineNetwork, host_bypass_copies_and_leaves_the_strings_alone)
