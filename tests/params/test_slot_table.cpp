@@ -29,15 +29,9 @@ TEST(SlotTable, identifiers_are_found_exactly_and_defaults_are_what_hosts_show)
     EXPECT_EQ(getParameterDefault(-3), 0.0);
 }
 
-TEST(SlotTable, factory_presets_by_index_with_init_beyond)
+TEST(SlotTable, factory_presets_beyond_the_six_are_init_with_the_defaults)
 {
-    const char* names[] = {"Default", "Bright", "High", "Low & Dark", "Almost reverb", "Detuned"};
-    for (int index = 0; index < 6; ++index)
-    {
-        char name[32];
-        getFactoryPreset(index, nullptr, name);
-        EXPECT_STREQ(name, names[index]);
-    }
+    // The six names are what real hosts list: their tests check them.
     double values[8], defaults[8];
     char name[32];
     getFactoryPreset(0, defaults, nullptr);
