@@ -72,11 +72,8 @@ class LiteralChordwell
         {
             double s = sampleRate, t = tuneCurrent, r = transposeCurrent, d = detuneCurrent;
             double a = s * 0.015;
-            double numerator;
-            if (kCoefficient[k] > 0)
-                numerator = (a * kCoefficient[k]) * d + s;
-            else
-                numerator = s - (a * std::fabs(kCoefficient[k])) * d;
+            const double c = kCoefficient[k];
+            const double numerator = c > 0 ? (a * c) * d + s : s - (a * std::fabs(c)) * d;
             double denominator = (t * r) * kFrequency[k];
             double delay = numerator / denominator;
             readPos[k] = static_cast<int32_t>(std::trunc(writePos - delay + 16384.0)) & 16383;
@@ -138,8 +135,6 @@ class LiteralChordwell
             out1 = out0;
         bool single = out1 == out0;
         double guard = 1e-9;
-        if (frames == 0)
-            return;
         for (uint32_t i = 0; i < frames; ++i)
         {
             const double x0 = readable(in0[i]), x1 = readable(in1[i]);
@@ -172,14 +167,10 @@ class LiteralChordwell
                 tuneCurrent = next;
             }
             else
-            {
                 tuneCurrent = tuneTarget;
-            }
             tuneAll();
             if (single)
-            {
                 out0[i] = static_cast<Sample>((y1 + y0) * outputGain * 0.5);
-            }
             else
             {
                 out1[i] = static_cast<Sample>(y1 * outputGain);
