@@ -2,8 +2,6 @@
 // ThreadSanitizer by the test command.
 #include "InProcessPlugin.h"
 
-#include <PendingSlots.h>
-
 #include <atomic>
 #include <thread>
 
@@ -45,35 +43,5 @@ TEST(Handovers, editor_automation_timer_and_audio_threads_share_an_instance)
     EXPECT_TRUE(entry == 0.625f || entry == -1.0f) << entry;
     double pending[17];
     EXPECT_FALSE(controller.takePending(pending));
-}
-
-TEST(Handovers, pending_values_cross_to_the_timer_thread_exactly_once)
-{
-    PendingSlots slots;
-    std::atomic<bool> done{false};
-    std::atomic<int> taken{0};
-    std::thread timer(
-        [&]
-        {
-            double out[17];
-            while (!done.load())
-                if (slots.take(out))
-                    for (int s = 8; s < 17; ++s)
-                        taken += out[s] >= 0.0 ? 1 : 0;
-            while (slots.take(out))
-                for (int s = 8; s < 17; ++s)
-                    taken += out[s] >= 0.0 ? 1 : 0;
-        });
-    int stored = 0;
-    for (int i = 0; i < 20000; ++i)
-    {
-        slots.store(8 + i % 9, 0.5);
-        ++stored;
-    }
-    done = true;
-    timer.join();
-    // Each value is taken once at most; values overwritten before a take count once.
-    EXPECT_LE(taken.load(), stored);
-    EXPECT_GE(taken.load(), 1);
 }
 } // namespace

@@ -1,14 +1,13 @@
 #include <AAX_IEffectDirectData.h>
 #include <AAX_IEffectGUI.h>
 #include <AAX_IEffectParameters.h>
+#include <AAX_IHostInterfaces.h>
 #include <aax_host/DescriptionRecorder.h>
-#include <aax_host/PluginLibrary.h>
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
-#include <cmath>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -69,7 +68,7 @@ struct Library
 using Entry = AAX_Result (*)(IACFUnknown*);
 using Register = AAX_Result (*)(IACFUnknown*, IACFUnknown**);
 
-TEST(PluginLibrary, exports_exactly_the_nine_entry_points)
+TEST(PluginLibrary, exports_exactly_the_nine_entry_points_and_the_sdk_version_hosts_check)
 {
     FILE* pipe = popen("nm -D --defined-only " ORL_PLUGIN_PATH, "r");
     ASSERT_NE(pipe, nullptr);
@@ -86,27 +85,11 @@ TEST(PluginLibrary, exports_exactly_the_nine_entry_points)
               (std::set<std::string>{"ACFRegisterPlugin", "ACFRegisterComponent",
                                      "ACFGetClassFactory", "ACFCanUnloadNow", "ACFStartup",
                                      "ACFShutdown", "ACFGetSDKVersion", "InitDll", "ExitDll"}));
-}
-
-TEST(PluginLibrary, small_entry_points_answer_their_fixed_values)
-{
     Library library;
     ASSERT_NE(library.handle, nullptr) << dlerror();
     uint64_t version = 0;
     EXPECT_EQ(library.entry<AAX_Result (*)(uint64_t*)>("ACFGetSDKVersion")(&version), 0);
     EXPECT_EQ(version, 0x0000020200B45B38ull);
-    void* factory = &version;
-    EXPECT_EQ(library.entry<AAX_Result (*)(IACFUnknown*, const acfIID*, const acfIID*, void**)>(
-                  "ACFGetClassFactory")(nullptr, nullptr, nullptr, &factory),
-              -20009);
-    EXPECT_EQ(factory, nullptr);
-    IACFUnknown* component = reinterpret_cast<IACFUnknown*>(&version);
-    EXPECT_EQ(library.entry<AAX_Result (*)(IACFUnknown*, uint32_t, IACFUnknown**)>(
-                  "ACFRegisterComponent")(nullptr, 0, &component),
-              0);
-    EXPECT_EQ(component, nullptr);
-    EXPECT_EQ(dlsym(library.handle, "InitDll"), dlsym(library.handle, "ExitDll"));
-    EXPECT_TRUE(library.entry<bool (*)()>("InitDll")());
 }
 
 TEST(PluginLibrary, startup_twice_makes_one_host_services_wrapper)
@@ -160,46 +143,5 @@ TEST(PluginLibrary, can_unload_only_when_every_object_is_gone)
     EXPECT_EQ(canUnload(nullptr), 1);
     delete direct;
     EXPECT_EQ(canUnload(nullptr), 0);
-}
-
-TEST(PluginLibrary, host_names_what_is_wrong_with_a_library)
-{
-    try
-    {
-        PluginLibrary missing("/nonexistent/ORLChordwell.so");
-        ADD_FAILURE();
-    }
-    catch (const HostError& e)
-    {
-        EXPECT_NE(std::string(e.what()).find("cannot load plug-in library"), std::string::npos);
-    }
-    try
-    {
-        // A real library that is no plug-in, by its full path (a bare name is a file in the
-        // working folder).
-        Dl_info mathLibrary{};
-        ASSERT_NE(
-            dladdr(reinterpret_cast<void*>(static_cast<double (*)(double)>(&::cos)), &mathLibrary),
-            0);
-        PluginLibrary notAPlugin(mathLibrary.dli_fname);
-        ADD_FAILURE();
-    }
-    catch (const HostError& e)
-    {
-        EXPECT_NE(std::string(e.what()).find("no entry point ACFRegisterPlugin"),
-                  std::string::npos);
-    }
-    try
-    {
-        PluginLibrary failing(ORL_FAILING_PLUGIN_PATH);
-        ADD_FAILURE();
-    }
-    catch (const HostError& e)
-    {
-        EXPECT_NE(std::string(e.what()).find("-20004 (AAX_ERROR_NULL_OBJECT)"), std::string::npos)
-            << e.what();
-    }
-    PluginLibrary good(ORL_PLUGIN_PATH);
-    EXPECT_EQ(good.effect().components.size(), 3u);
 }
 } // namespace

@@ -66,7 +66,7 @@ TEST_F(ControllerFixture, preset_transfer_is_echoed_framed_and_kept_from_the_pre
     EXPECT_TRUE(bank.isEdited(bank.currentIndex()));
 }
 
-TEST_F(ControllerFixture, internal_slot_from_the_editor_is_pending_and_shown_not_sent)
+TEST_F(ControllerFixture, internal_and_bank_state_slots_are_shown_and_not_sent_to_the_host)
 {
     controller.editorControlChanged(12, 0.3);
     EXPECT_TRUE(instance->calls().empty());
@@ -79,14 +79,11 @@ TEST_F(ControllerFixture, internal_slot_from_the_editor_is_pending_and_shown_not
     EXPECT_EQ(pending[11], -1.0);
     EXPECT_EQ(pending[0], -1.0);
     EXPECT_FALSE(controller.takePending(pending));
-}
 
-TEST_F(ControllerFixture, bank_state_slot_is_shown_and_not_stored)
-{
-    controller.setParameter(17, 0.7);
+    editor.shown.clear();
+    controller.setParameter(17, 0.7); // the bank state: shown, and not stored either
     EXPECT_EQ(editor.shown, (std::vector<std::pair<int, double>>{{17, 0.7}}));
     EXPECT_TRUE(instance->calls().empty());
-    double pending[17];
     EXPECT_FALSE(controller.takePending(pending));
 }
 

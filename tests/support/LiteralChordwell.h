@@ -6,6 +6,7 @@
 // the reference that the product engine must match bit for bit. Deliberately plain; do not
 // optimise it.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -35,28 +36,25 @@ class LiteralChordwell
 
     LiteralChordwell()
     {
-        for (uint32_t index = 0; index <= 16; ++index)
-        {
-            double value = 0.0;
-            if (index == 0 || index == 4 || index == 5)
-                value = 0.5;
-            if (index == 1 || index == 2 || index == 3)
-                value = 0.25;
-            setParameter(index, value);
-        }
+        const double defaults[8] = {0.5, 0.25, 0.25, 0.25, 0.5, 0.5, 0.0, 0.0};
+        for (uint32_t index = 0; index < 8; ++index)
+            setParameter(index, defaults[index]);
         reset();
+    }
+
+    void clearLines()
+    {
+        for (auto& line : lines)
+            std::fill(line.begin(), line.end(), 0.0);
     }
 
     void reset()
     {
-        for (auto& line : lines)
-            for (auto& x : line)
-                x = 0.0;
+        clearLines();
         writePos = 16383;
         for (int k = 0; k < 12; ++k)
             readPos[k] = static_cast<int32_t>(16383 - sampleRate / (kFrequency[k] / 2));
-        for (auto& l : lowpass)
-            l = 0.0;
+        std::fill(lowpass, lowpass + 12, 0.0);
         detuneCurrent = detuneTarget;
         tuneCurrent = tuneTarget;
         transposeCurrent = transposeTarget;
@@ -64,18 +62,8 @@ class LiteralChordwell
 
     bool setSampleRate(double rate)
     {
-        if (rate < 44100.0)
-        {
-            sampleRate = 44100.0;
-            return false;
-        }
-        if (rate > 192000.0)
-        {
-            sampleRate = 192000.0;
-            return false;
-        }
-        sampleRate = rate;
-        return true;
+        sampleRate = std::clamp(rate, 44100.0, 192000.0);
+        return sampleRate == rate;
     }
 
     void tuneAll()
@@ -84,15 +72,18 @@ class LiteralChordwell
         {
             double s = sampleRate, t = tuneCurrent, r = transposeCurrent, d = detuneCurrent;
             double a = s * 0.015;
-            double numerator;
-            if (kCoefficient[k] > 0)
-                numerator = (a * kCoefficient[k]) * d + s;
-            else
-                numerator = s - (a * std::fabs(kCoefficient[k])) * d;
+            const double c = kCoefficient[k];
+            const double numerator = c > 0 ? (a * c) * d + s : s - (a * std::fabs(c)) * d;
             double denominator = (t * r) * kFrequency[k];
             double delay = numerator / denominator;
             readPos[k] = static_cast<int32_t>(std::trunc(writePos - delay + 16384.0)) & 16383;
         }
+    }
+
+    double decayGain() const
+    {
+        return exactmath::pow(exactmath::pow(1.02, std::sqrt(parameters[2])) / 1.0205,
+                              1 / (0.25 * transposeTarget));
     }
 
     void setParameter(uint32_t index, double v)
@@ -105,8 +96,7 @@ class LiteralChordwell
         if (index == 1)
             mix = v;
         if (index == 2)
-            feedbackGain = exactmath::pow(exactmath::pow(1.02, std::sqrt(v)) / 1.0205,
-                                          1 / (0.25 * transposeTarget));
+            feedbackGain = decayGain();
         if (index == 3)
             for (auto& c : dampCoef)
                 c = exactmath::pow(1.84, 1 - v) / 1.845;
@@ -117,12 +107,9 @@ class LiteralChordwell
             if (ratio == transposeTarget)
                 return;
             transposeTarget = ratio;
-            feedbackGain = exactmath::pow(exactmath::pow(1.02, std::sqrt(parameters[2])) / 1.0205,
-                                          1 / (0.25 * transposeTarget));
+            feedbackGain = decayGain();
             transposeCurrent = ratio;
-            for (auto& line : lines)
-                for (auto& x : line)
-                    x = 0.0;
+            clearLines();
             tuneAll();
         }
         if (index == 5)
@@ -133,15 +120,10 @@ class LiteralChordwell
             bypassOn = static_cast<int32_t>(std::trunc(v + 0.5));
     }
 
+    // A non-finite input sample is read as silence, a huge one is clipped at 2^30.
     static double readable(double x)
     {
-        if (!std::isfinite(x))
-            return 0.0;
-        if (x > 1073741824.0)
-            return 1073741824.0;
-        if (x < -1073741824.0)
-            return -1073741824.0;
-        return x;
+        return std::isfinite(x) ? std::clamp(x, -1073741824.0, 1073741824.0) : 0.0;
     }
 
     template <typename Sample>
@@ -153,29 +135,12 @@ class LiteralChordwell
             out1 = out0;
         bool single = out1 == out0;
         double guard = 1e-9;
-        if (frames == 0)
-            return;
         for (uint32_t i = 0; i < frames; ++i)
         {
-            double x0 = in0[i];
-            double x1 = in1[i];
-            // A non-finite input sample is read as silence, a huge one is clipped at 2^30.
-            x0 = readable(x0);
-            x1 = readable(x1);
-            double dry0, dry1, send0, send1;
-            if (bypassOn == 0)
-            {
-                dry0 = x0 + guard;
-                dry1 = x1 + guard;
-                send0 = dry0;
-                send1 = dry1;
-            }
-            else
-            {
-                dry0 = x0;
-                dry1 = x1;
-                send0 = send1 = guard;
-            }
+            const double x0 = readable(in0[i]), x1 = readable(in1[i]);
+            const bool on = bypassOn == 0;
+            const double dry0 = on ? x0 + guard : x0, dry1 = on ? x1 + guard : x1;
+            const double send0 = on ? dry0 : guard, send1 = on ? dry1 : guard;
             guard = -guard;
             for (int k = 0; k < 12; ++k)
                 lowpass[k] = (lines[k][readPos[k]] - lowpass[k]) * dampCoef[k] + lowpass[k];
@@ -193,31 +158,19 @@ class LiteralChordwell
             double y0 = (wet0 * 0.075 - dry0) * mix + dry0;
             double y1 = (wet1 * 0.075 - dry1) * mix + dry1;
             double diff = detuneTarget - detuneCurrent;
-            if (std::fabs(diff) > 0.002)
-                detuneCurrent = diff * 0.00075 + detuneCurrent;
-            else
-                detuneCurrent = detuneTarget;
+            detuneCurrent = std::fabs(diff) > 0.002 ? diff * 0.00075 + detuneCurrent : detuneTarget;
             if (std::fabs(tuneTarget - tuneCurrent) > 0.0015)
             {
                 double next = (tuneTarget - tuneCurrent) * 0.00025 + tuneCurrent;
                 if (std::fabs(tuneCurrent - next) > 0.00002)
-                {
-                    if (next > tuneCurrent)
-                        next = tuneCurrent + 0.00002;
-                    else
-                        next = tuneCurrent - 0.00002;
-                }
+                    next = next > tuneCurrent ? tuneCurrent + 0.00002 : tuneCurrent - 0.00002;
                 tuneCurrent = next;
             }
             else
-            {
                 tuneCurrent = tuneTarget;
-            }
             tuneAll();
             if (single)
-            {
                 out0[i] = static_cast<Sample>((y1 + y0) * outputGain * 0.5);
-            }
             else
             {
                 out1[i] = static_cast<Sample>(y1 * outputGain);
