@@ -9,13 +9,6 @@
 #include <cmath>
 #include <string>
 
-TEST(BaseControl, default_value_follows_the_tag)
-{
-    const double expected[] = {0.5, 0.25, 0.25, 0.25, 0.5, 0.5, 0.0, 0.0, 0.0};
-    for (int32_t tag = 0; tag < 9; ++tag)
-        EXPECT_DOUBLE_EQ(ORLKickButton({}, tag, nullptr).getDefaultValue(), expected[tag]);
-}
-
 TEST(BaseControl, set_value_hands_the_raw_value_to_the_view_and_keeps_it_clamped)
 {
     ORLCWHandleKnob knob({0, 0, 27, 27}, 0, nullptr);

@@ -86,28 +86,3 @@ TEST_F(KnobFixture, right_button_alone_changes_nothing)
     EXPECT_DOUBLE_EQ(knob.getValue(), 0.3);
     EXPECT_EQ(view.valueChanges, 0);
 }
-
-TEST(HandleKnob, handle_circles_from_lower_left_over_the_top_to_lower_right)
-{
-    FakeBitmap* handle = new FakeBitmap(8, 8);
-    ORLCWHandleKnob knob({100, 50, 127, 77}, 0, handle);
-    handle->forget(); // the knob keeps its own reference
-    FakeDrawContext context;
-    const struct
-    {
-        double value, x, y;
-    } expected[] = {// straight up lands a hair left of 110: the cosine is single precision
-                    {0.0, 104, 65},
-                    {0.5, 109, 52},
-                    {1.0, 115, 65}};
-    for (const auto& e : expected)
-    {
-        context.blits.clear();
-        knob.setValue(e.value);
-        knob.draw(context);
-        ASSERT_EQ(context.blits.size(), 1u);
-        EXPECT_EQ(context.blits[0].dest.left, e.x) << e.value;
-        EXPECT_EQ(context.blits[0].dest.top, e.y) << e.value;
-        EXPECT_EQ(context.blits[0].dest.getWidth(), 8);
-    }
-}

@@ -39,8 +39,6 @@ TEST(PresetFiles, a_bank_saved_read_and_saved_again_is_byte_identical)
     bank.renameCurrentPreset("Round trip");
     ASSERT_TRUE(bank.saveBankFile(scratch.path("one.orb")));
     ASSERT_TRUE(bank.savePresetFile(scratch.path("one.orl")));
-    EXPECT_EQ(std::filesystem::file_size(scratch.path("one.orb")), 4281u);
-    EXPECT_EQ(std::filesystem::file_size(scratch.path("one.orl")), 465u);
     EXPECT_EQ(bank.folder(), scratch.root() + "/");
     EXPECT_EQ(bank.bankFileName(), "one.orb");
     EXPECT_EQ(bank.presetFileName(), "one.orl");
