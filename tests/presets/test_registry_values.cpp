@@ -102,17 +102,12 @@ TEST(RegistryValues, a_recalled_memo_replaces_working_values_and_keeps_the_compa
     bank.toggleCompare();
     EXPECT_STREQ(bank.presetName(1), "Bright") << "COMPARE shows the state from before";
 
+    // A damaged memo goes through the image reader's refusals and changes nothing.
     PresetBank other(nullptr);
-    auto store = productSettings();
-    auto image = other.makeBankImage();
-    store.write("MemoB", StoredValue::binary(image.data(), image.size()));
-    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::OtherType);
-    image = other.makePresetImage();
+    auto image = other.makePresetImage();
     banktest::setValue(image, 0, 4, 1.5f);
-    store.write("MemoB", StoredValue::binary(image.data(), image.size()));
+    productSettings().write("MemoB", StoredValue::binary(image.data(), image.size()));
     EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::Refused);
-    store.write("MemoB", StoredValue::binary(image.data(), 4));
-    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::NotAnImage);
     EXPECT_FLOAT_EQ(other.workingPreset(0).values[4], 0.5f);
 }
 
