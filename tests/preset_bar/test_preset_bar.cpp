@@ -58,10 +58,10 @@ FakeMenuView& menuOf(ORLOptionMenu* menu)
 // A bar opened at the product's size over a fresh bank, in a store of its own.
 struct OpenBar
 {
-    explicit OpenBar(int32_t width = 401) : bar(owner)
+    OpenBar() : bar(owner)
     {
         bar.setPresetBank(&bank);
-        bar.open(width, 301);
+        bar.open(401, 301);
     }
     // The preset transfer the bar sent last: 47, the eight values, 48.
     Sent lastTransfer() const
@@ -113,7 +113,6 @@ TEST(PresetBar, list_names_presets_00_to_09_and_the_arrows_stop_at_the_ends)
     OpenBar b;
     const auto& list = menuOf(b.bar.getPresetList());
     EXPECT_EQ(list.entries.at(0), "00: Default");
-    EXPECT_EQ(list.entries.at(6), "06: Init");
     EXPECT_EQ(list.entries.at(9), "09: Init");
     EXPECT_STREQ(b.bar.getNameDisplay()->getPrefix(), "00: ");
 
