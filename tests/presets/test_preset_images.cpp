@@ -7,11 +7,43 @@
 
 #include <cstring>
 #include <limits>
+#include <utility>
 
 using namespace banktest;
 
 namespace
 {
+// The same image written by a big-endian writer: every integer and float reversed, names and
+// the type byte kept.
+std::vector<uint8_t> toBigEndian(const std::vector<uint8_t>& image)
+{
+    std::vector<uint8_t> out = image;
+    auto reverse = [&out](size_t at)
+    {
+        std::swap(out[at], out[at + 3]);
+        std::swap(out[at + 1], out[at + 2]);
+    };
+    reverse(0);
+    for (size_t at = 5; at < 41; at += 4)
+        reverse(at);
+    size_t at = 41;
+    while (at + 12 <= out.size())
+    {
+        const uint32_t type = readU32(image, at);
+        const uint32_t length = readU32(image, at + 4);
+        reverse(at);
+        reverse(at + 4);
+        reverse(at + 8);
+        if (type == 1)
+        {
+            reverse(at + 12);
+            reverse(at + 24);
+        }
+        at += 12 + length;
+    }
+    return out;
+}
+
 TEST(PresetImages, have_the_product_sizes_and_leading_bytes)
 {
     PresetBank bank(nullptr);

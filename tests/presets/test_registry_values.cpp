@@ -54,7 +54,6 @@ TEST(RegistryValues, settings_outside_0_to_1_or_of_another_size_keep_the_default
 
 TEST(RegistryValues, a_destroyed_bank_stores_the_hints_flag_and_its_file_locations)
 {
-    ScratchStore scratch;
     banktest::ScratchFolder files;
     {
         PresetBank tool(nullptr, false);
