@@ -201,10 +201,6 @@ TEST(PresetBar, bulb_switches_the_process_wide_hints_flag_only_with_a_bank)
     EXPECT_EQ(hintsFlag(), 1);
     EXPECT_EQ(b.bar.hints, (std::vector<bool>{false, true}));
 
-    b.bar.updateParameter(45, 0.0);
-    EXPECT_FALSE(b.bar.getBulb()->isLit()) << "another instance switched hints off";
-    EXPECT_FALSE(b.bar.hints.back());
-
     b.bar.setPresetBank(nullptr);
     b.bar.valueChanged(45, 0.0);
     EXPECT_EQ(hintsFlag(), 1) << "without a bank the flag stays";

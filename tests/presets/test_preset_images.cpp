@@ -145,15 +145,15 @@ TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
     PresetBank bank(nullptr);
     const auto before = bank.makeBankImage();
 
-    auto manyRecords = good;
-    writeU32(manyRecords, kRecordCountOffset, 0x7fffffff);
-    EXPECT_EQ(bank.applyBankImage(manyRecords), LoadResult::Refused);
-    auto longBody = good;
-    writeU32(longBody, 41 + 4, 0xfffffff0u);
-    EXPECT_EQ(bank.applyBankImage(longBody), LoadResult::Refused);
-    auto negative = good;
-    writeU32(negative, kRecordCountOffset, 0xffffffffu);
-    EXPECT_EQ(bank.applyBankImage(negative), LoadResult::Refused);
+    // Too many records, a record body past the end, a negative record count.
+    for (const auto& [at, value] : {std::pair<size_t, uint32_t>{kRecordCountOffset, 0x7fffffff},
+                                    {41 + 4, 0xfffffff0u},
+                                    {kRecordCountOffset, 0xffffffffu}})
+    {
+        auto damaged = good;
+        writeU32(damaged, at, value);
+        EXPECT_EQ(bank.applyBankImage(damaged), LoadResult::Refused) << at << " " << value;
+    }
     const std::vector<uint8_t> header(good.begin(), good.begin() + 30);
     EXPECT_EQ(bank.applyBankImage(header), LoadResult::Refused);
     EXPECT_EQ(bank.makeBankImage(), before);
