@@ -136,7 +136,7 @@ TEST(PresetBar, list_names_presets_00_to_09_and_the_arrows_stop_at_the_ends)
     EXPECT_EQ(list.current, 8);
 }
 
-TEST(PresetBar, edited_marker_follows_decay_and_compare_toggles_marker_and_values)
+TEST(PresetBar, edited_marker_follows_decay_and_compare_and_goes_when_the_name_is_confirmed)
 {
     OpenBar b;
     const float original = b.bank.workingPreset(0).values[2];
@@ -153,6 +153,19 @@ TEST(PresetBar, edited_marker_follows_decay_and_compare_toggles_marker_and_value
     b.bar.valueChanged(41, 1.0);
     EXPECT_STREQ(b.bar.getNameDisplay()->getName(), "Default  [EDIT]");
     EXPECT_EQ(b.lastTransfer().at(3).second, 0.9f);
+
+    FakeContainer& panel = *b.owner.container(0);
+    b.bar.valueChanged(18, 1.0);
+    EXPECT_FALSE(panel.isShown(b.bar.getNameDisplay()));
+    EXPECT_TRUE(panel.isShown(b.bar.getNameEditor()));
+    EXPECT_EQ(static_cast<FakeTextView*>(b.bar.getNameEditor()->getEngineView())->editsStarted, 1);
+    EXPECT_STREQ(b.bar.getNameEditor()->getText(), "Default  [EDIT]");
+    b.bar.valueChanged(19, 1.0); // confirmed unchanged
+    EXPECT_STREQ(b.bank.presetName(0), "Default");
+    EXPECT_FALSE(b.bank.isEdited(0)) << "renaming commits";
+    EXPECT_STREQ(b.bar.getNameDisplay()->getName(), "Default");
+    EXPECT_TRUE(panel.isShown(b.bar.getNameDisplay()));
+    EXPECT_FALSE(panel.isShown(b.bar.getNameEditor()));
 }
 
 TEST(PresetBar, recall_sends_a_framed_transfer_even_from_an_empty_slot)
@@ -169,26 +182,6 @@ TEST(PresetBar, recall_sends_a_framed_transfer_even_from_an_empty_slot)
     b.bar.valueChanged(39, 1.0);
     EXPECT_EQ(b.bank.workingPreset(1).values[3], 0.1f);
     EXPECT_EQ(b.lastTransfer(), b.transferOf(1));
-}
-
-TEST(PresetBar, confirming_the_name_of_an_edited_preset_drops_the_marker)
-{
-    OpenBar b;
-    FakeContainer& panel = *b.owner.container(0);
-    b.bank.setParameterValue(2, 0.9);
-    b.bar.updateParameter(2, 0.9);
-    b.bar.valueChanged(18, 1.0);
-    EXPECT_FALSE(panel.isShown(b.bar.getNameDisplay()));
-    EXPECT_TRUE(panel.isShown(b.bar.getNameEditor()));
-    EXPECT_EQ(static_cast<FakeTextView*>(b.bar.getNameEditor()->getEngineView())->editsStarted, 1);
-    EXPECT_STREQ(b.bar.getNameEditor()->getText(), "Default  [EDIT]");
-
-    b.bar.valueChanged(19, 1.0); // confirmed unchanged
-    EXPECT_STREQ(b.bank.presetName(0), "Default");
-    EXPECT_FALSE(b.bank.isEdited(0)) << "renaming commits";
-    EXPECT_EQ(b.bank.storedPreset(0).values[2], 0.9f);
-    EXPECT_TRUE(panel.isShown(b.bar.getNameDisplay()));
-    EXPECT_FALSE(panel.isShown(b.bar.getNameEditor()));
 }
 
 TEST(PresetBar, bulb_switches_the_process_wide_hints_flag_only_with_a_bank)
