@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(OnOffButton, left_press_toggles_at_the_half_and_right_press_is_ignored)
+TEST(OnOffButton, left_press_toggles_at_the_half_the_wheel_sets_and_right_press_is_ignored)
 {
     ORLOnOffButton button({0, 0, 78, 35}, 7, nullptr);
     FakeEngineView view;
@@ -22,12 +22,8 @@ TEST(OnOffButton, left_press_toggles_at_the_half_and_right_press_is_ignored)
     EXPECT_EQ(button.onMouseDown({}, kORLRightButton), kORLMouseNotHandled);
     EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
     EXPECT_EQ(view.valueChanges, 2);
-}
 
-TEST(OnOffButton, wheel_towards_the_user_engages_and_away_releases)
-{
-    ORLOnOffButton button({0, 0, 78, 35}, 7, nullptr);
-    button.setValue(0.0);
+    // The wheel towards the user engages, away releases.
     button.onWheel({}, -1.0, 0);
     EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
     button.onWheel({}, -1.0, 0); // already engaged
