@@ -17,7 +17,8 @@ struct KnobFixture : ::testing::Test
 };
 } // namespace
 
-TEST_F(KnobFixture, reset_with_control_alt_or_double_click_gives_one_notification)
+TEST_F(KnobFixture,
+       reset_with_control_alt_or_double_click_notifies_once_and_the_right_button_does_nothing)
 {
     for (int32_t modifier : {kORLControl, kORLAlt, kORLDoubleClick})
     {
@@ -28,6 +29,11 @@ TEST_F(KnobFixture, reset_with_control_alt_or_double_click_gives_one_notificatio
         EXPECT_DOUBLE_EQ(knob.getValue(), 0.25);
         EXPECT_EQ(view.valueChanges, 1);
     }
+    // The right button alone neither resets nor drags.
+    EXPECT_EQ(knob.onMouseDown({0, 0}, kORLRightButton), kORLMouseNotHandled);
+    EXPECT_EQ(knob.onMouseMoved({0, -100}, kORLRightButton), kORLMouseNotHandled);
+    EXPECT_DOUBLE_EQ(knob.getValue(), 0.25);
+    EXPECT_EQ(view.valueChanges, 1);
 }
 
 TEST_F(KnobFixture, drags_150_pixels_coarse_and_fine_and_follows_shift_without_a_jump)
@@ -76,38 +82,4 @@ TEST_F(KnobFixture, wheel_moves_by_step_for_notches_and_by_fraction_for_small_di
     knob.setValue(0.99);
     knob.onWheel({}, 1.0, 0);
     EXPECT_DOUBLE_EQ(knob.getValue(), 1.0);
-}
-
-TEST_F(KnobFixture, right_button_alone_changes_nothing)
-{
-    knob.setValue(0.3);
-    EXPECT_EQ(knob.onMouseDown({0, 0}, kORLRightButton), kORLMouseNotHandled);
-    EXPECT_EQ(knob.onMouseMoved({0, -100}, kORLRightButton), kORLMouseNotHandled);
-    EXPECT_DOUBLE_EQ(knob.getValue(), 0.3);
-    EXPECT_EQ(view.valueChanges, 0);
-}
-
-TEST(HandleKnob, handle_circles_from_lower_left_over_the_top_to_lower_right)
-{
-    FakeBitmap* handle = new FakeBitmap(8, 8);
-    ORLCWHandleKnob knob({100, 50, 127, 77}, 0, handle);
-    handle->forget(); // the knob keeps its own reference
-    FakeDrawContext context;
-    const struct
-    {
-        double value, x, y;
-    } expected[] = {// straight up lands a hair left of 110: the cosine is single precision
-                    {0.0, 104, 65},
-                    {0.5, 109, 52},
-                    {1.0, 115, 65}};
-    for (const auto& e : expected)
-    {
-        context.blits.clear();
-        knob.setValue(e.value);
-        knob.draw(context);
-        ASSERT_EQ(context.blits.size(), 1u);
-        EXPECT_EQ(context.blits[0].dest.left, e.x) << e.value;
-        EXPECT_EQ(context.blits[0].dest.top, e.y) << e.value;
-        EXPECT_EQ(context.blits[0].dest.getWidth(), 8);
-    }
 }

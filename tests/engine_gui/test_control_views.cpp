@@ -60,13 +60,5 @@ TEST_F(ClickedEditor, knob_drag_edits_the_parameter_and_offers_the_masked_press_
     ASSERT_EQ(edits.size(), 2u);
     EXPECT_DOUBLE_EQ(edits[0].second, 0.5);
     EXPECT_NEAR(edits[1].second, 0.6, 1e-6);
-
-    edits.clear();
-    EXPECT_FALSE(view->handleMouseDown({300, 220}, kORLRightButton));
-    EXPECT_FALSE(view->handleMouseUp({300, 220}, 0));
-    EXPECT_TRUE(edits.empty());
-
-    EXPECT_TRUE(view->handleWheel({300, 220}, 1.0, 0));
-    ASSERT_EQ(edits.size(), 1u);
-    EXPECT_NEAR(edits[0].second, 0.65, 1e-6);
+    EXPECT_FALSE(view->handleMouseDown({300, 220}, kORLRightButton)) << "left to the host";
 }

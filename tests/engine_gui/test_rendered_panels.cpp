@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace chordwell::artwork;
 
 namespace
@@ -44,23 +42,15 @@ struct RenderedEditor : ::testing::Test
     }
 };
 
-// Where a 27-pixel knob at (left, top) draws its 8-pixel handle.
-juce::Point<int> smallHandleAt(double left, double top, double value)
-{
-    const auto a = static_cast<float>((value - 0.8333333333333334) / -0.2122065907891938);
-    const double x = std::cos(a) * 7.5 + 13.5 + 0.5 + left - 4;
-    const double y = 13.5 - std::sin(a) * 7.5 + 0.5 + top - 4;
-    return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
-}
 } // namespace
 
 TEST_F(RenderedEditor, knob_handle_sits_lower_left_on_top_and_lower_right)
 {
+    // The Output knob's handle: lower left, on top, lower right.
     const juce::Point<int> expected[] = {{296, 221}, {301, 208}, {307, 221}};
     const double values[] = {0.0, 0.5, 1.0};
     for (int i = 0; i < 3; ++i)
     {
-        EXPECT_EQ(smallHandleAt(292, 206, values[i]), expected[i]);
         engine.updateDisplay(0, values[i]);
         const juce::Image shot = render();
         for (int j = 0; j < 3; ++j)

@@ -60,17 +60,13 @@ TEST(SettingsStore, a_write_reaches_the_disk_before_it_takes_the_old_files_place
     recording = false;
     ASSERT_EQ(result, platform::kStoreOk);
     // A temporary file takes the store's place, synced before it does.
-    const std::string prefix = "rename ", target = " " + scratch.storeFile();
-    const auto renamed = std::find_if(fileCalls.begin(), fileCalls.end(),
-                                      [&](const std::string& call)
-                                      {
-                                          return call.rfind(prefix, 0) == 0 &&
-                                                 call.size() > prefix.size() + target.size() &&
-                                                 call.ends_with(target);
-                                      });
+    const std::string target = " " + scratch.storeFile();
+    const auto renamed =
+        std::find_if(fileCalls.begin(), fileCalls.end(),
+                     [&](const std::string& call)
+                     { return call.starts_with("rename /") && call.ends_with(target); });
     ASSERT_NE(renamed, fileCalls.end());
-    const std::string temporary =
-        renamed->substr(prefix.size(), renamed->size() - prefix.size() - target.size());
+    const std::string temporary = renamed->substr(7, renamed->size() - 7 - target.size());
     const std::string synced = "fsync " + std::filesystem::weakly_canonical(temporary).string();
     EXPECT_NE(std::find(fileCalls.begin(), renamed, synced), renamed)
         << synced << " before " << *renamed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <PresetBank.h>
+#include <ScratchStore.h>
 
 #include <bit>
 #include <cstdint>
@@ -36,20 +37,9 @@ inline void setValue(std::vector<uint8_t>& image, int q, int p, float value)
     writeU32(image, valueOffset(q, p), std::bit_cast<uint32_t>(value));
 }
 
-// The same image written by a big-endian writer: every integer and float reversed, names and
-// the type byte kept.
-std::vector<uint8_t> toBigEndian(const std::vector<uint8_t>& image);
-
-// A scratch folder under the system's temporary folder, removed at the end of the test.
-class ScratchFolder
+// A scratch store whose folder also holds the test's files.
+struct ScratchFolder : ScratchStore
 {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    std::string path(const std::string& name) const { return folder + "/" + name; }
-    const std::string& root() const { return folder; }
-
-  private:
-    std::string folder;
+    std::string path(const std::string& name) const { return root() + "/" + name; }
 };
 } // namespace banktest

@@ -7,11 +7,43 @@
 
 #include <cstring>
 #include <limits>
+#include <utility>
 
 using namespace banktest;
 
 namespace
 {
+// The same image written by a big-endian writer: every integer and float reversed, names and
+// the type byte kept.
+std::vector<uint8_t> toBigEndian(const std::vector<uint8_t>& image)
+{
+    std::vector<uint8_t> out = image;
+    auto reverse = [&out](size_t at)
+    {
+        std::swap(out[at], out[at + 3]);
+        std::swap(out[at + 1], out[at + 2]);
+    };
+    reverse(0);
+    for (size_t at = 5; at < 41; at += 4)
+        reverse(at);
+    size_t at = 41;
+    while (at + 12 <= out.size())
+    {
+        const uint32_t type = readU32(image, at);
+        const uint32_t length = readU32(image, at + 4);
+        reverse(at);
+        reverse(at + 4);
+        reverse(at + 8);
+        if (type == 1)
+        {
+            reverse(at + 12);
+            reverse(at + 24);
+        }
+        at += 12 + length;
+    }
+    return out;
+}
+
 TEST(PresetImages, have_the_product_sizes_and_leading_bytes)
 {
     PresetBank bank(nullptr);
@@ -113,15 +145,15 @@ TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
     PresetBank bank(nullptr);
     const auto before = bank.makeBankImage();
 
-    auto manyRecords = good;
-    writeU32(manyRecords, kRecordCountOffset, 0x7fffffff);
-    EXPECT_EQ(bank.applyBankImage(manyRecords), LoadResult::Refused);
-    auto longBody = good;
-    writeU32(longBody, 41 + 4, 0xfffffff0u);
-    EXPECT_EQ(bank.applyBankImage(longBody), LoadResult::Refused);
-    auto negative = good;
-    writeU32(negative, kRecordCountOffset, 0xffffffffu);
-    EXPECT_EQ(bank.applyBankImage(negative), LoadResult::Refused);
+    // Too many records, a record body past the end, a negative record count.
+    for (const auto& [at, value] : {std::pair<size_t, uint32_t>{kRecordCountOffset, 0x7fffffff},
+                                    {41 + 4, 0xfffffff0u},
+                                    {kRecordCountOffset, 0xffffffffu}})
+    {
+        auto damaged = good;
+        writeU32(damaged, at, value);
+        EXPECT_EQ(bank.applyBankImage(damaged), LoadResult::Refused) << at << " " << value;
+    }
     const std::vector<uint8_t> header(good.begin(), good.begin() + 30);
     EXPECT_EQ(bank.applyBankImage(header), LoadResult::Refused);
     EXPECT_EQ(bank.makeBankImage(), before);

@@ -54,7 +54,6 @@ TEST(RegistryValues, settings_outside_0_to_1_or_of_another_size_keep_the_default
 
 TEST(RegistryValues, a_destroyed_bank_stores_the_hints_flag_and_its_file_locations)
 {
-    ScratchStore scratch;
     banktest::ScratchFolder files;
     {
         PresetBank tool(nullptr, false);
@@ -102,17 +101,12 @@ TEST(RegistryValues, a_recalled_memo_replaces_working_values_and_keeps_the_compa
     bank.toggleCompare();
     EXPECT_STREQ(bank.presetName(1), "Bright") << "COMPARE shows the state from before";
 
+    // A damaged memo goes through the image reader's refusals and changes nothing.
     PresetBank other(nullptr);
-    auto store = productSettings();
-    auto image = other.makeBankImage();
-    store.write("MemoB", StoredValue::binary(image.data(), image.size()));
-    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::OtherType);
-    image = other.makePresetImage();
+    auto image = other.makePresetImage();
     banktest::setValue(image, 0, 4, 1.5f);
-    store.write("MemoB", StoredValue::binary(image.data(), image.size()));
+    productSettings().write("MemoB", StoredValue::binary(image.data(), image.size()));
     EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::Refused);
-    store.write("MemoB", StoredValue::binary(image.data(), 4));
-    EXPECT_EQ(recallMemo(MemoSlot::B, other), LoadResult::NotAnImage);
     EXPECT_FLOAT_EQ(other.workingPreset(0).values[4], 0.5f);
 }
 

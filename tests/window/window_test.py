@@ -20,7 +20,6 @@ HOST, ARTEFACTS = sys.argv[1], sys.argv[2]
 os.makedirs(ARTEFACTS, exist_ok=True)
 
 # Places in the window (window pixels).
-TITLE_BAND = (200, 30)
 DECAY_KNOB = (91, 117)
 NEXT_ARROW = (262, 291)
 HINTS_BULB = (390, 291)
@@ -53,11 +52,6 @@ def pixels(path, x, y, w, h):
     return [tuple(map(int, m.groups())) for m in re.finditer(r"\((\d+),(\d+),(\d+)", out)]
 
 
-def brightness(path, x, y, w, h):
-    values = pixels(path, x, y, w, h)
-    return sum(sum(p) / 3 for p in values) / max(1, len(values))
-
-
 def edited_pixels(path):
     # The name of an edited preset is drawn in a dark red; committed names are black on blue.
     return sum(1 for r, g, b in pixels(path, *NAME_FIELD) if r > b + 30)
@@ -87,18 +81,8 @@ try:
     time.sleep(0.5)
     move(OUTSIDE)
 
-    front = screenshot("front")
-    check(brightness(front, 50, 20, 10, 10) > 150, "the front panel shows its title band")
-    click(TITLE_BAND)
-    move(OUTSIDE)
-    rear = screenshot("rear")
-    check(brightness(rear, 50, 20, 10, 10) < 100, "a click on the title band shows the rear panel")
-    click((200, 150))
-    move(OUTSIDE)
-    back = screenshot("front-again")
-    check(brightness(back, 50, 20, 10, 10) > 150, "a click on the rear panel returns to the front")
-
-    check(edited_pixels(back) == 0, "the preset starts unedited")
+    # Turning the box over is left to the editor's own and the rendered-panel tests.
+    check(edited_pixels(screenshot("front")) == 0, "the preset starts unedited")
     before = len(lines)
     move(DECAY_KNOB)
     xdotool("mousedown", 1)

@@ -3,7 +3,6 @@
 #include "FakeEngineView.h"
 #include "ORLBaseControl.h"
 #include "ORLMasterGraphicalEngine.h"
-#include "ORLPresetBarEditor.h"
 #include "ORLSharedFonts.h"
 #include "ORLViewContainer.h"
 
@@ -12,6 +11,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+// A window as the editor and the preset bar see it: panels that own their controls and give
+// each a recording view, made by a graphics engine that records what the editors send.
 
 // A text view that also records the start of an edit.
 struct FakeTextView : FakeEngineView
@@ -24,7 +26,6 @@ struct FakeTextView : FakeEngineView
 struct FakeMenuView : ORLEngineOptionMenu
 {
     std::vector<std::string> entries;
-    std::vector<int32_t> styles;
     int32_t current = 0;
     int popups = 0;
 
@@ -39,39 +40,50 @@ struct FakeMenuView : ORLEngineOptionMenu
     {
         return nullptr;
     }
-    void addEntry(const char* text, int32_t index, int32_t style) override
+    void addEntry(const char* text, int32_t index, int32_t) override
     {
         if (index < 0 || index >= static_cast<int32_t>(entries.size()))
             index = static_cast<int32_t>(entries.size());
         entries.insert(entries.begin() + index, text);
-        styles.insert(styles.begin() + index, style);
     }
     void setEntryState(int32_t, int32_t) override {}
     void setCurrent(int32_t index) override { current = index; }
     int32_t getCurrent() override { return current; }
-    void removeAllEntries() override
-    {
-        entries.clear();
-        styles.clear();
-    }
+    void removeAllEntries() override { entries.clear(); }
     void popup() override { ++popups; }
 };
 
-// The bar's panel: owns its controls and their views and knows which ones are shown.
-struct BarContainer : ORLViewContainer
+struct FakeFont : ORLCounted<ORLFont>
 {
-    explicit BarContainer(const ORLRect& r) : rect(r) {}
-    ~BarContainer() override
+    FakeFont(const char* n, double s) : name(n), size(s) {}
+    const char* getName() override { return name.c_str(); }
+    double getSize() override { return size; }
+    std::string name;
+    double size;
+};
+
+struct FakeFontFactory : ORLFontFactory
+{
+    ORLFont* createFont(const char* name, double size) override { return new FakeFont(name, size); }
+};
+
+template <typename T> void moveToTop(std::vector<T*>& items, T* item)
+{
+    items.erase(std::remove(items.begin(), items.end(), item), items.end());
+    items.push_back(item);
+}
+
+struct FakeContainer : ORLViewContainer
+{
+    explicit FakeContainer(const ORLRect& r) : rect(r) {}
+    ~FakeContainer() override
     {
         for (auto& control : controls)
             control->setEngineView(nullptr);
     }
     void setViewSize(const ORLRect& r) override { rect = r; }
     void setBackground(int32_t) override {}
-    void setBackgroundColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a) override
-    {
-        background = {r, g, b, a};
-    }
+    void setBackgroundColor(uint8_t, uint8_t, uint8_t, uint8_t) override {}
     void setAlphaValue(float) override {}
     void invalid() override {}
     bool addControl(ORLBaseControl* control) override
@@ -85,8 +97,7 @@ struct BarContainer : ORLViewContainer
             control->setEngineView(views.back().get());
             controls.emplace_back(control);
         }
-        shown.erase(std::remove(shown.begin(), shown.end(), control), shown.end());
-        shown.push_back(control);
+        moveToTop(shown, control);
         return true;
     }
     bool removeControl(ORLBaseControl* control) override
@@ -100,54 +111,68 @@ struct BarContainer : ORLViewContainer
     {
         return std::find(shown.begin(), shown.end(), control) != shown.end();
     }
+    FakeEngineView& viewOf(const ORLBaseControl* control)
+    {
+        return *static_cast<FakeEngineView*>(control->getEngineView());
+    }
 
     ORLRect rect;
-    ORLColor background;
     std::vector<std::unique_ptr<ORLEngineView>> views;
     std::vector<std::unique_ptr<ORLBaseControl>> controls;
     std::vector<ORLBaseControl*> shown;
 };
 
-struct BarFont : ORLCounted<ORLFont>
+// The graphics engine, with a window that can be opened and closed.
+struct FakeWindow : ORLMasterGraphicalEngine
 {
-    BarFont(const char* n, double s) : name(n), size(s) {}
-    const char* getName() override { return name.c_str(); }
-    double getSize() override { return size; }
-    std::string name;
-    double size;
-};
-
-struct BarFontFactory : ORLFontFactory
-{
-    ORLFont* createFont(const char* name, double size) override { return new BarFont(name, size); }
-};
-
-// The bar's owner: a window with panels, taking every value the bar sends.
-struct FakeBarOwner : ORLMasterGraphicalEngine
-{
-    FakeBarOwner()
+    FakeWindow()
     {
-        static BarFontFactory fonts;
+        static FakeFontFactory fonts;
         ORLInstallFontFactory(&fonts);
     }
 
-    BarContainer* panel() { return containers.empty() ? nullptr : containers.back().get(); }
+    // The window's end: the editor forgets its controls, then the views go.
+    template <typename Editor> void closeWindow(Editor& editor)
+    {
+        editor.close();
+        shown.clear();
+        containers.clear();
+    }
+
+    FakeContainer* container(size_t index) { return containers.at(index).get(); }
+    ORLViewContainer* top() { return shown.empty() ? nullptr : shown.back(); }
 
     void setFrameBackground(int32_t) override {}
-    void addView(ORLViewContainer* c) override { shownViews.push_back(c); }
-    void removeView(ORLViewContainer*) override {}
+    void addView(ORLViewContainer* c) override
+    {
+        ++calls;
+        moveToTop(shown, c);
+    }
+    void removeView(ORLViewContainer* c) override
+    {
+        ++calls;
+        shown.erase(std::remove(shown.begin(), shown.end(), c), shown.end());
+    }
     ORLViewContainer* createViewContainer(const ORLRect& r) override
     {
         if (!windowOpen)
             return nullptr;
-        containers.push_back(std::make_unique<BarContainer>(r));
+        containers.push_back(std::make_unique<FakeContainer>(r));
         return containers.back().get();
     }
-    ORLBitmap* loadBitmap(int32_t, int32_t) override { return nullptr; }
+    // Every image the size of a panel: where the images land is checked on rendered panels.
+    ORLBitmap* loadBitmap(int32_t, int32_t flags) override
+    {
+        return flags != 0 ? nullptr : new FakeBitmap(401, 282, &liveBitmaps);
+    }
     void getMousePosition(ORLPoint& p) override { p = {}; }
     void getMouseButtons(int32_t& state) override { state = 0; }
     void setKnobMode(int32_t) override {}
-    void parameterEdited(int32_t tag, double value) override { sent.emplace_back(tag, value); }
+    void parameterEdited(int32_t tag, double value) override
+    {
+        ++calls;
+        edits.emplace_back(tag, value);
+    }
     void resizeEditor(int32_t, int32_t) override {}
     void hostMouseDown(int32_t, int32_t) override {}
     void idle() override {}
@@ -155,38 +180,9 @@ struct FakeBarOwner : ORLMasterGraphicalEngine
     void setPresetBarValue(intptr_t) override {}
 
     bool windowOpen = true;
-    std::vector<std::pair<int32_t, double>> sent;
-    std::vector<ORLViewContainer*> shownViews;
-    std::vector<std::unique_ptr<BarContainer>> containers;
-};
-
-// The bar with its owner's three services answered by the test.
-struct TestBar : ORLPresetBarEditor
-{
-    explicit TestBar(FakeBarOwner& owner) : ORLPresetBarEditor(&owner) {}
-
-    void setHintsEnabled(bool on) override { hints.push_back(on); }
-    bool chooseFileToOpen(const char* title, const char* folder, const char* filter,
-                          const char* extension, char* outPath) override
-    {
-        chooser = {title, folder, "", filter, extension};
-        return answer(outPath);
-    }
-    bool chooseFileToSave(const char* title, const char* folder, const char* fileName,
-                          const char* filter, const char* extension, char* outPath) override
-    {
-        chooser = {title, folder, fileName, filter, extension};
-        return answer(outPath);
-    }
-    bool answer(char* outPath)
-    {
-        if (chosenPath.empty())
-            return false;
-        std::snprintf(outPath, kPathCapacity, "%s", chosenPath.c_str());
-        return true;
-    }
-
-    std::vector<bool> hints;
-    std::vector<std::string> chooser;
-    std::string chosenPath;
+    int liveBitmaps = 0;
+    int calls = 0; // every call that shows, hides or edits
+    std::vector<std::pair<int32_t, double>> edits;
+    std::vector<ORLViewContainer*> shown;
+    std::vector<std::unique_ptr<FakeContainer>> containers;
 };
