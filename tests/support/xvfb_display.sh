@@ -15,25 +15,34 @@ start)
     echo "no Xvfb: the tests that need a display skip"
     exit 0
   fi
-  # Xvfb writes the number of the display it took to descriptor 3 once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/number" </dev/null \
-    >"$dir/xvfb.log" 2>&1 &
-  echo $! >"$dir/pid"
-  tries=0
-  while [ $tries -lt 100 ]; do
-    if grep -q '^[0-9]' "$dir/number" 2>/dev/null; then
-      head -1 "$dir/number" >"$dir/display"
-      echo "Xvfb on :$(cat "$dir/display")"
-      exit 0
+  # Never display 0: a process given no DISPLAY (the validator, the preview) still opens ":0.0"
+  # through the toolkit's default, and would lose its connection when this server stops under
+  # it. Xvfb writes the number to descriptor 3 once it accepts clients; a taken number makes it
+  # exit, and the next is tried.
+  number=90
+  while [ $number -lt 110 ]; do
+    if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
+      Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/number" \
+        </dev/null >"$dir/xvfb.log" 2>&1 &
+      echo $! >"$dir/pid"
+      tries=0
+      while [ $tries -lt 100 ]; do
+        if grep -q '^[0-9]' "$dir/number" 2>/dev/null; then
+          head -1 "$dir/number" >"$dir/display"
+          echo "Xvfb on :$(cat "$dir/display")"
+          exit 0
+        fi
+        kill -0 "$(cat "$dir/pid")" 2>/dev/null || break
+        sleep 0.1
+        tries=$((tries + 1))
+      done
+      kill "$(cat "$dir/pid")" 2>/dev/null
+      rm -f "$dir/pid"
     fi
-    kill -0 "$(cat "$dir/pid")" 2>/dev/null || break
-    sleep 0.1
-    tries=$((tries + 1))
+    number=$((number + 1))
   done
   echo "Xvfb did not start: the tests that need a display skip"
   cat "$dir/xvfb.log"
-  kill "$(cat "$dir/pid")" 2>/dev/null
-  rm -f "$dir/pid"
   exit 0
   ;;
 run)
