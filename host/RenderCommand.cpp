@@ -132,20 +132,11 @@ std::string presetText(const RenderOptions& options, std::optional<int> preset)
 // The eight values the plug-in holds, in the panel's texts ("Mix 60.0 %").
 std::string valuesText(EffectInstance& instance)
 {
-    std::string text;
+    double values[chordwell::kPublicSlotCount] = {};
     for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
-    {
-        double value = 0.0;
         instance.parametersObject().GetParameterNormalizedValue(getParameterIdentifier(slot),
-                                                                &value);
-        char display[64];
-        getParameterDisplayText(slot, value, display);
-        std::string shown = display;
-        while (!shown.empty() && shown.back() == ' ')
-            shown.pop_back();
-        text += (slot == 0 ? "" : ", ") + std::string(getParameterName(slot)) + " " + shown;
-    }
-    return text;
+                                                                &values[slot]);
+    return slotValuesText(values);
 }
 
 class ReaderSource final : public FrameSource
