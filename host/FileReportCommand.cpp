@@ -135,13 +135,13 @@ void printJson(const FileContents& contents)
         }
         presets.push_back({{"name", nameText(preset)}, {"values", values}, {"texts", texts}});
     }
-    nlohmann::ordered_json out = {{"type", typeName(contents)},
-                                  {"current", contents.current},
-                                  {"extra", contents.extra},
-                                  {"presets", presets}};
+    nlohmann::ordered_json out = {{"type", typeName(contents)}, {"current", contents.current}};
+    // A state has no image header, so no extra word.
+    if (!contents.isState)
+        out["extra"] = contents.extra;
+    out["presets"] = presets;
     if (contents.isState)
     {
-        out.erase("extra");
         nlohmann::ordered_json saved = nlohmann::ordered_json::array();
         for (const statefile::HostValue& value : contents.hostValues)
         {
