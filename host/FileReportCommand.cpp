@@ -2,6 +2,7 @@
 
 #include "PresetSources.h"
 
+#include <BankState.h>
 #include <ImageFile.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
@@ -159,8 +160,9 @@ int reportState(const InspectOptions& options, const statefile::Contents& state)
 {
     // The reader has checked that the bank takes the chunk whole (less its two closing words).
     PresetBank bank(nullptr, false);
-    if (state.bankState.size() < 8 ||
-        !bank.applyHostState(state.bankState.data(), state.bankState.size() - 8))
+    constexpr size_t kClosing = bankstate::kClosingWordsSize;
+    if (state.bankState.size() < kClosing ||
+        !bank.applyHostState(state.bankState.data(), state.bankState.size() - kClosing))
     {
         std::fprintf(stderr, "chordwell-host inspect: '%s' is not a valid state file\n",
                      printable(options.file).c_str());
