@@ -2,6 +2,7 @@
 
 #include "PresetSources.h"
 
+#include <BankState.h>
 #include <ImageFile.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
@@ -135,13 +136,13 @@ void printJson(const FileContents& contents)
         }
         presets.push_back({{"name", nameText(preset)}, {"values", values}, {"texts", texts}});
     }
-    nlohmann::ordered_json out = {{"type", typeName(contents)},
-                                  {"current", contents.current},
-                                  {"extra", contents.extra},
-                                  {"presets", presets}};
+    nlohmann::ordered_json out = {{"type", typeName(contents)}, {"current", contents.current}};
+    // A state has no image header, so no extra word.
+    if (!contents.isState)
+        out["extra"] = contents.extra;
+    out["presets"] = presets;
     if (contents.isState)
     {
-        out.erase("extra");
         nlohmann::ordered_json saved = nlohmann::ordered_json::array();
         for (const statefile::HostValue& value : contents.hostValues)
         {
@@ -159,8 +160,9 @@ int reportState(const InspectOptions& options, const statefile::Contents& state)
 {
     // The reader has checked that the bank takes the chunk whole (less its two closing words).
     PresetBank bank(nullptr, false);
-    if (state.bankState.size() < 8 ||
-        !bank.applyHostState(state.bankState.data(), state.bankState.size() - 8))
+    constexpr size_t kClosing = bankstate::kClosingWordsSize;
+    if (state.bankState.size() < kClosing ||
+        !bank.applyHostState(state.bankState.data(), state.bankState.size() - kClosing))
     {
         std::fprintf(stderr, "chordwell-host inspect: '%s' is not a valid state file\n",
                      printable(options.file).c_str());

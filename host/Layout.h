@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NamedWords.h"
+
 #include <optional>
 #include <string>
 
@@ -20,27 +22,19 @@ inline int outputChannels(Layout layout)
     return layout == Layout::Mono ? 1 : 2;
 }
 
+// The words of --layout.
+inline constexpr NamedWord<Layout> kLayoutWords[] = {
+    {"mono", Layout::Mono},
+    {"stereo", Layout::Stereo},
+    {"mono-stereo", Layout::MonoStereo},
+};
+
 inline const char* layoutName(Layout layout)
 {
-    switch (layout)
-    {
-    case Layout::Mono:
-        return "mono";
-    case Layout::Stereo:
-        return "stereo";
-    case Layout::MonoStereo:
-        return "mono-stereo";
-    }
-    return "?";
+    return wordOfValue(kLayoutWords, layout);
 }
 
 inline std::optional<Layout> parseLayout(const std::string& text)
 {
-    if (text == "mono")
-        return Layout::Mono;
-    if (text == "stereo")
-        return Layout::Stereo;
-    if (text == "mono-stereo")
-        return Layout::MonoStereo;
-    return std::nullopt;
+    return valueOfWord(kLayoutWords, text);
 }

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -20,9 +22,11 @@ bool isNumber(const std::string& digits)
 }
 } // namespace
 
-std::string temporaryName(unsigned long processId, unsigned long count)
+std::string nextTemporaryName(unsigned long processId)
 {
-    return kTemporaryPrefix + std::to_string(processId) + "-" + std::to_string(count);
+    // A process's count of the temporary files it has made, so that each has a name of its own.
+    static std::atomic<unsigned long> count{0};
+    return kTemporaryPrefix + std::to_string(processId) + "-" + std::to_string(++count);
 }
 
 unsigned long temporaryOwner(const std::string& entryName, const std::string& targetName)
@@ -42,6 +46,15 @@ unsigned long temporaryOwner(const std::string& entryName, const std::string& ta
         return 0;
     const std::string digits = entryName.substr(oldPrefix.size());
     return isNumber(digits) ? std::strtoul(digits.c_str(), nullptr, 10) : 0;
+}
+
+void reportRemovedTemporary(const std::string& path, unsigned long processId)
+{
+    std::fprintf(stderr,
+                 "chordwell-host: removed '%s', the unfinished output of an interrupted run "
+                 "(process %lu); a --state-out that run put in place may not match the file "
+                 "beside it\n",
+                 path.c_str(), processId);
 }
 
 bool copyFromStart(int from, int to)

@@ -79,10 +79,15 @@ bool sameFile(const std::string& a, const std::string& b);
 // Whether a regular file is at the path (symlinks followed).
 bool isExistingFile(const std::string& path);
 
-// For each system's OutputFile. Any thread. The name of the temporary file in which process
-// id writes its count-th output: ".ORLtmp-<id>-<count>", short whatever the target's name,
-// so that a name of the longest length a folder takes can still be replaced. The id of the
-// writer of a folder entry of that form, or of the earlier form "<targetName>.part-<id>"
+// For each system's OutputFile. Any thread. The name of a new temporary file for process id,
+// its own among those the process makes: ".ORLtmp-<id>-<count>", short whatever the target's
+// name, so that a name of the longest length a folder takes can still be replaced. The id of
+// the writer of a folder entry of that form, or of the earlier form "<targetName>.part-<id>"
 // (0 when the entry is neither).
-std::string temporaryName(unsigned long processId, unsigned long count);
+std::string nextTemporaryName(unsigned long processId);
 unsigned long temporaryOwner(const std::string& entryName, const std::string& targetName);
+
+// For each system's OutputFile. Any thread. Tells on stderr that the temporary file at path,
+// left by the interrupted process id, was removed: a named temporary file may have been
+// between a finished write and its rename, so a pair of outputs may have been split there.
+void reportRemovedTemporary(const std::string& path, unsigned long processId);

@@ -1,5 +1,7 @@
 #include "OutputFormat.h"
 
+#include "NamedWords.h"
+
 #include <cctype>
 
 namespace
@@ -30,15 +32,13 @@ bool isOtherAudioExtension(const std::string& extension)
 
 std::optional<OutputFormat> parseOutputFormat(const std::string& word)
 {
-    if (word == "float32")
-        return OutputFormat::Float32;
-    if (word == "pcm24")
-        return OutputFormat::Pcm24;
-    if (word == "pcm16")
-        return OutputFormat::Pcm16;
-    if (word == "flac")
-        return OutputFormat::Flac;
-    return std::nullopt;
+    static constexpr NamedWord<OutputFormat> kWords[] = {
+        {"float32", OutputFormat::Float32},
+        {"pcm24", OutputFormat::Pcm24},
+        {"pcm16", OutputFormat::Pcm16},
+        {"flac", OutputFormat::Flac},
+    };
+    return valueOfWord(kWords, word);
 }
 
 const char* outputFormatName(OutputFormat format)

@@ -208,6 +208,21 @@ std::string slotRangesText()
     return text;
 }
 
+std::string slotValuesText(const double* values)
+{
+    std::string text;
+    for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
+    {
+        char display[64];
+        getParameterDisplayText(slot, values[slot], display);
+        std::string shown = display;
+        while (!shown.empty() && shown.back() == ' ')
+            shown.pop_back();
+        text += (slot == 0 ? "" : ", ") + std::string(getParameterName(slot)) + " " + shown;
+    }
+    return text;
+}
+
 std::optional<std::pair<int, double>> parseSlotAssignment(const std::string& text,
                                                           std::string& error)
 {

@@ -28,6 +28,10 @@ std::optional<double> parseSlotValue(int slot, const std::string& text);
 // The eight names with their ranges in the panel's units, for refusals and help.
 std::string slotRangesText();
 
+// The eight normalized values of slots 0-7 in the panel's texts, after their names:
+// "Output 0.0 dB, Mix 60.0 %, ...".
+std::string slotValuesText(const double* values);
+
 // "SLOT=VALUE": a slot and a value as parseSlotValue reads it; error receives the reason
 // when refused.
 std::optional<std::pair<int, double>> parseSlotAssignment(const std::string& text,

@@ -35,7 +35,8 @@ std::array<size_t, 10> presetNameOffsets()
 PresetNameStates makePresetNameStates(std::span<const uint8_t> bankState, int level, uint32_t seed)
 {
     PresetNameStates out;
-    const std::array<size_t, 10> offsets = presetNameOffsets();
+    out.offsets = presetNameOffsets();
+    const std::array<size_t, 10>& offsets = out.offsets;
     if (bankState.size() < offsets.back() + PresetNameStates::kNameSize)
         throw std::invalid_argument("the bank state is too short for ten preset names");
     const std::vector<uint8_t> base(bankState.begin(), bankState.end());

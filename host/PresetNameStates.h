@@ -13,6 +13,7 @@ struct PresetNameStates
 {
     static constexpr size_t kNameSize = 24;
     std::vector<std::vector<uint8_t>> states;
+    std::array<size_t, 10> offsets{}; // presetNameOffsets(): where the names sit in each state
 };
 
 // Where each of the ten preset name fields sits in the plug-in's bank state ('All ' chunk

@@ -1,10 +1,11 @@
 #include "PresetsCommand.h"
 
+#include "ParameterArgs.h"
+
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
 
 #include <cstdio>
-#include <string>
 
 void addPresetsOptions(CLI::App& command)
 {
@@ -18,18 +19,7 @@ int runPresets()
         double values[chordwell::kPublicSlotCount] = {};
         char name[32] = {};
         getFactoryPreset(index, values, name);
-        std::printf("%d  %s\n", index, name);
-        std::string line;
-        for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
-        {
-            char display[64];
-            getParameterDisplayText(slot, values[slot], display);
-            std::string shown = display;
-            while (!shown.empty() && shown.back() == ' ')
-                shown.pop_back();
-            line += (slot == 0 ? "   " : ", ") + std::string(getParameterName(slot)) + " " + shown;
-        }
-        std::printf("%s\n", line.c_str());
+        std::printf("%d  %s\n   %s\n", index, name, slotValuesText(values).c_str());
     }
     return 0;
 }

@@ -20,11 +20,9 @@
 #include <PresetBank.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 #include <mutex>
 
 namespace
@@ -132,20 +130,11 @@ std::string presetText(const RenderOptions& options, std::optional<int> preset)
 // The eight values the plug-in holds, in the panel's texts ("Mix 60.0 %").
 std::string valuesText(EffectInstance& instance)
 {
-    std::string text;
+    double values[chordwell::kPublicSlotCount] = {};
     for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
-    {
-        double value = 0.0;
         instance.parametersObject().GetParameterNormalizedValue(getParameterIdentifier(slot),
-                                                                &value);
-        char display[64];
-        getParameterDisplayText(slot, value, display);
-        std::string shown = display;
-        while (!shown.empty() && shown.back() == ' ')
-            shown.pop_back();
-        text += (slot == 0 ? "" : ", ") + std::string(getParameterName(slot)) + " " + shown;
-    }
-    return text;
+                                                                &values[slot]);
+    return slotValuesText(values);
 }
 
 class ReaderSource final : public FrameSource
@@ -589,18 +578,10 @@ int runRender(const RenderOptions& options)
             // than its inputs tells a rerun (make, a batch script) that it is not done.
             if (!writer.prepare(error))
                 return fail(error);
-            OutputFile stateFile;
-            if (!options.stateOut.empty())
-            {
-                const std::vector<uint8_t> bytes =
-                    statefile::encode(saveStateChunks(renderer.instance()));
-                if (!stateFile.open(options.stateOut, error))
-                    return fail(error);
-                if (!writeAll(stateFile.descriptor(), bytes.data(), bytes.size()))
-                    return fail("cannot write '" + options.stateOut + "': " + std::strerror(errno));
-                if (!stateFile.prepare(error) || !stateFile.commit(error))
-                    return fail(error);
-            }
+            if (!options.stateOut.empty() &&
+                !writeOutputFile(options.stateOut,
+                                 statefile::encode(saveStateChunks(renderer.instance())), error))
+                return fail(error);
             if (!writer.commit(error))
                 return fail(error);
         }

@@ -21,9 +21,9 @@ struct RenderOptions
     int64_t blockFrames = 512;
     bool masterBypass = false;
     bool demo = false;                    // the built-in demo into OUT, even over a file there
-    std::string plugin;                   // plug-in library; the one beside the host by default
-    std::string stateIn;                  // 'All ' chunk restored before the first block
-    std::string stateOut;                 // 'All ' chunk saved after the last block
+    std::string plugin;                   // plug-in library; empty: pluginPath's default
+    std::string stateIn;                  // state file restored before the first block
+    std::string stateOut;                 // state file (every chunk) saved after the last block
     std::vector<std::string> automations; // SLOT@SECONDS=VALUE
     std::string outputDir;                // many inputs at once: the outputs' folder
     std::string suffix;                   // added to each output's name with outputDir

@@ -575,7 +575,6 @@ Verdict checkPresetNames(const EffectDescription& effect, int level, Random& ran
     }
     const PresetNameStates names =
         makePresetNameStates(fresh, level, static_cast<uint32_t>(random()));
-    const std::array<size_t, 10> offsets = presetNameOffsets();
     size_t kept = 0;
     for (size_t i = 0; i < names.states.size(); ++i)
     {
@@ -588,7 +587,7 @@ Verdict checkPresetNames(const EffectDescription& effect, int level, Random& ran
                    ")");
             continue;
         }
-        for (const size_t at : offsets)
+        for (const size_t at : names.offsets)
         {
             const size_t text = PresetNameStates::kNameSize - 1;
             if (back.size() < at + PresetNameStates::kNameSize ||

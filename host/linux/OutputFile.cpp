@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -51,9 +50,6 @@ std::optional<std::string> resolve(const std::string& path)
     return std::nullopt;
 }
 
-// A process's count of the temporary files it has made, so that each has a name of its own.
-std::atomic<unsigned long> temporaryCount{0};
-
 // Temporary files left by writers that were killed: ".ORLtmp-<pid>-<n>" of this version,
 // "<name>.part-<pid>" of earlier ones.
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
@@ -69,12 +65,8 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name)
             continue;
         // Where the file system has unnamed files, a named temporary file exists only between
         // a finished write and its rename (elsewhere, and in the earlier form, for the whole
-        // write): a pair of outputs may have been split there.
-        std::fprintf(stderr,
-                     "chordwell-host: removed '%s/%s', the unfinished output of an "
-                     "interrupted run (process %d); a --state-out that run put in place may not "
-                     "match the file beside it\n",
-                     folder.c_str(), entry->d_name, static_cast<int>(pid));
+        // write).
+        reportRemovedTemporary(folder + "/" + entry->d_name, static_cast<unsigned long>(pid));
     }
     ::closedir(dir);
 }
@@ -167,8 +159,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
     unnamed = fd >= 0;
     if (!unnamed)
     {
-        temporary =
-            folder + "/" + temporaryName(static_cast<unsigned long>(::getpid()), ++temporaryCount);
+        temporary = folder + "/" + nextTemporaryName(static_cast<unsigned long>(::getpid()));
         fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd < 0)
         {
@@ -194,8 +185,8 @@ bool OutputFile::prepare(std::string& error)
     if (unnamed)
     {
         // An unnamed file gets a name only for the instant before the rename.
-        temporary = folderOf(target) + "/" +
-                    temporaryName(static_cast<unsigned long>(::getpid()), ++temporaryCount);
+        temporary =
+            folderOf(target) + "/" + nextTemporaryName(static_cast<unsigned long>(::getpid()));
         ::unlink(temporary.c_str());
         const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
         if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) !=

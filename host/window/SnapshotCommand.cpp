@@ -1,6 +1,6 @@
 #include "SnapshotCommand.h"
 
-#include "HostViewContainer.h"
+#include "OffscreenView.h"
 #include "OutputFile.h"
 #include "SessionState.h"
 #include "ToolkitClick.h"
@@ -43,19 +43,15 @@ int runSnapshot(const SnapshotOptions& options)
     {
         library = loadSessionLibrary(options.session);
         EditorSession session(*library, options.session);
-        const AAX_Point size = session.viewSize();
-        juce::Component holder;
-        holder.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
-        holder.setVisible(true);
-        HostViewContainer container(AAX_eViewContainer_Type_NSView, &holder);
-        container.onSetViewSize = [&holder](const AAX_Point& s)
-        { holder.setSize(static_cast<int>(s.horz), static_cast<int>(s.vert)); };
-        session.openView(container);
+        OffscreenView view(session.viewSize());
+        view.container.onSetViewSize = [&view](const AAX_Point& s)
+        { view.holder.setSize(static_cast<int>(s.horz), static_cast<int>(s.vert)); };
+        session.openView(view.container);
         session.deliver();
         if (options.rear)
-            clickAt(holder, kTitleBand);
+            clickAt(view.holder, kTitleBand);
 
-        const juce::Image picture = holder.createComponentSnapshot(holder.getLocalBounds(), true);
+        const juce::Image picture = view.draw();
         session.closeView();
 
         // The picture goes through the host's own output rules: a folder or a special file at

@@ -1,7 +1,7 @@
 #include "ValidateEditor.h"
 
 #include "EditorSession.h"
-#include "HostViewContainer.h"
+#include "OffscreenView.h"
 
 #include <ParameterTable.h>
 
@@ -73,16 +73,13 @@ ValidateVerdict checkEditorWhileRendering(const PluginLibrary& library,
         const AAX_Point size = session.viewSize();
         for (int i = 0; i < count; ++i)
         {
-            juce::Component holder;
-            holder.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
-            holder.setVisible(true);
-            HostViewContainer container(AAX_eViewContainer_Type_NSView, &holder);
-            session.openView(container);
+            OffscreenView view(size);
+            session.openView(view.container);
             // Host automation while the editor is open moves its knobs.
             session.instance().automate(getParameterIdentifier(i % 8), (i % 10) / 10.0);
             session.deliver();
             juce::MessageManager::getInstance()->runDispatchLoopUntil(5);
-            holder.createComponentSnapshot(holder.getLocalBounds(), true);
+            view.draw();
             session.closeView();
         }
         running.store(false);

@@ -1,7 +1,7 @@
 #include "ValidateNames.h"
 
 #include "EditorSession.h"
-#include "HostViewContainer.h"
+#include "OffscreenView.h"
 #include "PresetNameStates.h"
 #include "aax_host/EffectInstance.h"
 
@@ -26,11 +26,7 @@ ValidateVerdict checkNamesInEditor(const PluginLibrary& library, const std::stri
         return verdict;
     }
     const PresetNameStates names = makePresetNameStates(fresh, level, 20u);
-    const AAX_Point size = session.viewSize();
-    juce::Component holder;
-    holder.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
-    holder.setVisible(true);
-    HostViewContainer container(AAX_eViewContainer_Type_NSView, &holder);
+    OffscreenView view(session.viewSize());
     // Opening the editor is what costs: level L opens it over L tenths of the states.
     size_t shown = 0;
     for (size_t i = 0; i < names.states.size(); ++i)
@@ -43,9 +39,9 @@ ValidateVerdict checkNamesInEditor(const PluginLibrary& library, const std::stri
             continue;
         }
         // Opening fills the preset list with all ten names; the drawing shows the current one.
-        session.openView(container);
+        session.openView(view.container);
         session.deliver();
-        holder.createComponentSnapshot(holder.getLocalBounds(), true);
+        view.draw();
         session.closeView();
         ++shown;
     }

@@ -8,8 +8,6 @@
 #include <io.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdio>
 
 namespace
 {
@@ -89,9 +87,6 @@ bool processRunning(DWORD id)
     return running;
 }
 
-// A process's count of the temporary files it has made, so that each has a name of its own.
-std::atomic<unsigned long> temporaryCount{0};
-
 // Temporary files left by writers that were killed: ".ORLtmp-<process id>-<n>" of this
 // version, "<name>.part-<process id>" of earlier ones.
 void removeStaleTemporaries(const std::string& folder, const std::string& name)
@@ -109,13 +104,7 @@ void removeStaleTemporaries(const std::string& folder, const std::string& name)
             if (id == 0 || processRunning(id) ||
                 DeleteFileW(wide(inFolder(folder, entryName)).c_str()) == 0)
                 continue;
-            // As on Linux: a pair of outputs may have been split there.
-            std::fprintf(
-                stderr,
-                "chordwell-host: removed '%s', the unfinished output of an "
-                "interrupted run (process %lu); a --state-out that run put in place may not "
-                "match the file beside it\n",
-                inFolder(folder, entryName).c_str(), static_cast<unsigned long>(id));
+            reportRemovedTemporary(inFolder(folder, entryName), id);
         } while (FindNextFileW(search, &entry) != 0);
         FindClose(search);
     }
@@ -243,7 +232,7 @@ bool OutputFile::open(const std::string& path, std::string& error)
     }
     const std::string folder = folderOf(target);
     removeStaleTemporaries(folder, nameOf(target));
-    temporary = inFolder(folder, temporaryName(GetCurrentProcessId(), ++temporaryCount));
+    temporary = inFolder(folder, nextTemporaryName(GetCurrentProcessId()));
     HANDLE file =
         CreateFileW(wide(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
