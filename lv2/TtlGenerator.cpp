@@ -5,6 +5,7 @@
 
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
+#include <ParameterTextInput.h>
 #include <ProductVersion.h>
 #include <StoredText.h>
 
@@ -99,16 +100,23 @@ std::string displayText(int slot, double value)
     return s;
 }
 
+// The value that typing text into a host's generic editor sets.
+double typedValue(int slot, const char* text)
+{
+    double value = 0.0;
+    parseParameterText(slot, text, value);
+    return value;
+}
+
 // Values where the product's own texts tell a generic UI what the normalized number means.
 std::vector<double> scaleValues(int slot)
 {
     if (slot == 7)
         return {0.0, 1.0};
-    // -24, -12, 0, 12, 24 st: a quarter step away from zero, where the text (which truncates
-    // toward zero) and the engine (which rounds) name the same semitone; at half a step the
-    // engine would play 13 for the text's 12.
+    // -24, -12, 0, 12, 24 st: -12 and 12 where a typed semitone lands, which the text and the
+    // engine both name as that semitone.
     if (slot == 4)
-        return {0.0, 0.5 - 12.25 / 48.0, 0.5, 0.5 + 12.25 / 48.0, 1.0};
+        return {0.0, typedValue(4, "-12"), 0.5, typedValue(4, "12"), 1.0};
     return {0.0, 0.25, 0.5, 0.75, 1.0};
 }
 
