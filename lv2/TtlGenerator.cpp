@@ -42,6 +42,10 @@ static_assert(chordwell::version::kMinor < 100,
 // Debian package's copyright file says.
 constexpr const char* kLicence = "https://spdx.org/licenses/GPL-3.0-only";
 
+// The maker, as the project and each of its plug-ins name it.
+constexpr const char* kMaintainer =
+    "[ foaf:name \"Orlund\" ; foaf:homepage <https://www.orlund.com> ]";
+
 std::string projectUri()
 {
     return std::string("<") + kUriBase + ">";
@@ -168,8 +172,7 @@ std::string pluginTtl()
         << "  a doap:Project ;\n"
         << "  doap:name \"ORL Chordwell\" ;\n"
         << "  doap:license <" << kLicence << "> ;\n"
-        << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage <https://www.orlund.com> ] "
-           ".\n\n";
+        << "  doap:maintainer " << kMaintainer << " .\n\n";
     // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank. Its
     // size is its window's own (the X11 size hints); the user does not resize it.
     out << uiUri() << "\n"
@@ -185,8 +188,7 @@ std::string pluginTtl()
             << "  doap:name \"" << layout.name << "\" ;\n"
             << "  lv2:project " << projectUri() << " ;\n"
             << "  doap:license <" << kLicence << "> ;\n"
-            << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage "
-               "<https://www.orlund.com> ] ;\n"
+            << "  doap:maintainer " << kMaintainer << " ;\n"
             << "  lv2:optionalFeature lv2:hardRTCapable, urid:map ;\n"
             << "  lv2:extensionData state:interface ;\n"
             << "  ui:ui " << uiUri() << " ;\n"
