@@ -9,7 +9,7 @@
 #include <HintsFlag.h>
 
 #ifdef _WIN32
-#include <juce_events/juce_events.h>
+#include <PrivateToolkit.h>
 #define ORL_EXPORT extern "C" __declspec(dllexport)
 #else
 #define ORL_EXPORT extern "C" __attribute__((visibility("default")))
@@ -82,7 +82,7 @@ ORL_EXPORT AAX_Result ACFStartup(IACFUnknown* host)
 #ifdef _WIN32
             // The library carries its own toolkit on Windows; the host's message loop drives
             // it once it knows the host's main thread.
-            juce::initialiseJuce_GUI();
+            orl::startPrivateToolkit();
 #endif
         }
         else if (host == nullptr && hostServices != nullptr)
@@ -90,7 +90,7 @@ ORL_EXPORT AAX_Result ACFStartup(IACFUnknown* host)
             delete hostServices;
             hostServices = nullptr;
 #ifdef _WIN32
-            juce::shutdownJuce_GUI();
+            orl::stopPrivateToolkit();
 #endif
         }
         return AAX_SUCCESS;
@@ -107,7 +107,7 @@ ORL_EXPORT AAX_Result ACFShutdown(IACFUnknown*)
     {
 #ifdef _WIN32
         if (hostServices != nullptr)
-            juce::shutdownJuce_GUI();
+            orl::stopPrivateToolkit();
 #endif
         delete hostServices;
         hostServices = nullptr;

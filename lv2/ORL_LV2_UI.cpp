@@ -7,9 +7,10 @@
 #include <ORLFrame.h>
 #include <ORLShellController.h>
 
+#include <PrivateToolkit.h>
+#include <ToolkitQueue.h>
 #include <juce_events/juce_events.h>
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
-#include <ToolkitQueue.h>
 #include <lv2/instance-access/instance-access.h>
 
 #include <cstring>
@@ -17,20 +18,11 @@
 
 namespace
 {
-// The private toolkit runs while any UI of the library is open.
-int openUis = 0;
-
+// The private toolkit runs while any UI of the library is open, on the host's UI thread.
 void toolkitUp()
 {
-    if (openUis++ == 0)
-        juce::initialiseJuce_GUI();
+    orl::startPrivateToolkit();
     juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
-}
-
-void toolkitDown()
-{
-    if (openUis > 0 && --openUis == 0)
-        juce::shutdownJuce_GUI();
 }
 } // namespace
 
@@ -188,7 +180,7 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
     if (!ui->open(reinterpret_cast<uintptr_t>(parent)))
     {
         ui->release();
-        toolkitDown();
+        orl::stopPrivateToolkit();
         return nullptr;
     }
     *widget = reinterpret_cast<LV2UI_Widget>(ui->window());
@@ -199,7 +191,7 @@ void cleanup(LV2UI_Handle handle)
 {
     self(handle)->close();
     self(handle)->release();
-    toolkitDown();
+    orl::stopPrivateToolkit();
 }
 
 void portEvent(LV2UI_Handle handle, uint32_t port, uint32_t size, uint32_t format,

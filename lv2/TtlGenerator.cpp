@@ -5,6 +5,7 @@
 
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
+#include <ParameterTextInput.h>
 #include <ProductVersion.h>
 #include <StoredText.h>
 
@@ -40,6 +41,10 @@ static_assert(chordwell::version::kMinor < 100,
 // The binaries link JUCE's GPL-3 modules, so they are distributed under the GPL-3, as the
 // Debian package's copyright file says.
 constexpr const char* kLicence = "https://spdx.org/licenses/GPL-3.0-only";
+
+// The maker, as the project and each of its plug-ins name it.
+constexpr const char* kMaintainer =
+    "[ foaf:name \"Orlund\" ; foaf:homepage <https://www.orlund.com> ]";
 
 std::string projectUri()
 {
@@ -99,16 +104,23 @@ std::string displayText(int slot, double value)
     return s;
 }
 
+// The value that typing text into a host's generic editor sets.
+double typedValue(int slot, const char* text)
+{
+    double value = 0.0;
+    parseParameterText(slot, text, value);
+    return value;
+}
+
 // Values where the product's own texts tell a generic UI what the normalized number means.
 std::vector<double> scaleValues(int slot)
 {
     if (slot == 7)
         return {0.0, 1.0};
-    // -24, -12, 0, 12, 24 st: a quarter step away from zero, where the text (which truncates
-    // toward zero) and the engine (which rounds) name the same semitone; at half a step the
-    // engine would play 13 for the text's 12.
+    // -24, -12, 0, 12, 24 st: -12 and 12 where a typed semitone lands, which the text and the
+    // engine both name as that semitone.
     if (slot == 4)
-        return {0.0, 0.5 - 12.25 / 48.0, 0.5, 0.5 + 12.25 / 48.0, 1.0};
+        return {0.0, typedValue(4, "-12"), 0.5, typedValue(4, "12"), 1.0};
     return {0.0, 0.25, 0.5, 0.75, 1.0};
 }
 
@@ -160,8 +172,7 @@ std::string pluginTtl()
         << "  a doap:Project ;\n"
         << "  doap:name \"ORL Chordwell\" ;\n"
         << "  doap:license <" << kLicence << "> ;\n"
-        << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage <https://www.orlund.com> ] "
-           ".\n\n";
+        << "  doap:maintainer " << kMaintainer << " .\n\n";
     // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank. Its
     // size is its window's own (the X11 size hints); the user does not resize it.
     out << uiUri() << "\n"
@@ -177,8 +188,7 @@ std::string pluginTtl()
             << "  doap:name \"" << layout.name << "\" ;\n"
             << "  lv2:project " << projectUri() << " ;\n"
             << "  doap:license <" << kLicence << "> ;\n"
-            << "  doap:maintainer [ foaf:name \"Orlund\" ; foaf:homepage "
-               "<https://www.orlund.com> ] ;\n"
+            << "  doap:maintainer " << kMaintainer << " ;\n"
             << "  lv2:optionalFeature lv2:hardRTCapable, urid:map ;\n"
             << "  lv2:extensionData state:interface ;\n"
             << "  ui:ui " << uiUri() << " ;\n"

@@ -32,9 +32,12 @@ void ChordwellAudioPath::apply(int32_t slot, double value)
 {
     // Whatever the host sent: clamped to the range, or a NaN that keeps the last good value.
     double sane = 0.0;
-    if (!hostvalue::normalized(value, sane))
-        return;
-    const float port = static_cast<float>(sane);
+    if (hostvalue::normalized(value, sane))
+        setPort(slot, static_cast<float>(sane));
+}
+
+void ChordwellAudioPath::setPort(int32_t slot, float port)
+{
     if (port == cache[slot])
         return;
     cache[slot] = port;
@@ -52,7 +55,7 @@ void ChordwellAudioPath::applyPending()
     uint32_t bits = posted.exchange(0, std::memory_order_acquire);
     for (int32_t slot = 0; bits != 0; ++slot, bits >>= 1)
         if (bits & 1u)
-            apply(slot, mailbox[slot].load(std::memory_order_relaxed));
+            setPort(slot, mailbox[slot].load(std::memory_order_relaxed));
 }
 
 template <typename Sample>

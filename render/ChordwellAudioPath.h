@@ -69,7 +69,10 @@ class ChordwellAudioPath
     void reset();
 
   private:
+    // Audio thread. A host's timed value, made sane first.
     void apply(int32_t slot, double value);
+    // Audio thread. A value already within 0..1 (a posted one, made sane by post).
+    void setPort(int32_t slot, float port);
     void applyPending();
 
     std::unique_ptr<ORLChordwellEffect> engine;

@@ -75,8 +75,8 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes)
     }
     else if (bytes.size() >= 4 && std::memcmp(bytes.data(), kHostFileMagic, 4) == 0)
     {
-        // The state file's reader gives the verdict on the whole file, the chunks' data
-        // included.
+        // The state file's reader gives the verdict on the whole file, the bank chunk
+        // included: nothing is left to check here.
         std::string error;
         auto contents = statefile::read(bytes, error);
         if (!contents)
@@ -96,6 +96,7 @@ std::optional<Decoded> decode(std::span<const uint8_t> bytes)
                 }
         if (found == static_cast<int>(values.size()))
             result.values = values;
+        return result;
     }
     else
     {

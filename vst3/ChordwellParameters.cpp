@@ -126,9 +126,10 @@ void toString128(const char* text, Steinberg::Vst::String128 out)
     const std::string utf8 = storedTextAsUtf8(text != nullptr ? text : "");
     size_t used = 0;
     char32_t c = 0;
-    for (size_t at = 0; at < utf8.size(); at += utf8SequenceAt(utf8, at, c))
+    // The text is well-formed, so every sequence is at least one byte long.
+    for (size_t at = 0, length = 0; at < utf8.size(); at += length)
     {
-        utf8SequenceAt(utf8, at, c);
+        length = utf8SequenceAt(utf8, at, c);
         const size_t units = c >= 0x10000 ? 2 : 1;
         if (used + units > 127)
             break; // a character that does not fit whole is left out

@@ -7,7 +7,6 @@
 #include "HintsFlag.h"
 #include "ORLFrame.h"
 #include "ShellOpen.h"
-#include "WindowManagerAtoms.h"
 
 #include <pluginterfaces/gui/iplugview.h>
 
@@ -91,9 +90,6 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
 {
     if (frame)
         return;
-    // A window of its own needs the window manager's atoms, even where no window manager runs.
-    if (systemWindow && !parentIsComponent)
-        orl::createWindowManagerAtoms();
     frame = std::make_unique<ORLFrame>(frameWidth(), frameHeight(), kFrameBackground);
     if (systemWindow && parentIsComponent)
         static_cast<juce::Component*>(systemWindow)->addAndMakeVisible(*frame);

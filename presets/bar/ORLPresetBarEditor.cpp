@@ -61,10 +61,16 @@ void writePrefix(int32_t index, char* out, size_t size)
     std::snprintf(out, size, index < 10 ? "0%d: " : "%d: ", index);
 }
 
-// The preset's stored name (at most 23 bytes) as text.
+// The preset's stored name, the bytes its record holds (at most 23).
+std::string storedName(const PresetBank& bank, int32_t index)
+{
+    return {bank.presetName(index), strnlen(bank.presetName(index), PresetRecord::kNameSize - 1)};
+}
+
+// The preset's stored name as text.
 std::string nameText(const PresetBank& bank, int32_t index)
 {
-    return storedTextAsUtf8({bank.presetName(index), strnlen(bank.presetName(index), 23)});
+    return storedTextAsUtf8(storedName(bank, index));
 }
 
 // The displayed name: the preset's name and the edited marker.
@@ -447,9 +453,7 @@ void ORLPresetBarEditor::finishNameEdit()
         const std::string typed = withoutEditedMarker(nameEditor->getText());
         const int32_t index = presetBank->currentIndex();
         if (typed == nameText(*presetBank, index))
-            presetBank->renameCurrentPreset(std::string(presetBank->presetName(index),
-                                                        strnlen(presetBank->presetName(index), 23))
-                                                .c_str());
+            presetBank->renameCurrentPreset(storedName(*presetBank, index).c_str());
         else
             presetBank->renameCurrentPreset(
                 std::string(cutUtf8(typed, PresetRecord::kNameSize - 1)).c_str());

@@ -2,31 +2,27 @@
 
 #include "Factory.h"
 
-#include <WindowManagerAtoms.h>
-#include <juce_events/juce_events.h>
+#include <PrivateToolkit.h>
 
 namespace
 {
-int loads = 0;
 ChordwellFactory factory;
 } // namespace
 
 extern "C"
 {
-    // Main thread. Each load starts the private toolkit once; the last unload shuts it down.
+    // Main thread. The first load starts the private toolkit (and makes the window manager's
+    // atoms before the host opens a window for us: its toolkit may need them as well); the
+    // last unload shuts it down.
     __attribute__((visibility("default"))) bool ModuleEntry(void*)
     {
-        if (loads++ == 0)
-            juce::initialiseJuce_GUI();
-        // Before the host opens a window for us: its toolkit may need the atoms as well.
-        orl::createWindowManagerAtoms();
+        orl::startPrivateToolkit();
         return true;
     }
 
     __attribute__((visibility("default"))) bool ModuleExit()
     {
-        if (loads > 0 && --loads == 0)
-            juce::shutdownJuce_GUI();
+        orl::stopPrivateToolkit();
         return true;
     }
 

@@ -33,11 +33,11 @@ std::string hexClassId(const TUID cid)
 nlohmann::json subCategories(const std::string& text)
 {
     nlohmann::json list = nlohmann::json::array();
-    size_t start = 0;
-    while (start <= text.size() && !text.empty())
+    for (size_t start = 0; !text.empty();)
     {
+        // The last part's count (npos - start) runs to the end of the text.
         const size_t bar = text.find('|', start);
-        list.push_back(text.substr(start, bar == std::string::npos ? bar : bar - start));
+        list.push_back(text.substr(start, bar - start));
         if (bar == std::string::npos)
             break;
         start = bar + 1;

@@ -3,11 +3,10 @@
 
 #include "Factory.h"
 
-#include <juce_events/juce_events.h>
+#include <PrivateToolkit.h>
 
 namespace
 {
-int loads = 0;
 ChordwellFactory factory;
 } // namespace
 
@@ -17,15 +16,13 @@ extern "C"
     // message loop then drives our windows and timers; the last ExitDll shuts it down.
     __declspec(dllexport) bool InitDll()
     {
-        if (loads++ == 0)
-            juce::initialiseJuce_GUI();
+        orl::startPrivateToolkit();
         return true;
     }
 
     __declspec(dllexport) bool ExitDll()
     {
-        if (loads > 0 && --loads == 0)
-            juce::shutdownJuce_GUI();
+        orl::stopPrivateToolkit();
         return true;
     }
 
