@@ -249,8 +249,7 @@ void ORL_VST3_Effect::syncPrograms()
         if (auto* program = getParameterObject(kProgramParameter))
             program->setNormalized(static_cast<double>(current) / (kProgramCount - 1));
     }
-    // Telling the host from inside its own call into us can deadlock it (a host may hold the
-    // lock that its restartComponent takes): that waits for the next call of our own.
+    // Inside a host's call the host is not told yet (HostCall).
     if (componentHandler == nullptr || hostCallDepth > 0)
         return;
     if (namesPending)
@@ -352,9 +351,11 @@ tresult PLUGIN_API ORL_VST3_Effect::setState(IBStream* state)
     std::vector<uint8_t> bytes;
     if (!readWhole(state, bytes))
         return kResultFalse;
-    enterMainCall();
-    const bool applied = applyState(bytes);
-    leaveMainCall();
+    bool applied = false;
+    {
+        const HostCall call(*this);
+        applied = applyState(bytes);
+    }
     return applied ? kResultOk : kResultFalse;
 }
 
@@ -473,11 +474,10 @@ tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue v
         auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
         if (bank != nullptr && index != bank->currentIndex())
         {
-            ++hostCallDepth;
-            enterMainCall();
-            master.recallPreset(index);
-            leaveMainCall();
-            --hostCallDepth;
+            {
+                const HostCall call(*this);
+                master.recallPreset(index);
+            }
             // The host chose this program: it knows the program, and the values reached it
             // through their edits.
             valuesPending = false;

@@ -137,6 +137,29 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
 
   private:
     friend class ORL_VST3_EditorWrapper;
+    // Main thread. Held for the length of a host's call into us that changes the product: the
+    // changes settle when it ends, but the host hears of them only at our next call of our own
+    // (an editor action or the run loop's tick), as telling a host from inside its own call
+    // can deadlock it (it may hold the lock its restartComponent takes).
+    class HostCall
+    {
+      public:
+        explicit HostCall(ORL_VST3_Effect& effect) : effect(effect)
+        {
+            ++effect.hostCallDepth;
+            effect.enterMainCall();
+        }
+        ~HostCall()
+        {
+            effect.leaveMainCall();
+            --effect.hostCallDepth;
+        }
+        HostCall(const HostCall&) = delete;
+        HostCall& operator=(const HostCall&) = delete;
+
+      private:
+        ORL_VST3_Effect& effect;
+    };
     void settle();
     void syncPrograms();
     bool applyState(const std::vector<uint8_t>& bytes);
@@ -150,7 +173,7 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     ORL_VST3_EditorWrapper* editor = nullptr;
     double sampleRate = 44100.0;
     int mainCallDepth = 0;
-    // Calls of the host into us that are under way: the host is not told of changes then.
+    // HostCalls under way: the host is not told of changes then.
     int hostCallDepth = 0;
     bool namesPending = false;
     bool valuesPending = false;

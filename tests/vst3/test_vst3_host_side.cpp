@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <pluginterfaces/vst/ivsteditcontroller.h>
+#include <public.sdk/source/common/memorystream.h>
 
 #include <cmath>
 #include <string>
@@ -149,6 +150,18 @@ TEST(Vst3HostSide, a_host_value_reaches_the_editor_but_never_the_preset_bank)
     EXPECT_TRUE(shell.host.calls.empty()) << "the host's own change is not sent back to it";
     EXPECT_FALSE(shell.bank().isEdited(0));
     EXPECT_FLOAT_EQ(shell.bank().workingPreset(0).values[2], 0.25f);
+}
+
+TEST(Vst3HostSide, a_restored_session_is_told_to_the_host_after_its_call_never_inside_it)
+{
+    Shell shell;
+    MemoryStream saved;
+    ASSERT_EQ(shell.effect->getState(&saved), kResultOk);
+    saved.seek(0, IBStream::kIBSeekSet, nullptr);
+    ASSERT_EQ(shell.effect->setState(&saved), kResultOk);
+    EXPECT_EQ(count(shell.host.calls, "restart"), 0) << "a host may hold the lock it takes";
+    shell.effect->idle();
+    EXPECT_EQ(count(shell.host.calls, "restart"), 1) << "the run loop's next tick tells it";
 }
 
 TEST(Vst3HostSide, program_names_in_any_encoding_reach_the_host_as_their_text)
