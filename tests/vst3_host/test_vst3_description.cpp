@@ -45,3 +45,27 @@ TEST(Vst3Description, parameters_show_the_product_texts_both_ways_and_presets_ar
     EXPECT_FLOAT_EQ(parameters[2]->getValue(), 0.6f) << "Low & Dark's Decay";
     EXPECT_EQ(plugin->getCurrentProgram(), 3);
 }
+
+#ifndef _WIN32
+// Hosts that list plug-ins without loading them read the bundle's moduleinfo.json instead: it
+// must say what loading the binary says.
+TEST(Vst3Description, the_bundles_module_info_names_what_a_scan_finds)
+{
+    const juce::PluginDescription d = describeBundle();
+    const juce::var info = juce::JSON::parse(
+        juce::File(d.fileOrIdentifier).getChildFile("Contents/Resources/moduleinfo.json"));
+    ASSERT_TRUE(info.isObject());
+    const juce::var& found = info["Classes"][0];
+    EXPECT_EQ(info["Classes"].size(), 1);
+    EXPECT_EQ(info["Name"].toString(), d.name);
+    EXPECT_EQ(found["Name"].toString(), d.name);
+    EXPECT_EQ(found["Vendor"].toString(), d.manufacturerName);
+    EXPECT_EQ(info["Factory Info"]["Vendor"].toString(), d.manufacturerName);
+    EXPECT_EQ(found["Version"].toString(), d.version);
+    EXPECT_EQ(found["Category"].toString(), "Audio Module Class");
+    juce::StringArray categories;
+    for (const juce::var& category : *found["Sub Categories"].getArray())
+        categories.add(category.toString());
+    EXPECT_EQ(categories.joinIntoString("|"), d.category);
+}
+#endif
