@@ -1,7 +1,6 @@
 #include "ORLShellController.h"
 
 #include "ORLEditorDisplay.h"
-#include "PresetModelFactory.h"
 
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
@@ -15,10 +14,16 @@ ORLShellController::ORLShellController()
     for (int slot = 0; slot < kSlotCount; ++slot)
         current[slot] = getParameterDefault(slot);
     controller = std::make_unique<ORLChordwellController>(this);
-    presetModel = makePresetModel(this);
+    // The bank starts as the factory bank.
+    bank = std::make_unique<PresetBank>(this);
 }
 
 ORLShellController::~ORLShellController() = default;
+
+ORLPresetModel* ORLShellController::getPresetModel()
+{
+    return bank.get();
+}
 
 void ORLShellController::sendToHost(int32_t index, double value)
 {
@@ -32,8 +37,8 @@ void ORLShellController::sendToHost(int32_t index, double value)
         host->setParameterValue(index, clamped);
         host->releaseParameter(index);
     }
-    if (presetModel && !transferActive && (getParameterFlags(index) & kFlagReportedToPresets))
-        presetModel->setParameterValue(index, value);
+    if (!transferActive && (getParameterFlags(index) & kFlagReportedToPresets))
+        bank->setParameterValue(index, value);
 }
 
 void ORLShellController::storeAndShow(int32_t index, double value)
@@ -89,8 +94,7 @@ void ORLShellController::editorControlChanged(int32_t index, double value)
 
 void ORLShellController::recallPreset(int32_t index)
 {
-    auto* bank = dynamic_cast<PresetBank*>(presetModel.get());
-    if (bank == nullptr || index < 0 || index >= PresetBank::kPresetCount)
+    if (index < 0 || index >= PresetBank::kPresetCount)
         return;
     bank->selectPreset(index);
     const PresetRecord& preset = bank->workingPreset(index);
@@ -103,8 +107,7 @@ void ORLShellController::recallPreset(int32_t index)
 
 void ORLShellController::hostChoseFactoryPreset(int32_t index)
 {
-    auto* bank = dynamic_cast<PresetBank*>(presetModel.get());
-    if (bank == nullptr || index < 0 || index >= PresetBank::kPresetCount)
+    if (index < 0 || index >= PresetBank::kPresetCount)
         return;
     double values[kPublicSlotCount] = {};
     char name[32] = "";

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ORLEditorDisplay;
+class PresetBank;
 
 // The master controller that every plug-in shell shares: the hub through which editor, preset
 // model, host and render path exchange parameter values. Sends public slot changes to the
@@ -29,7 +30,7 @@ class ORLShellController : public ORLMasterController
     void setParameter(int32_t index, double value) override;
     int32_t saveGlobalValue(int32_t index, double value) override;
     int32_t loadGlobalValue(int32_t index, double& value) override;
-    ORLPresetModel* getPresetModel() override { return presetModel.get(); }
+    ORLPresetModel* getPresetModel() override;
 
     // Main thread. A change made in the editor, transfers of the preset model included.
     void editorControlChanged(int32_t index, double value);
@@ -61,6 +62,8 @@ class ORLShellController : public ORLMasterController
     void setEditor(ORLEditorDisplay* display) { editor = display; }
     // Main thread.
     ORLChordwellController& productController() { return *controller; }
+    // Main thread. The instance's preset bank (its preset model), made with the controller.
+    PresetBank& presetBank() { return *bank; }
     // Main thread. The value last set for slot 0-16.
     double currentValue(int32_t slot) const;
     // Main thread. Between the begin marker and the end marker of a transfer the editor is
@@ -73,7 +76,7 @@ class ORLShellController : public ORLMasterController
     ORLHostParameters* host = nullptr;
     std::unique_ptr<ORLChordwellController> controller;
     bool guard = false;
-    std::unique_ptr<ORLPresetModel> presetModel;
+    std::unique_ptr<PresetBank> bank;
     bool transferActive = false;
     bool recording = false;
     int32_t expectedEchoes = 0;

@@ -192,11 +192,7 @@ tresult PLUGIN_API ORL_VST3_Effect::initialize(FUnknown* context)
         for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
             parameters.addParameter(chordwell::vst3params::makeSlotParameter(slot));
         parameters.addParameter(chordwell::vst3params::makeProgramParameter(
-            [this](int index)
-            {
-                auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
-                return bank != nullptr ? bank->presetName(index) : "";
-            }));
+            [this](int index) { return master.presetBank().presetName(index); }));
     }
     syncPrograms();
     // A new instance has nothing to tell its host yet.
@@ -232,16 +228,14 @@ void ORL_VST3_Effect::settle()
 
 void ORL_VST3_Effect::syncPrograms()
 {
-    auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
-    if (bank == nullptr)
-        return;
+    PresetBank& bank = master.presetBank();
     for (int32_t i = 0; i < kProgramCount; ++i)
-        if (shownNames[i] != bank->presetName(i))
+        if (shownNames[i] != bank.presetName(i))
         {
-            shownNames[i] = bank->presetName(i);
+            shownNames[i] = bank.presetName(i);
             namesPending = true;
         }
-    const int32_t current = bank->currentIndex();
+    const int32_t current = bank.currentIndex();
     if (current != shownProgram)
     {
         shownProgram = current;
@@ -471,8 +465,7 @@ tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue v
     if (tag == kProgramParameter)
     {
         const auto index = static_cast<int32_t>(std::lround(value * (kProgramCount - 1)));
-        auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
-        if (bank != nullptr && index != bank->currentIndex())
+        if (index != master.presetBank().currentIndex())
         {
             {
                 const HostCall call(*this);
@@ -547,11 +540,9 @@ tresult PLUGIN_API ORL_VST3_Effect::getProgramListInfo(int32 listIndex, ProgramL
 tresult PLUGIN_API ORL_VST3_Effect::getProgramName(ProgramListID listId, int32 programIndex,
                                                    String128 name)
 {
-    auto* bank = dynamic_cast<PresetBank*>(master.getPresetModel());
-    if (listId != kProgramList || programIndex < 0 || programIndex >= kProgramCount ||
-        bank == nullptr)
+    if (listId != kProgramList || programIndex < 0 || programIndex >= kProgramCount)
         return kInvalidArgument;
-    chordwell::vst3params::toString128(bank->presetName(programIndex), name);
+    chordwell::vst3params::toString128(master.presetBank().presetName(programIndex), name);
     return kResultTrue;
 }
 
