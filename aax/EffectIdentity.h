@@ -1,14 +1,14 @@
 #pragma once
 
 #include <AAX.h>
-#include <ProductVersion.h>
+#include <ProductIdentity.h>
 
 // Who the effect is, as the description tells the host.
 namespace chordwell::identity
 {
 inline constexpr const char* kEffectID = "com.orlund.aax.orlchordwell";
-inline constexpr const char* kEffectName = "ORL Chordwell";
-inline constexpr const char* kManufacturerName = "Orlund";
+inline constexpr const char* kEffectName = chordwell::product::kName;
+inline constexpr const char* kManufacturerName = chordwell::product::kMaker;
 inline constexpr const char* kPackageNames[3] = {"ORL Chordwell -  - free resonant reverberator",
                                                  "ORL Chordwell", "ORL Chordwell"};
 inline constexpr uint32_t kPackageVersion = chordwell::version::kPackageVersion;

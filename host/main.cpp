@@ -12,7 +12,7 @@
 #include "ValidateNames.h"
 
 #include <CLI/CLI.hpp>
-#include <ProductVersion.h>
+#include <ProductIdentity.h>
 
 #include <cstdio>
 #include <exception>

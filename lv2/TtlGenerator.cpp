@@ -6,7 +6,7 @@
 #include <FactoryPresets.h>
 #include <ParameterTable.h>
 #include <ParameterTextInput.h>
-#include <ProductVersion.h>
+#include <ProductIdentity.h>
 #include <StoredText.h>
 
 #include <cstdio>
@@ -43,8 +43,8 @@ static_assert(chordwell::version::kMinor < 100,
 constexpr const char* kLicence = "https://spdx.org/licenses/GPL-3.0-only";
 
 // The maker, as the project and each of its plug-ins name it.
-constexpr const char* kMaintainer =
-    "[ foaf:name \"Orlund\" ; foaf:homepage <https://www.orlund.com> ]";
+const std::string kMaintainer = std::string("[ foaf:name \"") + chordwell::product::kMaker +
+                                "\" ; foaf:homepage <" + chordwell::product::kWebAddress + "> ]";
 
 std::string projectUri()
 {
@@ -170,7 +170,7 @@ std::string pluginTtl()
     // The three layouts are one product of one maker.
     out << projectUri() << "\n"
         << "  a doap:Project ;\n"
-        << "  doap:name \"ORL Chordwell\" ;\n"
+        << "  doap:name \"" << chordwell::product::kName << "\" ;\n"
         << "  doap:license <" << kLicence << "> ;\n"
         << "  doap:maintainer " << kMaintainer << " .\n\n";
     // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank. Its

@@ -3,7 +3,7 @@
 #include "ChordwellIds.h"
 #include "ORL_VST3_Effect.h"
 
-#include <ProductVersion.h>
+#include <ProductIdentity.h>
 
 #include <pluginterfaces/vst/ivstaudioprocessor.h>
 #include <pluginterfaces/vst/vsttypes.h>
@@ -29,7 +29,7 @@ template <typename Info> tresult describeEffect(int32 index, Info* info)
     chordwell::vst3ids::kEffectClass.toTUID(info->cid);
     info->cardinality = PClassInfo::kManyInstances;
     copyText(info->category, kVstAudioEffectClass);
-    copyText(info->name, "ORL Chordwell");
+    copyText(info->name, chordwell::product::kName);
     return kResultOk;
 }
 } // namespace
@@ -52,8 +52,8 @@ tresult PLUGIN_API ChordwellFactory::getFactoryInfo(PFactoryInfo* info)
     if (info == nullptr)
         return kInvalidArgument;
     *info = PFactoryInfo();
-    copyText(info->vendor, "Orlund");
-    copyText(info->url, "https://www.orlund.com");
+    copyText(info->vendor, chordwell::product::kMaker);
+    copyText(info->url, chordwell::product::kWebAddress);
     copyText(info->email, "");
     info->flags = PFactoryInfo::kUnicode;
     return kResultOk;
@@ -75,7 +75,7 @@ tresult PLUGIN_API ChordwellFactory::getClassInfo2(int32 index, PClassInfo2* inf
     if (result != kResultOk)
         return result;
     copyText(info->subCategories, "Fx|Reverb");
-    copyText(info->vendor, "Orlund");
+    copyText(info->vendor, chordwell::product::kMaker);
     copyText(info->version, chordwell::version::kText);
     copyText(info->sdkVersion, kVstVersionString);
     return kResultOk;

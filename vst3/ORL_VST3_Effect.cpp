@@ -9,6 +9,7 @@
 #include <HostValue.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
+#include <ProductIdentity.h>
 
 #include <pluginterfaces/base/ibstream.h>
 #include <pluginterfaces/vst/ivstparameterchanges.h>
@@ -517,7 +518,7 @@ tresult PLUGIN_API ORL_VST3_Effect::getUnitInfo(int32 unitIndex, UnitInfo& info)
         return kInvalidArgument;
     info.id = kRootUnitId;
     info.parentUnitId = kNoParentUnitId;
-    chordwell::vst3params::toString128("ORL Chordwell", info.name);
+    chordwell::vst3params::toString128(chordwell::product::kName, info.name);
     info.programListId = kProgramList;
     return kResultTrue;
 }
