@@ -2,6 +2,7 @@
 
 #include <AAX.h>
 #include <ProductIdentity.h>
+#include <StateFile.h>
 
 // Who the effect is, as the description tells the host.
 namespace chordwell::identity
@@ -16,5 +17,6 @@ inline constexpr const char* kPageTableFile = "ORLChordwellPageTables.xml";
 inline constexpr AAX_CTypeID kManufacturerID = AAX_FourCC("ORLa");
 inline constexpr AAX_CTypeID kProductID = AAX_FourCC("QcWl");
 inline constexpr AAX_CTypeID kAudioSuiteID = AAX_FourCC("QWca");
-inline constexpr AAX_CTypeID kStateChunkID = AAX_FourCC("All ");
+// The bank's chunk, under the id a state file stores it by.
+inline constexpr AAX_CTypeID kStateChunkID = statefile::kBankChunk;
 } // namespace chordwell::identity

@@ -1,13 +1,13 @@
 #include "PluginRenderer.h"
 
 #include <ParameterTable.h>
+#include <StateFile.h>
 
 #include <algorithm>
 #include <chrono>
 
 namespace
 {
-constexpr AAX_CTypeID kStateChunk = AAX_FourCC("All ");
 constexpr const char* kMasterBypassID = "MasterBypassID";
 constexpr auto kTimerPeriod = std::chrono::milliseconds(10);
 
@@ -105,11 +105,11 @@ float PluginRenderer::outputPeak() const
 
 AAX_Result PluginRenderer::restoreState(const std::vector<uint8_t>& chunk)
 {
-    return effect->setChunk(kStateChunk, chunk);
+    return effect->setChunk(statefile::kBankChunk, chunk);
 }
 
 AAX_Result PluginRenderer::saveState(std::vector<uint8_t>& chunk)
 {
     effect->deliverUpdates();
-    return effect->getChunk(kStateChunk, chunk);
+    return effect->getChunk(statefile::kBankChunk, chunk);
 }
