@@ -43,9 +43,10 @@ class PortPoints final : public ChordwellAudioPath::PointSource
 ORL_LV2_Plugin::ORL_LV2_Plugin(const LayoutInfo& layout, double rate, const LV2_URID_Map* map)
     : layoutInfo(layout)
 {
-    audio.setLayout(layout.inputs == 2    ? ChordwellAudioPath::Layout::Stereo
-                    : layout.outputs == 2 ? ChordwellAudioPath::Layout::MonoToStereo
-                                          : ChordwellAudioPath::Layout::Mono);
+    // The bundle declares the three layouts only.
+    audio.setLayout(ChordwellAudioPath::layoutOf(static_cast<int32_t>(layout.inputs),
+                                                 static_cast<int32_t>(layout.outputs))
+                        .value_or(ChordwellAudioPath::Layout::Stereo));
     audio.setSampleRate(rate);
     if (map != nullptr)
     {

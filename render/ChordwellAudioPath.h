@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The render side of the VST 3 and LV2 shells: owns the engine and brings it up to date before
 // each stretch of audio, the way the AAX render callback does with its port cache. Values come
@@ -23,6 +24,18 @@ class ChordwellAudioPath
         MonoToStereo, // one in, two out
         Stereo,       // two in, two out
     };
+
+    // Any thread. The channels a layout takes in and gives out.
+    static int32_t inputChannels(Layout layout) { return layout == Layout::Stereo ? 2 : 1; }
+    static int32_t outputChannels(Layout layout) { return layout == Layout::Mono ? 1 : 2; }
+    // Any thread. The layout with these channel counts, or nothing (two in, one out).
+    static std::optional<Layout> layoutOf(int32_t inputs, int32_t outputs)
+    {
+        for (const Layout layout : {Layout::Mono, Layout::MonoToStereo, Layout::Stereo})
+            if (inputChannels(layout) == inputs && outputChannels(layout) == outputs)
+                return layout;
+        return std::nullopt;
+    }
 
     // One timed value: slot 0-7, offset in frames from the block's start.
     struct Point

@@ -124,11 +124,11 @@ void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& point
     {
         const auto layout = audio.layout();
         in.channel0 = channel<Sample>(data.inputs[0], 0);
-        in.channel1 = layout == ChordwellAudioPath::Layout::Stereo
+        in.channel1 = ChordwellAudioPath::inputChannels(layout) == 2
                           ? channel<Sample>(data.inputs[0], 1)
                           : nullptr;
         out.channel0 = channel<Sample>(data.outputs[0], 0);
-        out.channel1 = layout != ChordwellAudioPath::Layout::Mono
+        out.channel1 = ChordwellAudioPath::outputChannels(layout) == 2
                            ? channel<Sample>(data.outputs[0], 1)
                            : nullptr;
     }
@@ -274,12 +274,12 @@ int32 PLUGIN_API ORL_VST3_Effect::getBusCount(MediaType type, BusDirection)
 
 int32_t ORL_VST3_Effect::inputChannels() const
 {
-    return audio.layout() == ChordwellAudioPath::Layout::Stereo ? 2 : 1;
+    return ChordwellAudioPath::inputChannels(audio.layout());
 }
 
 int32_t ORL_VST3_Effect::outputChannels() const
 {
-    return audio.layout() == ChordwellAudioPath::Layout::Mono ? 1 : 2;
+    return ChordwellAudioPath::outputChannels(audio.layout());
 }
 
 tresult PLUGIN_API ORL_VST3_Effect::getBusInfo(MediaType type, BusDirection dir, int32 index,
@@ -383,15 +383,16 @@ tresult PLUGIN_API ORL_VST3_Effect::setBusArrangements(SpeakerArrangement* input
 {
     if (active || numIns != 1 || numOuts != 1 || inputs == nullptr || outputs == nullptr)
         return kResultFalse;
-    using namespace SpeakerArr;
-    if (inputs[0] == kMono && outputs[0] == kMono)
-        audio.setLayout(ChordwellAudioPath::Layout::Mono);
-    else if (inputs[0] == kMono && outputs[0] == kStereo)
-        audio.setLayout(ChordwellAudioPath::Layout::MonoToStereo);
-    else if (inputs[0] == kStereo && outputs[0] == kStereo)
-        audio.setLayout(ChordwellAudioPath::Layout::Stereo);
-    else
+    // Plain mono and stereo buses only, in one of the three layouts.
+    const auto plain = [](SpeakerArrangement a)
+    { return a == SpeakerArr::kMono || a == SpeakerArr::kStereo; };
+    if (!plain(inputs[0]) || !plain(outputs[0]))
         return kResultFalse;
+    const auto layout = ChordwellAudioPath::layoutOf(SpeakerArr::getChannelCount(inputs[0]),
+                                                     SpeakerArr::getChannelCount(outputs[0]));
+    if (!layout)
+        return kResultFalse;
+    audio.setLayout(*layout);
     return kResultTrue;
 }
 
