@@ -14,13 +14,9 @@
 
 namespace
 {
-// A host object that can withhold each of its interfaces and counts the questions.
+// A host object that can withhold each of its interfaces.
 struct TestHost final : IACFUnknown
 {
-    struct Services final : AAX_IACFHostServices
-    {
-        AAX_Result Trace(int32_t, const char*) override { return 0; }
-    } services;
     struct Definition final : IACFUnknown
     {
         AAX_Result QueryInterface(const acfIID&, void** out) override
@@ -32,7 +28,6 @@ struct TestHost final : IACFUnknown
     DescriptionRecorder recorder;
     bool offersCollection = true;
     bool offersDefinition = true;
-    int servicesAsked = 0;
 
     AAX_Result QueryInterface(const acfIID& iid, void** out) override
     {
@@ -41,11 +36,6 @@ struct TestHost final : IACFUnknown
             *out = static_cast<AAX_IACFCollection*>(&recorder);
         if (iid == IID_IACFPluginDefinition && offersDefinition)
             *out = &definition;
-        if (iid == IID_IAAXHostServices)
-        {
-            ++servicesAsked;
-            *out = static_cast<AAX_IACFHostServices*>(&services);
-        }
         return *out != nullptr ? 0 : -20004;
     }
 };
@@ -90,20 +80,6 @@ TEST(PluginLibrary, exports_exactly_the_nine_entry_points_and_the_sdk_version_ho
     uint64_t version = 0;
     EXPECT_EQ(library.entry<AAX_Result (*)(uint64_t*)>("ACFGetSDKVersion")(&version), 0);
     EXPECT_EQ(version, 0x0000020200B45B38ull);
-}
-
-TEST(PluginLibrary, startup_twice_makes_one_host_services_wrapper)
-{
-    Library library;
-    TestHost host;
-    auto startup = library.entry<Entry>("ACFStartup");
-    EXPECT_EQ(startup(&host), 0);
-    EXPECT_EQ(startup(&host), 0);
-    EXPECT_EQ(host.servicesAsked, 1);
-    EXPECT_EQ(startup(nullptr), 0); // destroys it
-    EXPECT_EQ(startup(&host), 0);
-    EXPECT_EQ(host.servicesAsked, 2);
-    EXPECT_EQ(library.entry<Entry>("ACFShutdown")(&host), 0);
 }
 
 TEST(PluginLibrary, registration_failures_become_result_codes)
