@@ -88,10 +88,19 @@ TEST(ParametersWrapper, restored_state_chunk_touches_sets_and_releases_each_publ
     wrapperOf(*instance).masterController().setEditor(nullptr);
 }
 
-TEST(ParametersWrapper, short_or_damaged_state_chunks_are_refused_and_change_nothing)
+TEST(ParametersWrapper, short_or_damaged_chunks_and_private_fields_are_refused_and_change_nothing)
 {
     InProcessPlugin plugin;
     auto instance = plugin.instance();
+    AAX_IEffectParameters& p = instance->parametersObject();
+    alignas(16) uint8_t buffer[600] = {};
+    EXPECT_EQ(p.ResetFieldData(14, buffer, 64), -20016);
+    EXPECT_EQ(p.ResetFieldData(15, nullptr, 4), -20016);
+    EXPECT_EQ(p.ResetFieldData(16, buffer, 527), -20016);
+    buffer[0] = 7;
+    EXPECT_EQ(p.ResetFieldData(3, buffer, 4), 0);
+    EXPECT_EQ(buffer[0], 0) << "a field of no size of its own is cleared";
+
     std::vector<uint8_t> before;
     ASSERT_EQ(instance->getChunk(kAll, before), 0);
     instance->clearCalls();
@@ -138,17 +147,4 @@ TEST(ParametersWrapper, parameter_chunk_restores_every_host_value_and_refuses_da
     EXPECT_EQ(second->setChunk(kElck, unknown), -20016);
 }
 
-TEST(ParametersWrapper, private_fields_of_the_wrong_size_are_refused)
-{
-    InProcessPlugin plugin;
-    auto instance = plugin.instance();
-    AAX_IEffectParameters& p = instance->parametersObject();
-    alignas(16) uint8_t buffer[600] = {};
-    EXPECT_EQ(p.ResetFieldData(14, buffer, 64), -20016);
-    EXPECT_EQ(p.ResetFieldData(15, nullptr, 4), -20016);
-    EXPECT_EQ(p.ResetFieldData(16, buffer, 527), -20016);
-    buffer[0] = 7;
-    EXPECT_EQ(p.ResetFieldData(3, buffer, 4), 0);
-    EXPECT_EQ(buffer[0], 0);
-}
 } // namespace
