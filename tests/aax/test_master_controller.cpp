@@ -46,7 +46,6 @@ TEST_F(ControllerFixture, preset_transfer_is_echoed_framed_and_kept_from_the_pre
     editor.shown.clear();
 
     instance->deliverUpdates();
-    EXPECT_EQ(count("update"), 8);
     EXPECT_EQ(count("echo-set"), 8);
     ASSERT_EQ(editor.shown.size(), 2u);
     EXPECT_EQ(editor.shown.front().first, 47);
