@@ -45,11 +45,11 @@ struct OpenEditor
     }
     ~OpenEditor() { instance->gui()->SetViewContainer(nullptr); }
 
-    ORL_QcWl_0x011005_ORL_AAXWrapper_GUI& gui()
+    ORL_AAX_EditorWrapper& editor()
     {
-        return *dynamic_cast<ORL_QcWl_0x011005_ORL_AAXWrapper_GUI*>(instance->gui());
+        return *dynamic_cast<ORL_QcWl_0x011005_ORL_AAXWrapper_GUI&>(*instance->gui())
+                    .editorWrapper();
     }
-    ORL_AAX_EditorWrapper& editor() { return *gui().editorWrapper(); }
     PresetBank& bank()
     {
         return *dynamic_cast<PresetBank*>(wrapperOf(*instance).masterController().getPresetModel());
@@ -63,16 +63,13 @@ struct OpenEditor
 
 TEST(GuiObject, opens_the_401_by_301_window_in_the_host_view_and_reports_its_size)
 {
-    ScratchStore store;
-    InProcessPlugin plugin;
-    auto idle = plugin.instance();
+    OpenEditor open;
+    auto idle = open.plugin.instance();
     idle->openGUI();
     AAX_Point size;
     ASSERT_EQ(idle->gui()->GetViewSize(&size), AAX_SUCCESS);
     EXPECT_EQ(size.horz, 401.0f) << "the window's size is known before a view opens";
     EXPECT_EQ(size.vert, 301.0f);
-
-    OpenEditor open;
     EXPECT_EQ(open.view.lastSize.horz, 401.0f) << "the host's view was sized";
     EXPECT_EQ(open.view.lastSize.vert, 301.0f);
     EXPECT_EQ(open.view.holder.getNumChildComponents(), 1);
