@@ -82,7 +82,7 @@ TEST(PluginLibrary, exports_exactly_the_nine_entry_points_and_the_sdk_version_ho
     EXPECT_EQ(version, 0x0000020200B45B38ull);
 }
 
-TEST(PluginLibrary, registration_failures_become_result_codes)
+TEST(PluginLibrary, registration_failures_become_result_codes_and_unloading_waits_for_every_object)
 {
     Library library;
     auto registerPlugin = library.entry<Register>("ACFRegisterPlugin");
@@ -97,18 +97,10 @@ TEST(PluginLibrary, registration_failures_become_result_codes)
     EXPECT_EQ(noDefinition.recorder.description().effects.size(), 1u);
 
     TestHost good;
-    EXPECT_EQ(registerPlugin(&good, &definition), 0);
+    ASSERT_EQ(registerPlugin(&good, &definition), 0);
     EXPECT_EQ(definition, &good.definition);
-}
-
-TEST(PluginLibrary, can_unload_only_when_every_object_is_gone)
-{
-    Library library;
-    TestHost host;
-    IACFUnknown* definition = nullptr;
-    ASSERT_EQ(library.entry<Register>("ACFRegisterPlugin")(&host, &definition), 0);
     auto canUnload = library.entry<Entry>("ACFCanUnloadNow");
-    const EffectDescription& effect = host.recorder.description().effects.at(0);
+    const EffectDescription& effect = good.recorder.description().effects.at(0);
     EXPECT_EQ(canUnload(nullptr), 0);
     auto* parameters = static_cast<AAX_IEffectParameters*>(effect.proc(0)());
     auto* direct = static_cast<AAX_IEffectDirectData*>(effect.proc(5)());
