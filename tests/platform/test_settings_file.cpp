@@ -49,6 +49,12 @@ extern "C" int rename(const char* from, const char* to) noexcept
 
 namespace
 {
+std::string fileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 TEST(SettingsStore, a_write_reaches_the_disk_before_it_takes_the_old_files_place)
 {
     ScratchStore scratch;
@@ -101,12 +107,7 @@ TEST(SettingsStore, a_damaged_file_reads_as_missing_and_is_kept_aside_by_the_nex
     ScratchStore scratch;
     SettingsStore store(scratch.storeFile());
     ASSERT_EQ(store.write("Old", StoredValue::text("kept")), platform::kStoreOk);
-    std::string original;
-    {
-        std::ifstream in(scratch.storeFile(), std::ios::binary);
-        original.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    std::string damaged = original;
+    std::string damaged = fileText(scratch.storeFile());
     damaged[damaged.find("kept")] = 'K';
     std::ofstream(scratch.storeFile(), std::ios::binary | std::ios::trunc) << damaged;
 
@@ -123,8 +124,7 @@ TEST(SettingsStore, a_damaged_file_reads_as_missing_and_is_kept_aside_by_the_nex
         if (entry.path().filename().string().find(".damaged-") == std::string::npos)
             continue;
         ++asideCount;
-        std::ifstream in(entry.path(), std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+        EXPECT_EQ(fileText(entry.path()), damaged);
     }
     EXPECT_EQ(asideCount, 1);
 }
