@@ -10,23 +10,17 @@ namespace
 {
 std::vector<uint8_t> parameterData(const std::vector<std::pair<std::string, double>>& values)
 {
-    std::vector<uint8_t> data;
-    // resize and copy rather than insert: GCC 12 mistakes the insert for an overflow.
-    auto put = [&data](const void* p, size_t n)
-    {
-        const size_t at = data.size();
-        data.resize(at + n);
-        if (n > 0)
-            std::memcpy(data.data() + at, p, n);
-    };
+    std::vector<uint8_t> data(4);
     const auto count = static_cast<uint32_t>(values.size());
-    put(&count, 4);
+    std::memcpy(data.data(), &count, 4);
     for (const auto& [id, value] : values)
     {
+        const size_t at = data.size();
         const auto length = static_cast<uint32_t>(id.size());
-        put(&length, 4);
-        put(id.data(), id.size());
-        put(&value, 8);
+        data.resize(at + 4 + length + 8);
+        std::memcpy(data.data() + at, &length, 4);
+        id.copy(reinterpret_cast<char*>(data.data() + at + 4), length);
+        std::memcpy(data.data() + at + 4 + length, &value, 8);
     }
     return data;
 }
