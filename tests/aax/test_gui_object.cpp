@@ -6,7 +6,6 @@
 #include <ORL_QcWl_0x011005_ORL_AAXWrapper_GUI.h>
 #include <ParameterTable.h>
 #include <PresetBank.h>
-#include <PresetBarNameControl.h>
 #include <ScratchStore.h>
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -86,7 +85,6 @@ TEST(GuiObject, automation_moves_the_knob_and_leaves_the_preset_unedited_an_edit
     open.editor().valueChanged(2, 0.3f); // the knob turned in the window
     open.instance->deliverUpdates();
     EXPECT_TRUE(open.bank().isEdited(0));
-    EXPECT_STREQ(open.editor().getNameDisplay()->getName(), "Default  [EDIT]");
 
     open.instance->gui()->SetViewContainer(nullptr);
     EXPECT_FALSE(open.editor().isOpen());
