@@ -106,7 +106,6 @@ TEST(PresetBar, list_names_presets_00_to_09_and_the_arrows_stop_at_the_ends)
     const auto& list = menuOf(b.bar.getPresetList());
     EXPECT_EQ(list.entries.at(0), "00: Default");
     EXPECT_EQ(list.entries.at(9), "09: Init");
-    EXPECT_STREQ(b.bar.getNameDisplay()->getPrefix(), "00: ");
 
     b.bar.valueChanged(20, 0.0);
     EXPECT_EQ(b.bank.currentIndex(), 0);
@@ -206,7 +205,6 @@ TEST(PresetBar, file_commands_go_through_the_choosers_and_reach_the_bank)
     b.bar.valueChanged(42, 2.0);
     EXPECT_FALSE(b.owner.container(0)->isShown(b.bar.getActionsMenu()));
     EXPECT_EQ(menuOf(b.bar.getActionsMenu()).current, 1);
-    EXPECT_EQ(b.bar.chooser.at(0), "Save preset");
     EXPECT_EQ(b.bar.chooser.at(3), "ORL Preset");
     EXPECT_TRUE(std::filesystem::exists(folder + "mine.orl"));
 
