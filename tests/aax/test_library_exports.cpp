@@ -14,13 +14,9 @@
 
 namespace
 {
-// A host object that can withhold each of its interfaces and counts the questions.
+// A host object that can withhold each of its interfaces.
 struct TestHost final : IACFUnknown
 {
-    struct Services final : AAX_IACFHostServices
-    {
-        AAX_Result Trace(int32_t, const char*) override { return 0; }
-    } services;
     struct Definition final : IACFUnknown
     {
         AAX_Result QueryInterface(const acfIID&, void** out) override
@@ -32,7 +28,6 @@ struct TestHost final : IACFUnknown
     DescriptionRecorder recorder;
     bool offersCollection = true;
     bool offersDefinition = true;
-    int servicesAsked = 0;
 
     AAX_Result QueryInterface(const acfIID& iid, void** out) override
     {
@@ -41,11 +36,6 @@ struct TestHost final : IACFUnknown
             *out = static_cast<AAX_IACFCollection*>(&recorder);
         if (iid == IID_IACFPluginDefinition && offersDefinition)
             *out = &definition;
-        if (iid == IID_IAAXHostServices)
-        {
-            ++servicesAsked;
-            *out = static_cast<AAX_IACFHostServices*>(&services);
-        }
         return *out != nullptr ? 0 : -20004;
     }
 };
@@ -92,21 +82,7 @@ TEST(PluginLibrary, exports_exactly_the_nine_entry_points_and_the_sdk_version_ho
     EXPECT_EQ(version, 0x0000020200B45B38ull);
 }
 
-TEST(PluginLibrary, startup_twice_makes_one_host_services_wrapper)
-{
-    Library library;
-    TestHost host;
-    auto startup = library.entry<Entry>("ACFStartup");
-    EXPECT_EQ(startup(&host), 0);
-    EXPECT_EQ(startup(&host), 0);
-    EXPECT_EQ(host.servicesAsked, 1);
-    EXPECT_EQ(startup(nullptr), 0); // destroys it
-    EXPECT_EQ(startup(&host), 0);
-    EXPECT_EQ(host.servicesAsked, 2);
-    EXPECT_EQ(library.entry<Entry>("ACFShutdown")(&host), 0);
-}
-
-TEST(PluginLibrary, registration_failures_become_result_codes)
+TEST(PluginLibrary, registration_failures_become_result_codes_and_unloading_waits_for_every_object)
 {
     Library library;
     auto registerPlugin = library.entry<Register>("ACFRegisterPlugin");
@@ -121,18 +97,10 @@ TEST(PluginLibrary, registration_failures_become_result_codes)
     EXPECT_EQ(noDefinition.recorder.description().effects.size(), 1u);
 
     TestHost good;
-    EXPECT_EQ(registerPlugin(&good, &definition), 0);
+    ASSERT_EQ(registerPlugin(&good, &definition), 0);
     EXPECT_EQ(definition, &good.definition);
-}
-
-TEST(PluginLibrary, can_unload_only_when_every_object_is_gone)
-{
-    Library library;
-    TestHost host;
-    IACFUnknown* definition = nullptr;
-    ASSERT_EQ(library.entry<Register>("ACFRegisterPlugin")(&host, &definition), 0);
     auto canUnload = library.entry<Entry>("ACFCanUnloadNow");
-    const EffectDescription& effect = host.recorder.description().effects.at(0);
+    const EffectDescription& effect = good.recorder.description().effects.at(0);
     EXPECT_EQ(canUnload(nullptr), 0);
     auto* parameters = static_cast<AAX_IEffectParameters*>(effect.proc(0)());
     auto* direct = static_cast<AAX_IEffectDirectData*>(effect.proc(5)());

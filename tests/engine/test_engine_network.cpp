@@ -11,11 +11,6 @@
 
 namespace
 {
-std::unique_ptr<ORLChordwellEffect> makeEngine()
-{
-    return std::make_unique<ORLChordwellEffect>();
-}
-
 std::vector<float> noise(size_t frames, unsigned seed)
 {
     std::vector<float> v(frames);
@@ -29,7 +24,7 @@ std::vector<float> noise(size_t frames, unsigned seed)
 
 TEST(EngineNetwork, impulse_first_arrives_at_frames_213_and_226)
 {
-    auto engine = makeEngine();
+    auto engine = std::make_unique<ORLChordwellEffect>();
     engine->setParameter(1, 1.0);
     const int frames = 300;
     std::vector<float> in(frames, 0.0f), out0(frames), out1(frames);
@@ -46,7 +41,7 @@ TEST(EngineNetwork, impulse_first_arrives_at_frames_213_and_226)
 
 TEST(EngineNetwork, sample_rates_outside_the_range_or_not_a_number_are_refused)
 {
-    auto engine = makeEngine();
+    auto engine = std::make_unique<ORLChordwellEffect>();
     EXPECT_TRUE(engine->setSampleRate(96000.0));
     EXPECT_EQ(engine->getTailSize(), 960000u);
     EXPECT_FALSE(engine->setSampleRate(22050.0));
@@ -61,7 +56,7 @@ TEST(EngineNetwork, huge_input_keeps_the_output_finite)
     // Two seconds of the largest float, then of the largest double, at full Output, Decay
     // and Mix: the strings saturate but never overflow.
     const size_t frames = 88200;
-    auto engine = makeEngine();
+    auto engine = std::make_unique<ORLChordwellEffect>();
     for (uint32_t slot : {0u, 1u, 2u})
         engine->setParameter(slot, 1.0);
     std::vector<float> loud(frames, 3.4028235e38f), o0(frames), o1(frames);
@@ -81,7 +76,7 @@ TEST(EngineNetwork, bypass_lets_the_tail_ring_while_input_stays_dry)
 {
     const size_t frames = 3000;
     const auto loud = noise(frames, 3);
-    auto a = makeEngine(), b = makeEngine();
+    auto a = std::make_unique<ORLChordwellEffect>(), b = std::make_unique<ORLChordwellEffect>();
     std::vector<float> o(frames), p(frames), silence(frames, 0.0f);
     a->process({const_cast<float*>(loud.data()), nullptr}, {o.data(), nullptr}, frames);
     b->process({const_cast<float*>(loud.data()), nullptr}, {o.data(), nullptr}, frames);
@@ -99,7 +94,8 @@ TEST(EngineNetwork, bypass_lets_the_tail_ring_while_input_stays_dry)
 
 TEST(EngineNetwork, host_bypass_copies_and_leaves_the_strings_alone)
 {
-    auto engine = makeEngine(), untouched = makeEngine();
+    auto engine = std::make_unique<ORLChordwellEffect>(),
+         untouched = std::make_unique<ORLChordwellEffect>();
     float l[3] = {0.1f, 0.2f, 0.3f}, r[3] = {-0.1f, -0.2f, -0.3f}, o0[3], o1[3], single[3];
     engine->processBypass({l, r}, {o0, o1}, 3);
     EXPECT_EQ(0, std::memcmp(o0, l, sizeof l));

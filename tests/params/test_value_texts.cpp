@@ -23,31 +23,21 @@ std::string printed(float value, int decimals)
     return text;
 }
 
-TEST(ValueTexts, output_level_in_decibels_with_minus_infinity_at_the_bottom)
+TEST(ValueTexts, each_unit_shows_its_edges_with_minus_infinity_at_the_bottom_of_the_output)
 {
     EXPECT_EQ(display(0, 0.00001), "-oo dB");
     EXPECT_EQ(display(0, 0.0), "-oo dB");
     EXPECT_EQ(display(0, 0.0000101), "-187.8 dB");
-    EXPECT_EQ(display(0, 0.5), "0.0 dB");
     EXPECT_EQ(display(0, 1.0), "12.0 dB");
-}
-
-TEST(ValueTexts, percent_semitone_cent_and_bypass_texts)
-{
     EXPECT_EQ(display(1, 0.25), "25.0 %");
-    EXPECT_EQ(display(2, static_cast<float>(0.6)), "60.0 %");
     EXPECT_EQ(display(3, static_cast<float>(0.05)), "5.0 %");
-    EXPECT_EQ(display(6, 1.0), "100.0 %");
     EXPECT_EQ(display(4, 0.0), "-24 st");
-    EXPECT_EQ(display(4, 1.0), "24 st");
     EXPECT_EQ(display(4, 0.51), "0 st");
     EXPECT_EQ(display(4, 0.49), "0 st");
-    EXPECT_EQ(display(5, 0.0), "-100.0 cents");
     EXPECT_EQ(display(5, 1.0), "100.0 cents");
     EXPECT_EQ(display(5, 0.4999), "-0.0 cents");
     EXPECT_EQ(display(7, 0.0), "process ");
     EXPECT_EQ(display(7, 1e-30), "bypassed ");
-    EXPECT_EQ(display(7, 1.0), "bypassed ");
 
     char text[32];
     getParameterValueText(8, 0.5, text);

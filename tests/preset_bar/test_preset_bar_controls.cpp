@@ -109,18 +109,17 @@ TEST(PresetBarControls, label_button_reports_a_left_press_and_shows_press_and_ho
     c.onMouseDown(kAnywhere, kORLMiddleButton);
     EXPECT_EQ(button.view.valueChanges, 0);
 
+    RecordingContext idle, hovered, pressed;
+    c.draw(idle);
     c.onMouseEntered(kAnywhere, 0);
-    RecordingContext hovered;
     c.draw(hovered);
-    EXPECT_TRUE(sameColor(hovered.textColors.at(0), {219, 219, 219, 255}));
-
     c.onMouseDown(kAnywhere, kORLLeftButton);
     EXPECT_EQ(button.view.valueChanges, 1);
     EXPECT_EQ(c.getValue(), before) << "the value is not changed";
-    RecordingContext pressed;
     c.draw(pressed);
     EXPECT_EQ(pressed.texts.at(0), "MNG");
-    EXPECT_TRUE(sameColor(pressed.textColors.at(0), {250, 250, 250, 255})) << "pressed wins";
+    EXPECT_FALSE(sameColor(idle.textColors.at(0), hovered.textColors.at(0)));
+    EXPECT_FALSE(sameColor(hovered.textColors.at(0), pressed.textColors.at(0))) << "pressed wins";
 
     c.onMouseExited(kAnywhere, 0);
     EXPECT_FALSE(c.isPressed() || c.isHovered());

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-// Helpers for building and patching images in the preset tests.
 namespace banktest
 {
 inline uint32_t readU32(const std::vector<uint8_t>& bytes, size_t at)
@@ -29,7 +28,6 @@ inline size_t valueOffset(int q, int p)
     return 41 + q * 424 + 168 + p * 32 + 12 + 12;
 }
 
-// Offset of the record count in the header.
 inline constexpr size_t kRecordCountOffset = 13;
 
 inline void setValue(std::vector<uint8_t>& image, int q, int p, float value)

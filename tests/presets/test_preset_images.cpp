@@ -76,9 +76,7 @@ TEST(PresetImages, big_endian_images_load_like_little_endian_ones)
     PresetBank a(nullptr), b(nullptr);
     EXPECT_EQ(a.loadBankImage(little), LoadResult::Loaded);
     EXPECT_EQ(b.loadBankImage(toBigEndian(little)), LoadResult::Loaded);
-    EXPECT_EQ(a.makeBankImage(), b.makeBankImage());
-    EXPECT_EQ(b.currentIndex(), 3);
-    EXPECT_STREQ(b.presetName(3), "Swapped");
+    EXPECT_EQ(a.makeBankImage(), b.makeBankImage()) << "names, values and current index alike";
 
     PresetBank c(nullptr);
     EXPECT_EQ(c.applyPresetImage(toBigEndian(source.makePresetImage())), LoadResult::Loaded);
