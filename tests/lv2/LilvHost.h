@@ -21,16 +21,18 @@ class LilvHost
     LilvHost& operator=(const LilvHost&) = delete;
 
     // Null when lilv does not know the URI.
-    const LilvPlugin* plugin(const std::string& uri) const;
+    const LilvPlugin* plugin(const std::string& uri);
     // The preset of plugin with this label, or null.
     const LilvNode* presetByLabel(const LilvPlugin* plugin, const std::string& label);
+    // A URI node that lives as long as the host.
+    const LilvNode* node(const char* uri) { return keep(lilv_new_uri(lilvWorld, uri)); }
     LilvWorld* world() const { return lilvWorld; }
     LV2_URID_Map* map() { return &urid; }
     LV2_URID mapped(const char* uri) { return mapUri(this, uri); }
-    LV2_URID_Unmap* unmap() { return &unurid; }
     const LV2_Feature* const* features() const { return featureList; }
 
   private:
+    const LilvNode* keep(LilvNode* node) { return nodes.emplace_back(node); }
     static LV2_URID mapUri(LV2_URID_Map_Handle handle, const char* uri);
     static const char* unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid);
 
@@ -41,7 +43,7 @@ class LilvHost
     LV2_Feature mapFeature{LV2_URID__map, &urid};
     LV2_Feature unmapFeature{LV2_URID__unmap, &unurid};
     const LV2_Feature* featureList[3] = {&mapFeature, &unmapFeature, nullptr};
-    std::vector<LilvNode*> presets;
+    std::vector<LilvNode*> nodes;
 };
 
 // One running instance: control ports on floats, audio ports on buffers of maxFrames.

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,10 +32,7 @@ struct Queue final : HostObject<Vst::IParamValueQueue>
     int32 PLUGIN_API getPointCount() override { return static_cast<int32>(points.size()); }
     tresult PLUGIN_API getPoint(int32 index, int32& offset, Vst::ParamValue& value) override
     {
-        if (index < 0 || index >= getPointCount())
-            return kResultFalse;
-        offset = points[static_cast<size_t>(index)].first;
-        value = points[static_cast<size_t>(index)].second;
+        std::tie(offset, value) = points.at(static_cast<size_t>(index));
         return kResultTrue;
     }
     tresult PLUGIN_API addPoint(int32, Vst::ParamValue, int32&) override { return kResultFalse; }
@@ -53,8 +51,7 @@ struct Changes final : HostObject<Vst::IParameterChanges>
     int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(queues.size()); }
     Vst::IParamValueQueue* PLUGIN_API getParameterData(int32 index) override
     {
-        return index >= 0 && index < getParameterCount() ? &queues[static_cast<size_t>(index)]
-                                                         : nullptr;
+        return &queues.at(static_cast<size_t>(index));
     }
     Vst::IParamValueQueue* PLUGIN_API addParameterData(const Vst::ParamID&, int32&) override
     {
@@ -141,29 +138,24 @@ TEST(Vst3Processing, automation_lands_at_its_sample_offset_in_blocks_of_any_leng
     // Odd lengths, empty blocks and long ones; points inside blocks, on their edges and two
     // parameters at one offset (listed by offset within a block).
     const int32 lengths[] = {0, 1, 3, 512, 0, 255, 1024, 7, 2048, 2150};
-    struct Timed
-    {
-        int block;
-        Vst::ParamID id;
-        int32 offset;
-        double value;
-    };
-    const Timed timed[] = {{3, 2, 100, 0.9}, {3, 0, 301, 0.3},  {3, 5, 301, 0.8},
-                           {5, 3, 0, 0.1},   {6, 2, 1023, 0.2}, {8, 6, 1500, 1.0}};
+    // Block, parameter, offset, value.
+    const std::tuple<int, Vst::ParamID, int32, double> timed[] = {
+        {3, 2, 100, 0.9}, {3, 0, 301, 0.3},  {3, 5, 301, 0.8},
+        {5, 3, 0, 0.1},   {6, 2, 1023, 0.2}, {8, 6, 1500, 1.0}};
     int32 at = 0;
     for (int b = 0; b < static_cast<int>(std::size(lengths)); ++b)
     {
         Changes changes;
         int32 done = 0; // the reference splits the block where a point falls
-        for (const Timed& t : timed)
-            if (t.block == b)
+        for (const auto& [block, id, offset, value] : timed)
+            if (block == b)
             {
-                changes.add(t.id, {{t.offset, t.value}});
+                changes.add(id, {{offset, value}});
                 reference.process({&inL[at + done], &inR[at + done]},
                                   {&refL[at + done], &refR[at + done]},
-                                  static_cast<uint32_t>(t.offset - done));
-                done = t.offset;
-                reference.setParameter(t.id, static_cast<float>(t.value));
+                                  static_cast<uint32_t>(offset - done));
+                done = offset;
+                reference.setParameter(id, static_cast<float>(value));
             }
         reference.process({&inL[at + done], &inR[at + done]}, {&refL[at + done], &refR[at + done]},
                           static_cast<uint32_t>(lengths[b] - done));
@@ -180,16 +172,9 @@ TEST(Vst3Processing, automation_lands_at_its_sample_offset_in_blocks_of_any_leng
 TEST(Vst3Processing, any_value_in_a_hosts_parameter_changes_keeps_the_output_finite)
 {
     constexpr auto kLimits = std::numeric_limits<double>();
-    const double values[] = {-1.0e38,
-                             -1.0,
-                             1.0e38,
-                             1.0e300,
-                             kLimits.quiet_NaN(),
-                             kLimits.infinity(),
-                             -kLimits.infinity(),
-                             kLimits.denorm_min()};
     for (Vst::ParamID id = 0; id < 8; ++id)
-        for (const double value : values)
+        for (const double value : {-1.0e38, -1.0, 1.0e38, 1.0e300, kLimits.quiet_NaN(),
+                                   kLimits.infinity(), -kLimits.infinity(), kLimits.denorm_min()})
         {
             SCOPED_TRACE(std::to_string(id) + " " + std::to_string(value));
             Processor p;

@@ -3,10 +3,8 @@
 #include <AudioFile.h>
 
 #include <pluginterfaces/vst/ivstcomponent.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
 #include <iostream>
 #include <numbers>
 #include <random>
@@ -143,15 +141,6 @@ int chordwellHost(const std::vector<std::string>& arguments)
     if (status != 0)
         std::cerr << command.joinIntoString(" ") << ":\n" << output << "\n";
     return status;
-}
-
-std::string scratchFolder(const std::string& name)
-{
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orl-vst3-" + name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
 }
 
 void pump(int milliseconds)
