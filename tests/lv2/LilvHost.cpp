@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 LilvHost::LilvHost(const char* lv2Path)
 {
@@ -60,7 +59,7 @@ const LilvNode* LilvHost::presetByLabel(const LilvPlugin* plugin, const std::str
 }
 
 LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, uint32_t maxFrames)
-    : host(host), plugin(plugin)
+    : host(host)
 {
     if (plugin == nullptr)
         return;
@@ -146,25 +145,19 @@ float LilvRunner::control(const std::string& symbol) const
     return found == symbols.end() ? 0.0f : controls[found->second];
 }
 
-void LilvRunner::setBySymbol(const char* symbol, void* self, const void* value, uint32_t size,
-                             uint32_t)
-{
-    if (size == sizeof(float))
-    {
-        float v;
-        std::memcpy(&v, value, sizeof v);
-        static_cast<LilvRunner*>(self)->setControl(symbol, v);
-    }
-}
-
 bool LilvRunner::applyPreset(const LilvNode* preset)
 {
-    if (preset == nullptr)
-        return false;
-    LilvState* state = lilv_state_new_from_world(host.world(), host.map(), preset);
+    LilvState* state =
+        preset != nullptr ? lilv_state_new_from_world(host.world(), host.map(), preset) : nullptr;
     if (state == nullptr)
         return false;
-    lilv_state_restore(state, instance, setBySymbol, this, 0, host.features());
+    const LilvSetPortValueFunc set =
+        [](const char* symbol, void* self, const void* value, uint32_t size, uint32_t)
+    {
+        if (size == sizeof(float))
+            static_cast<LilvRunner*>(self)->setControl(symbol, *static_cast<const float*>(value));
+    };
+    lilv_state_restore(state, instance, set, this, 0, host.features());
     lilv_state_free(state);
     return true;
 }

@@ -76,11 +76,7 @@ class LilvRunner
     void connectAudio(bool connected);
 
   private:
-    static void setBySymbol(const char* symbol, void* self, const void* value, uint32_t size,
-                            uint32_t type);
-
     LilvHost& host;
-    const LilvPlugin* plugin;
     LilvInstance* instance = nullptr;
     std::map<std::string, uint32_t> symbols;
     std::vector<float> controls;
