@@ -61,11 +61,8 @@ class LilvRunner
     float control(const std::string& symbol) const;
     // Applies a preset (its port values and any state) as a host does.
     bool applyPreset(const LilvNode* preset);
-    // Channel c of the inputs and outputs, maxFrames long.
-    std::vector<float>& input(size_t c) { return inputs.at(c); }
-    std::vector<float>& output(size_t c) { return outputs.at(c); }
-    size_t inputCount() const { return inputs.size(); }
-    size_t outputCount() const { return outputs.size(); }
+    // The audio ports' buffers, channel by channel, maxFrames long (resize none of them).
+    std::vector<std::vector<float>> inputs, outputs;
     // Fills every input with noise in [-level, level) from the seed, which moves on.
     void noise(uint32_t& seed, float level);
     // No NaN or infinity in any output buffer.
@@ -80,7 +77,6 @@ class LilvRunner
     LilvInstance* instance = nullptr;
     std::map<std::string, uint32_t> symbols;
     std::vector<float> controls;
-    std::vector<std::vector<float>> inputs, outputs;
     std::vector<uint32_t> inputPorts, outputPorts;
 };
 

@@ -22,7 +22,7 @@ TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
             SCOPED_TRACE(std::to_string(rate) + " Hz, " + kLayoutSuffixes[l]);
             LilvRunner runner(host, host.plugin(chordwellUri(kLayoutSuffixes[l])), rate, kBlock);
             ASSERT_TRUE(runner.ok());
-            ASSERT_EQ(runner.outputCount(), layouts[l] == Layout::Mono ? 1u : 2u);
+            ASSERT_EQ(runner.outputs.size(), layouts[l] == Layout::Mono ? 1u : 2u);
             EngineRenderer engine(layouts[l], rate);
             for (int slot = 0; slot < 8; ++slot)
             {
@@ -43,13 +43,13 @@ TEST(Lv2Rates, EveryLayoutSoundsAsTheEngineAtTheHostsRate)
                     engine.setParameter(5, 0.3f);
                 }
                 runner.noise(seed, start < rate * 0.05 ? 0.5f : 0.0f);
-                const float* ins[2] = {runner.input(0).data(),
-                                       runner.input(runner.inputCount() - 1).data()};
+                const float* ins[2] = {runner.inputs[0].data(),
+                                       runner.inputs[runner.inputs.size() - 1].data()};
                 float* outs[2] = {expected[0].data(), expected[1].data()};
                 engine.renderBlock(ins, outs, kBlock);
                 runner.run(kBlock);
-                for (size_t c = 0; c < runner.outputCount(); ++c)
-                    ASSERT_EQ(runner.output(c), expected[c])
+                for (size_t c = 0; c < runner.outputs.size(); ++c)
+                    ASSERT_EQ(runner.outputs[c], expected[c])
                         << "channel " << c << ", the block from frame " << start;
             }
         }

@@ -64,11 +64,11 @@ TEST(Lv2Run, ZeroLengthRunsAndRunsWithoutAudioPortsLeaveOutputAndStringsUntouche
     LilvRunner plain(host, plugin, 48000.0, 256), interrupted(host, plugin, 48000.0, 256);
     ASSERT_TRUE(plain.ok() && interrupted.ok());
     for (LilvRunner* r : {&plain, &interrupted})
-        r->input(0)[0] = r->input(1)[0] = 1.0f;
+        r->inputs[0][0] = r->inputs[1][0] = 1.0f;
 
-    interrupted.output(0).assign(256, 7.0f);
+    interrupted.outputs[0].assign(256, 7.0f);
     interrupted.run(0);
-    EXPECT_EQ(interrupted.output(0), std::vector<float>(256, 7.0f));
+    EXPECT_EQ(interrupted.outputs[0], std::vector<float>(256, 7.0f));
     interrupted.connectAudio(false);
     interrupted.run(256);
     interrupted.connectAudio(true);
@@ -76,8 +76,7 @@ TEST(Lv2Run, ZeroLengthRunsAndRunsWithoutAudioPortsLeaveOutputAndStringsUntouche
     {
         plain.run(256);
         interrupted.run(256);
-        EXPECT_TRUE(plain.output(0) == interrupted.output(0) &&
-                    plain.output(1) == interrupted.output(1));
+        EXPECT_EQ(plain.outputs, interrupted.outputs);
     }
 }
 
@@ -114,7 +113,7 @@ TEST(Lv2Run, AnyPortValueKeepsTheOutputFiniteAndTheInstanceRecoversAfterReset)
                     r->noise(seed, 0.5f);
                     r->run(1024);
                 }
-                for (size_t c = 0; c < runner.outputCount(); ++c)
-                    ASSERT_EQ(runner.output(c), fresh.output(c)) << "channel " << c;
+                for (size_t c = 0; c < runner.outputs.size(); ++c)
+                    ASSERT_EQ(runner.outputs[c], fresh.outputs[c]) << "channel " << c;
             }
 }

@@ -23,32 +23,32 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-namespace
+// The stereo plug-in from the built bundle running in lilv, and a host window on the X display
+// for its UI: on a bare X server (no window manager, none of its atoms) with Xlib's default
+// error handler, as lv2lint opens a UI.
+class Lv2Ui : public ::testing::Test
 {
-// A host window on the X display with the plug-in's UI in it: on a bare X server (no window
-// manager, none of its atoms) with Xlib's default error handler, as lv2lint opens a UI.
-struct UiHost
-{
-    explicit UiHost(LilvRunner& runner) : runner(runner)
+  protected:
+    void SetUp() override
     {
+        if (std::getenv("DISPLAY") == nullptr)
+            GTEST_SKIP() << "no X display";
         // The plug-in's toolkit uses Xlib from more than one thread, as it asks first.
         XInitThreads();
         display = XOpenDisplay(nullptr);
         library =
             dlopen((std::string(ORL_LV2_PATH) + "/orl-chordwell.lv2/orl-chordwell.so").c_str(),
                    RTLD_NOW | RTLD_LOCAL);
-        if (display == nullptr || library == nullptr)
-            return;
+        ASSERT_TRUE(runner.ok() && display != nullptr && library != nullptr);
         parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 401, 301, 0, 0, 0);
         XMapRaised(display, parent);
         XSync(display, False);
         using Entry = const LV2UI_Descriptor* (*)(uint32_t);
         descriptor = reinterpret_cast<Entry>(dlsym(library, "lv2ui_descriptor"))(0);
     }
-    ~UiHost()
+    void TearDown() override
     {
-        if (ui != nullptr)
-            descriptor->cleanup(ui);
+        close();
         if (display != nullptr)
         {
             XDestroyWindow(display, parent);
@@ -71,18 +71,24 @@ struct UiHost
         LV2_Feature touchFeature{LV2_UI__touch, &touch};
         const LV2_Feature* features[] = {&parentFeature, &access, &resizeFeature, &touchFeature,
                                          nullptr};
-        const LV2UI_Write_Function write = [](LV2UI_Controller host, uint32_t port, uint32_t size,
+        const LV2UI_Write_Function write = [](LV2UI_Controller self, uint32_t port, uint32_t size,
                                               uint32_t format, const void* buffer)
         {
             if (format == 0 && size == sizeof(float))
-                static_cast<UiHost*>(host)->writes.emplace_back(port,
-                                                                *static_cast<const float*>(buffer));
+                static_cast<Lv2Ui*>(self)->writes.emplace_back(port,
+                                                               *static_cast<const float*>(buffer));
         };
         ui = descriptor->instantiate(descriptor, "https://www.orlund.com/lv2/chordwell#stereo",
                                      ORL_LV2_PATH, write, this, &widget, features);
         idle = static_cast<const LV2UI_Idle_Interface*>(
             descriptor->extension_data(LV2_UI__idleInterface));
         return ui != nullptr && idle != nullptr;
+    }
+    void close()
+    {
+        if (ui != nullptr)
+            descriptor->cleanup(ui);
+        ui = nullptr;
     }
     // Through the descriptor's port_event, as the host reports an automated value.
     void portEvent(uint32_t port, float value)
@@ -122,16 +128,17 @@ struct UiHost
         return bytes;
     }
 
-    LilvRunner& runner;
+    LilvHost host{kBuiltBundles};
+    LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
     // What the UI asked of its host.
     std::vector<std::pair<uint32_t, float>> writes;
     std::vector<std::pair<uint32_t, bool>> touches;
     int resizedWidth = 0;
     // Features the UI keeps using while it is open.
-    LV2UI_Resize resize{this, [](LV2UI_Feature_Handle host, int width, int)
-                        { return static_cast<UiHost*>(host)->resizedWidth = width, 0; }};
-    LV2UI_Touch touch{this, [](LV2UI_Feature_Handle host, uint32_t port, bool grabbed)
-                      { static_cast<UiHost*>(host)->touches.emplace_back(port, grabbed); }};
+    LV2UI_Resize resize{this, [](LV2UI_Feature_Handle self, int width, int)
+                        { return static_cast<Lv2Ui*>(self)->resizedWidth = width, 0; }};
+    LV2UI_Touch touch{this, [](LV2UI_Feature_Handle self, uint32_t port, bool grabbed)
+                      { static_cast<Lv2Ui*>(self)->touches.emplace_back(port, grabbed); }};
     Display* display = nullptr;
     void* library = nullptr;
     Window parent = 0;
@@ -142,78 +149,57 @@ struct UiHost
 };
 
 constexpr int kDecayX = 91, kDecayY = 117;
-} // namespace
-
-// The stereo plug-in from the built bundle, running in lilv, for the UI to open on.
-class Lv2Ui : public ::testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        if (std::getenv("DISPLAY") == nullptr)
-            GTEST_SKIP() << "no X display";
-    }
-
-    LilvHost host{kBuiltBundles};
-    LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
-};
 
 TEST_F(Lv2Ui, OnABareXServerADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheBank)
 {
-    ASSERT_TRUE(runner.ok());
     // Xlib's default handler ends the process on any error, as in a host that keeps it: the UI
     // neither raises one nor puts a handler of its own in its place.
     const XErrorHandler before = XSetErrorHandler(nullptr);
     XSetErrorHandler(before);
-    {
-        UiHost ui(runner);
-        ASSERT_TRUE(ui.open());
-        ui.pump(800);
-        EXPECT_EQ(XSetErrorHandler(before), before);
-        // The deprecated resize feature is not used even where a host offers it: the window's
-        // own size is the UI's size (jalv's suite sees it).
-        EXPECT_EQ(ui.resizedWidth, 0);
+    ASSERT_TRUE(open());
+    pump(800);
+    EXPECT_EQ(XSetErrorHandler(before), before);
+    // The deprecated resize feature is not used even where a host offers it: the window's
+    // own size is the UI's size (jalv's suite sees it).
+    EXPECT_EQ(resizedWidth, 0);
 
-        ui.drag(kDecayX, kDecayY, 30);
-        ASSERT_FALSE(ui.writes.empty());
-        for (const auto& write : ui.writes)
-            EXPECT_EQ(write.first, 2u);
-        const float last = ui.writes.back().second;
-        EXPECT_GT(last, 0.25f);
-        EXPECT_EQ(ui.touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
+    drag(kDecayX, kDecayY, 30);
+    ASSERT_FALSE(writes.empty());
+    for (const auto& write : writes)
+        EXPECT_EQ(write.first, 2u);
+    const float last = writes.back().second;
+    EXPECT_GT(last, 0.25f);
+    EXPECT_EQ(touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
 
-        // The instance's bank as its session state has it (the chunk ends in two closing
-        // words).
-        const std::vector<uint8_t> chunk = saveState(runner).value;
-        ASSERT_GT(chunk.size(), 8u);
-        PresetBank bank(nullptr, false);
-        bank.applyHostState(chunk.data(), chunk.size() - 8);
-        EXPECT_EQ(bank.workingPreset(0).values[2], last);
-    }
+    // The instance's bank as its session state has it (the chunk ends in two closing words).
+    const std::vector<uint8_t> chunk = saveState(runner).value;
+    ASSERT_GT(chunk.size(), 8u);
+    PresetBank bank(nullptr, false);
+    bank.applyHostState(chunk.data(), chunk.size() - 8);
+    EXPECT_EQ(bank.workingPreset(0).values[2], last);
+    close();
     EXPECT_EQ(XSetErrorHandler(before), before);
 }
 
 TEST_F(Lv2Ui, AnInstanceAccessPointerThatIsNoLiveInstanceOfOursIsRefusedNotFollowed)
 {
-    UiHost ui(runner);
     // What some hosts pass by mistake: lilv's own instance record, not the plug-in's handle.
-    EXPECT_FALSE(ui.open(runner.lilvInstance()));
-    EXPECT_EQ(ui.ui, nullptr);
+    EXPECT_FALSE(open(runner.lilvInstance()));
+    EXPECT_EQ(ui, nullptr);
     int unrelated = 0;
-    EXPECT_FALSE(ui.open(&unrelated));
-    EXPECT_TRUE(ui.open());
+    EXPECT_FALSE(open(&unrelated));
+    EXPECT_TRUE(open());
 }
 
 TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothingNew)
 {
-    UiHost ui(runner);
-    ASSERT_TRUE(ui.open());
-    ui.pump(800);
-    const auto knob = [&ui] { return ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    ASSERT_TRUE(open());
+    pump(800);
+    const auto knob = [this] { return pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
     const auto shown = [&](float value)
     {
-        ui.portEvent(2, value);
-        ui.pump(300);
+        portEvent(2, value);
+        pump(300);
         return knob();
     };
     const auto before = knob();
@@ -223,5 +209,5 @@ TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothing
     EXPECT_NE(between, atTop);
     EXPECT_EQ(shown(std::numeric_limits<float>::quiet_NaN()), between);
     EXPECT_EQ(shown(1.0e38f), atTop);
-    EXPECT_TRUE(ui.writes.empty());
+    EXPECT_TRUE(writes.empty());
 }
