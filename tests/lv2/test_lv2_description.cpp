@@ -4,7 +4,6 @@
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
-#include <FactoryPresets.h>
 #include <ParameterTable.h>
 
 #include <gtest/gtest.h>
@@ -71,23 +70,13 @@ TEST(Lv2Description, EachPluginShowsTheTablesPortsTheTenFactoryPresetsAReleasedV
         for (const auto& [port, value, label] : points)
             EXPECT_EQ(scaleLabel(plugin, port, value), label) << port << " " << value;
 
+        // The ten factory presets (their sound: the LV2 suite and the state tests), the four
+        // Init places told apart in a host's menu: 6 is "Init", 9 "Init 4".
         LilvNodes* presets = lilv_plugin_get_related(plugin, host.node(LV2_PRESETS__Preset));
         EXPECT_EQ(lilv_nodes_size(presets), 10u);
         lilv_nodes_free(presets);
-        LilvRunner runner(host, plugin, 48000.0, 64);
-        ASSERT_TRUE(runner.ok());
-        for (int place : {3, 5, 9})
-        {
-            double values[8];
-            char name[32] = "Init";
-            getFactoryPreset(place, values, name);
-            // The four Init places are told apart in a host's menu: 6 is "Init", 9 "Init 4".
-            const std::string label = place == 9 ? std::string(name) + " 4" : std::string(name);
-            ASSERT_TRUE(runner.applyPreset(host.presetByLabel(plugin, label))) << label;
-            for (int slot = 0; slot < 8; ++slot)
-                EXPECT_EQ(runner.control(kPortSymbols[slot]), static_cast<float>(values[slot]))
-                    << name << " " << kPortSymbols[slot];
-        }
+        for (const char* label : {"Init", "Init 2", "Init 3", "Init 4"})
+            EXPECT_NE(host.presetByLabel(plugin, label), nullptr) << label;
 
         // Hosts take odd numbers, and a minor version of 0, for development builds.
         const std::string minor = valueOf(plugin, host.node(LV2_CORE__minorVersion));

@@ -43,8 +43,7 @@ struct Changes final : HostObject<Vst::IParameterChanges>
     std::vector<Queue> queues;
     Changes& add(Vst::ParamID id, std::vector<std::pair<int32, Vst::ParamValue>> points)
     {
-        queues.push_back({});
-        queues.back().id = id;
+        queues.emplace_back().id = id;
         queues.back().points = std::move(points);
         return *this;
     }
@@ -83,9 +82,8 @@ struct Processor
     // One block of the input level; returns the output's silence flags.
     uint64 run(float level, Changes* changes = nullptr)
     {
-        for (auto* channel : {&in0, &in1})
-            channel->assign(kFrames, level);
-        return process(in0.data(), in1.data(), out0.data(), out1.data(), kFrames, changes);
+        std::vector<float> in(kFrames, level);
+        return process(in.data(), in.data(), out[0].data(), out[1].data(), kFrames, changes);
     }
     uint64 process(float* inL, float* inR, float* outL, float* outR, int32 frames, Changes* changes)
     {
@@ -107,8 +105,8 @@ struct Processor
     }
     bool finite() const
     {
-        for (const auto* channel : {&out0, &out1})
-            for (float v : *channel)
+        for (const auto& channel : out)
+            for (float v : channel)
                 if (!std::isfinite(v))
                     return false;
         return true;
@@ -116,8 +114,7 @@ struct Processor
 
     ScratchStore store;
     ORL_VST3_Effect* effect = new ORL_VST3_Effect;
-    std::vector<float> in0, in1, out0 = std::vector<float>(kFrames),
-                                 out1 = std::vector<float>(kFrames);
+    std::vector<float> out[2] = {std::vector<float>(kFrames), std::vector<float>(kFrames)};
 };
 } // namespace
 
@@ -214,6 +211,6 @@ TEST(Vst3Processing, needs_no_process_context_and_flags_silent_output_channels)
     EXPECT_EQ(p.run(0.5f), 0u);
     // Output at silence: both channels are all zeros, and the host is told so.
     EXPECT_EQ(p.run(0.5f, &Changes().add(0, {{0, 0.0}})), 3u);
-    for (float v : p.out0)
+    for (float v : p.out[0])
         ASSERT_EQ(v, 0.0f);
 }
