@@ -61,8 +61,6 @@ class Lv2Ui : public ::testing::Test
     // instance is what the host passes for instance access; by default the plug-in's handle.
     bool open(void* instance = nullptr)
     {
-        if (descriptor == nullptr)
-            return false;
         LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(parent)};
         LV2_Feature access{LV2_INSTANCE_ACCESS_URI,
                            instance != nullptr ? instance
@@ -89,11 +87,6 @@ class Lv2Ui : public ::testing::Test
         if (ui != nullptr)
             descriptor->cleanup(ui);
         ui = nullptr;
-    }
-    // Through the descriptor's port_event, as the host reports an automated value.
-    void portEvent(uint32_t port, float value)
-    {
-        descriptor->port_event(ui, port, sizeof value, 0, &value);
     }
     // Runs the UI's idle calls for a while, as a host's loop does at 100 Hz.
     void pump(int milliseconds)
@@ -196,9 +189,10 @@ TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothing
     ASSERT_TRUE(open());
     pump(800);
     const auto knob = [this] { return pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    // A value reported through the descriptor's port_event, as a host reports automation.
     const auto shown = [&](float value)
     {
-        portEvent(2, value);
+        descriptor->port_event(ui, 2, sizeof value, 0, &value);
         pump(300);
         return knob();
     };
