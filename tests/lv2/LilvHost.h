@@ -5,7 +5,6 @@
 #include <lv2/urid/urid.h>
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -63,21 +63,18 @@ TEST(Lv2Run, ZeroLengthRunsAndRunsWithoutAudioPortsLeaveOutputAndStringsUntouche
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
     LilvRunner plain(host, plugin, 48000.0, 256), interrupted(host, plugin, 48000.0, 256);
     ASSERT_TRUE(plain.ok() && interrupted.ok());
+    // An impulse on the inputs throughout: a run that reads them rings the strings.
     for (LilvRunner* r : {&plain, &interrupted})
         r->inputs[0][0] = r->inputs[1][0] = 1.0f;
-
     interrupted.outputs[0].assign(256, 7.0f);
     interrupted.run(0);
     EXPECT_EQ(interrupted.outputs[0], std::vector<float>(256, 7.0f));
     interrupted.connectAudio(false);
     interrupted.run(256);
     interrupted.connectAudio(true);
-    for (int block = 0; block < 3; ++block)
-    {
-        plain.run(256);
-        interrupted.run(256);
-        EXPECT_EQ(plain.outputs, interrupted.outputs);
-    }
+    plain.run(256);
+    interrupted.run(256);
+    EXPECT_EQ(plain.outputs, interrupted.outputs);
 }
 
 TEST(Lv2Run, AnyPortValueKeepsTheOutputFiniteAndTheInstanceRecoversAfterReset)
