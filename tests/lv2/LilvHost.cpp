@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 LilvHost::LilvHost(const char* lv2Path)
 {
@@ -16,7 +15,7 @@ LilvHost::LilvHost(const char* lv2Path)
 
 LilvHost::~LilvHost()
 {
-    for (LilvNode* node : presets)
+    for (LilvNode* node : nodes)
         lilv_node_free(node);
     lilv_world_free(lilvWorld);
 }
@@ -37,43 +36,30 @@ const char* LilvHost::unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid)
     return urid >= 1 && urid <= uris.size() ? uris[urid - 1].c_str() : nullptr;
 }
 
-const LilvPlugin* LilvHost::plugin(const std::string& uri) const
+const LilvPlugin* LilvHost::plugin(const std::string& uri)
 {
-    LilvNode* node = lilv_new_uri(lilvWorld, uri.c_str());
-    const LilvPlugin* found = lilv_plugins_get_by_uri(lilv_world_get_all_plugins(lilvWorld), node);
-    lilv_node_free(node);
-    return found;
+    return lilv_plugins_get_by_uri(lilv_world_get_all_plugins(lilvWorld), node(uri.c_str()));
 }
 
 const LilvNode* LilvHost::presetByLabel(const LilvPlugin* plugin, const std::string& label)
 {
-    LilvNode* presetClass = lilv_new_uri(lilvWorld, LV2_PRESETS__Preset);
-    LilvNode* labelUri = lilv_new_uri(lilvWorld, LILV_NS_RDFS "label");
-    LilvNodes* related = lilv_plugin_get_related(plugin, presetClass);
+    LilvNodes* related = lilv_plugin_get_related(plugin, node(LV2_PRESETS__Preset));
     const LilvNode* result = nullptr;
     LILV_FOREACH(nodes, i, related)
     {
         const LilvNode* preset = lilv_nodes_get(related, i);
         lilv_world_load_resource(lilvWorld, preset);
-        LilvNodes* labels = lilv_world_find_nodes(lilvWorld, preset, labelUri, nullptr);
-        if (labels != nullptr && lilv_nodes_size(labels) > 0 &&
-            label == lilv_node_as_string(lilv_nodes_get_first(labels)))
-        {
-            presets.push_back(lilv_node_duplicate(preset));
-            result = presets.back();
-        }
-        lilv_nodes_free(labels);
-        if (result != nullptr)
-            break;
+        LilvNode* name = lilv_world_get(lilvWorld, preset, node(LILV_NS_RDFS "label"), nullptr);
+        if (result == nullptr && name != nullptr && label == lilv_node_as_string(name))
+            result = keep(lilv_node_duplicate(preset));
+        lilv_node_free(name);
     }
     lilv_nodes_free(related);
-    lilv_node_free(labelUri);
-    lilv_node_free(presetClass);
     return result;
 }
 
 LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, uint32_t maxFrames)
-    : host(host), plugin(plugin)
+    : host(host)
 {
     if (plugin == nullptr)
         return;
@@ -81,9 +67,8 @@ LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, ui
     controls.assign(count, 0.0f);
     std::vector<float> defaults(count, 0.0f);
     lilv_plugin_get_port_ranges_float(plugin, nullptr, nullptr, defaults.data());
-    LilvWorld* world = host.world();
-    LilvNode* audio = lilv_new_uri(world, LILV_URI_AUDIO_PORT);
-    LilvNode* inputClass = lilv_new_uri(world, LILV_URI_INPUT_PORT);
+    const LilvNode* audio = host.node(LILV_URI_AUDIO_PORT);
+    const LilvNode* inputClass = host.node(LILV_URI_INPUT_PORT);
     instance = lilv_plugin_instantiate(plugin, rate, host.features());
     for (uint32_t p = 0; p < count; ++p)
     {
@@ -100,8 +85,6 @@ LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, ui
             controls[p] = std::isnan(defaults[p]) ? 0.0f : defaults[p];
         }
     }
-    lilv_node_free(inputClass);
-    lilv_node_free(audio);
     if (instance == nullptr)
         return;
     for (uint32_t p = 0; p < count; ++p)
@@ -162,25 +145,19 @@ float LilvRunner::control(const std::string& symbol) const
     return found == symbols.end() ? 0.0f : controls[found->second];
 }
 
-void LilvRunner::setBySymbol(const char* symbol, void* self, const void* value, uint32_t size,
-                             uint32_t)
-{
-    if (size == sizeof(float))
-    {
-        float v;
-        std::memcpy(&v, value, sizeof v);
-        static_cast<LilvRunner*>(self)->setControl(symbol, v);
-    }
-}
-
 bool LilvRunner::applyPreset(const LilvNode* preset)
 {
-    if (preset == nullptr)
-        return false;
-    LilvState* state = lilv_state_new_from_world(host.world(), host.map(), preset);
+    LilvState* state =
+        preset != nullptr ? lilv_state_new_from_world(host.world(), host.map(), preset) : nullptr;
     if (state == nullptr)
         return false;
-    lilv_state_restore(state, instance, setBySymbol, this, 0, host.features());
+    const LilvSetPortValueFunc set =
+        [](const char* symbol, void* self, const void* value, uint32_t size, uint32_t)
+    {
+        if (size == sizeof(float))
+            static_cast<LilvRunner*>(self)->setControl(symbol, *static_cast<const float*>(value));
+    };
+    lilv_state_restore(state, instance, set, this, 0, host.features());
     lilv_state_free(state);
     return true;
 }

@@ -5,7 +5,6 @@
 #include <lv2/urid/urid.h>
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,16 +20,18 @@ class LilvHost
     LilvHost& operator=(const LilvHost&) = delete;
 
     // Null when lilv does not know the URI.
-    const LilvPlugin* plugin(const std::string& uri) const;
+    const LilvPlugin* plugin(const std::string& uri);
     // The preset of plugin with this label, or null.
     const LilvNode* presetByLabel(const LilvPlugin* plugin, const std::string& label);
+    // A URI node that lives as long as the host.
+    const LilvNode* node(const char* uri) { return keep(lilv_new_uri(lilvWorld, uri)); }
     LilvWorld* world() const { return lilvWorld; }
     LV2_URID_Map* map() { return &urid; }
     LV2_URID mapped(const char* uri) { return mapUri(this, uri); }
-    LV2_URID_Unmap* unmap() { return &unurid; }
     const LV2_Feature* const* features() const { return featureList; }
 
   private:
+    const LilvNode* keep(LilvNode* node) { return nodes.emplace_back(node); }
     static LV2_URID mapUri(LV2_URID_Map_Handle handle, const char* uri);
     static const char* unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid);
 
@@ -41,7 +42,7 @@ class LilvHost
     LV2_Feature mapFeature{LV2_URID__map, &urid};
     LV2_Feature unmapFeature{LV2_URID__unmap, &unurid};
     const LV2_Feature* featureList[3] = {&mapFeature, &unmapFeature, nullptr};
-    std::vector<LilvNode*> presets;
+    std::vector<LilvNode*> nodes;
 };
 
 // One running instance: control ports on floats, audio ports on buffers of maxFrames.
@@ -59,11 +60,8 @@ class LilvRunner
     float control(const std::string& symbol) const;
     // Applies a preset (its port values and any state) as a host does.
     bool applyPreset(const LilvNode* preset);
-    // Channel c of the inputs and outputs, maxFrames long.
-    std::vector<float>& input(size_t c) { return inputs.at(c); }
-    std::vector<float>& output(size_t c) { return outputs.at(c); }
-    size_t inputCount() const { return inputs.size(); }
-    size_t outputCount() const { return outputs.size(); }
+    // The audio ports' buffers, channel by channel, maxFrames long (resize none of them).
+    std::vector<std::vector<float>> inputs, outputs;
     // Fills every input with noise in [-level, level) from the seed, which moves on.
     void noise(uint32_t& seed, float level);
     // No NaN or infinity in any output buffer.
@@ -74,15 +72,10 @@ class LilvRunner
     void connectAudio(bool connected);
 
   private:
-    static void setBySymbol(const char* symbol, void* self, const void* value, uint32_t size,
-                            uint32_t type);
-
     LilvHost& host;
-    const LilvPlugin* plugin;
     LilvInstance* instance = nullptr;
     std::map<std::string, uint32_t> symbols;
     std::vector<float> controls;
-    std::vector<std::vector<float>> inputs, outputs;
     std::vector<uint32_t> inputPorts, outputPorts;
 };
 

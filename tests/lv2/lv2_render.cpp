@@ -65,29 +65,29 @@ int main(int argc, char** argv)
             return fail("no port " + symbol);
 
     const auto channels = static_cast<size_t>(inInfo.channels);
-    if (channels != runner.inputCount() && channels != 1)
+    if (channels != runner.inputs.size() && channels != 1)
         return fail("the file's channels do not fit the plug-in's inputs");
     SF_INFO outInfo{};
     outInfo.samplerate = inInfo.samplerate;
-    outInfo.channels = static_cast<int>(runner.outputCount());
+    outInfo.channels = static_cast<int>(runner.outputs.size());
     outInfo.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
     SNDFILE* out = sf_open(rest[2].c_str(), SFM_WRITE, &outInfo);
     if (out == nullptr)
         return fail("cannot write " + rest[2]);
-    std::vector<float> frameOut(runner.outputCount() * block);
+    std::vector<float> frameOut(runner.outputs.size() * block);
     for (sf_count_t start = 0; start < inInfo.frames; start += block)
     {
         const auto frames =
             static_cast<uint32_t>(std::min<sf_count_t>(block, inInfo.frames - start));
-        for (size_t c = 0; c < runner.inputCount(); ++c)
+        for (size_t c = 0; c < runner.inputs.size(); ++c)
             for (uint32_t f = 0; f < frames; ++f)
-                runner.input(c)[f] = interleaved[(static_cast<size_t>(start) + f) * channels +
-                                                 std::min(c, channels - 1)];
+                runner.inputs[c][f] = interleaved[(static_cast<size_t>(start) + f) * channels +
+                                                  std::min(c, channels - 1)];
         runner.run(0);
         runner.run(frames);
         for (uint32_t f = 0; f < frames; ++f)
-            for (size_t c = 0; c < runner.outputCount(); ++c)
-                frameOut[f * runner.outputCount() + c] = runner.output(c)[f];
+            for (size_t c = 0; c < runner.outputs.size(); ++c)
+                frameOut[f * runner.outputs.size() + c] = runner.outputs[c][f];
         sf_writef_float(out, frameOut.data(), frames);
     }
     sf_close(out);

@@ -1,13 +1,16 @@
 // run() as lilv's hosts call it: real-time safe for every layout and any block length, zero
-// and unconnected audio included. Every allocation, lock and a set of system calls on this
-// thread are counted while the plug-in runs (interposed by the realtime watch, as lv2lint
-// does).
+// and unconnected audio included (every allocation, lock and a set of system calls on this
+// thread are counted while the plug-in runs, interposed by the realtime watch as lv2lint does),
+// and any value on any port.
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
 #include <RealtimeWatch.h>
 
 #include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
 
 TEST(Lv2Run, EveryLayoutRunsAnyBlockLengthWithoutAllocatingLockingOrCallingTheSystem)
 {
@@ -58,26 +61,56 @@ TEST(Lv2Run, ZeroLengthRunsAndRunsWithoutAudioPortsLeaveOutputAndStringsUntouche
 {
     LilvHost host(kBuiltBundles);
     const LilvPlugin* plugin = host.plugin(chordwellUri("stereo"));
-    LilvRunner plain(host, plugin, 48000.0, 256);
-    LilvRunner interrupted(host, plugin, 48000.0, 256);
+    LilvRunner plain(host, plugin, 48000.0, 256), interrupted(host, plugin, 48000.0, 256);
     ASSERT_TRUE(plain.ok() && interrupted.ok());
+    // An impulse on the inputs throughout: a run that reads them rings the strings.
     for (LilvRunner* r : {&plain, &interrupted})
-        for (size_t c = 0; c < 2; ++c)
-            for (size_t f = 0; f < 256; ++f)
-                r->input(c)[f] = f == 0 ? 1.0f : 0.0f;
-
-    interrupted.output(0).assign(256, 7.0f);
+        r->inputs[0][0] = r->inputs[1][0] = 1.0f;
+    interrupted.outputs[0].assign(256, 7.0f);
     interrupted.run(0);
-    EXPECT_EQ(interrupted.output(0), std::vector<float>(256, 7.0f));
+    EXPECT_EQ(interrupted.outputs[0], std::vector<float>(256, 7.0f));
     interrupted.connectAudio(false);
     interrupted.run(256);
     interrupted.connectAudio(true);
+    plain.run(256);
+    interrupted.run(256);
+    EXPECT_EQ(plain.outputs, interrupted.outputs);
+}
 
-    for (int block = 0; block < 3; ++block)
-    {
-        plain.run(256);
-        interrupted.run(256);
-        EXPECT_EQ(plain.output(0), interrupted.output(0));
-        EXPECT_EQ(plain.output(1), interrupted.output(1));
-    }
+TEST(Lv2Run, AnyPortValueKeepsTheOutputFiniteAndTheInstanceRecoversAfterReset)
+{
+    LilvHost host(kBuiltBundles);
+    constexpr auto kLimits = std::numeric_limits<float>();
+    for (const char* layout : kLayoutSuffixes)
+        for (const char* symbol : kPortSymbols)
+            for (const float value :
+                 {-1.0f, 1.0e5f, 1.0e38f, -1.0e38f, kLimits.quiet_NaN(), kLimits.infinity(),
+                  -kLimits.infinity(), kLimits.denorm_min()})
+            {
+                SCOPED_TRACE(std::string(layout) + " " + symbol + " " + std::to_string(value));
+                LilvRunner runner(host, host.plugin(chordwellUri(layout)), 48000.0, 1024);
+                ASSERT_TRUE(runner.ok());
+                const float standard = runner.control(symbol);
+                uint32_t seed = 1;
+                for (const float v : {standard, value, standard})
+                {
+                    runner.setControl(symbol, v);
+                    runner.noise(seed, 0.5f);
+                    runner.run(1024);
+                    EXPECT_TRUE(runner.finite()) << "with " << v;
+                }
+
+                // After a host's reset it sounds as a fresh instance does.
+                lilv_instance_deactivate(runner.lilvInstance());
+                lilv_instance_activate(runner.lilvInstance());
+                LilvRunner fresh(host, host.plugin(chordwellUri(layout)), 48000.0, 1024);
+                for (LilvRunner* r : {&runner, &fresh})
+                {
+                    seed = 3;
+                    r->noise(seed, 0.5f);
+                    r->run(1024);
+                }
+                for (size_t c = 0; c < runner.outputs.size(); ++c)
+                    ASSERT_EQ(runner.outputs[c], fresh.outputs[c]) << "channel " << c;
+            }
 }

@@ -1,5 +1,5 @@
 // The LV2 UI as a host embeds it (needs an X display: ctest starts an Xvfb for it): it opens in the
-// host's parent at 401 x 301, a dragged knob is one touch gesture of port writes whose echo reaches
+// host's parent, a dragged knob is one touch gesture of port writes whose echo reaches
 // the instance's bank, and a port event moves the knob. (Opening and closing while audio runs:
 // tests/lv2_juce_host, in a host we did not write.)
 #include "LilvHost.h"
@@ -14,7 +14,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <thread>
@@ -24,62 +23,30 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-namespace
+// The stereo plug-in from the built bundle running in lilv, and a host window on the X display
+// for its UI: on a bare X server (no window manager, none of its atoms) with Xlib's default
+// error handler, as lv2lint opens a UI.
+class Lv2Ui : public ::testing::Test
 {
-// What the UI asked of its host.
-struct HostLog
-{
-    std::vector<std::pair<uint32_t, float>> writes;
-    std::vector<std::pair<uint32_t, bool>> touches;
-    int width = 0, height = 0;
-};
-
-void writePort(LV2UI_Controller controller, uint32_t port, uint32_t size, uint32_t format,
-               const void* buffer)
-{
-    if (format == 0 && size == sizeof(float))
+  protected:
+    void SetUp() override
     {
-        float v;
-        std::memcpy(&v, buffer, sizeof v);
-        static_cast<HostLog*>(controller)->writes.emplace_back(port, v);
-    }
-}
-
-int resizeUi(LV2UI_Feature_Handle handle, int width, int height)
-{
-    static_cast<HostLog*>(handle)->width = width;
-    static_cast<HostLog*>(handle)->height = height;
-    return 0;
-}
-
-void touchPort(LV2UI_Feature_Handle handle, uint32_t port, bool grabbed)
-{
-    static_cast<HostLog*>(handle)->touches.emplace_back(port, grabbed);
-}
-
-// A host window on the X display with the plug-in's UI in it.
-class UiHost
-{
-  public:
-    UiHost(LilvRunner& runner) : runner(runner)
-    {
+        if (std::getenv("DISPLAY") == nullptr)
+            GTEST_SKIP() << "no X display";
         // The plug-in's toolkit uses Xlib from more than one thread, as it asks first.
         XInitThreads();
         display = XOpenDisplay(nullptr);
         library =
             dlopen((std::string(ORL_LV2_PATH) + "/orl-chordwell.lv2/orl-chordwell.so").c_str(),
                    RTLD_NOW | RTLD_LOCAL);
-        if (display == nullptr || library == nullptr)
-            return;
-        // Nothing more: on a bare X server (no window manager, none of its atoms) with Xlib's
-        // default error handler, as lv2lint opens a UI.
+        ASSERT_TRUE(runner.ok() && display != nullptr && library != nullptr);
         parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 401, 301, 0, 0, 0);
         XMapRaised(display, parent);
         XSync(display, False);
         using Entry = const LV2UI_Descriptor* (*)(uint32_t);
         descriptor = reinterpret_cast<Entry>(dlsym(library, "lv2ui_descriptor"))(0);
     }
-    ~UiHost()
+    void TearDown() override
     {
         close();
         if (display != nullptr)
@@ -94,8 +61,6 @@ class UiHost
     // instance is what the host passes for instance access; by default the plug-in's handle.
     bool open(void* instance = nullptr)
     {
-        if (descriptor == nullptr)
-            return false;
         LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(parent)};
         LV2_Feature access{LV2_INSTANCE_ACCESS_URI,
                            instance != nullptr ? instance
@@ -104,8 +69,15 @@ class UiHost
         LV2_Feature touchFeature{LV2_UI__touch, &touch};
         const LV2_Feature* features[] = {&parentFeature, &access, &resizeFeature, &touchFeature,
                                          nullptr};
+        const LV2UI_Write_Function write = [](LV2UI_Controller self, uint32_t port, uint32_t size,
+                                              uint32_t format, const void* buffer)
+        {
+            if (format == 0 && size == sizeof(float))
+                static_cast<Lv2Ui*>(self)->writes.emplace_back(port,
+                                                               *static_cast<const float*>(buffer));
+        };
         ui = descriptor->instantiate(descriptor, "https://www.orlund.com/lv2/chordwell#stereo",
-                                     ORL_LV2_PATH, writePort, &log, &widget, features);
+                                     ORL_LV2_PATH, write, this, &widget, features);
         idle = static_cast<const LV2UI_Idle_Interface*>(
             descriptor->extension_data(LV2_UI__idleInterface));
         return ui != nullptr && idle != nullptr;
@@ -116,124 +88,81 @@ class UiHost
             descriptor->cleanup(ui);
         ui = nullptr;
     }
-    // Through the descriptor's port_event, as the host reports an automated value.
-    void portEvent(uint32_t port, float value)
-    {
-        descriptor->port_event(ui, port, sizeof value, 0, &value);
-    }
     // Runs the UI's idle calls for a while, as a host's loop does at 100 Hz.
     void pump(int milliseconds)
     {
         for (int t = 0; t < milliseconds; t += 10)
         {
-            if (ui != nullptr)
-                idle->idle(ui);
+            idle->idle(ui);
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
-    // A drag with xdotool from the point (x, y) of the parent window, `up` pixels upwards.
+    // A drag with xdotool from the point (x, y) of the parent window, `up` pixels upwards (the
+    // parent is at the root's corner: no window manager moves it).
     void drag(int x, int y, int up)
     {
-        int rootX = 0, rootY = 0;
-        Window child;
-        XTranslateCoordinates(display, parent, DefaultRootWindow(display), x, y, &rootX, &rootY,
-                              &child);
-        std::string command = "xdotool mousemove " + std::to_string(rootX) + " " +
-                              std::to_string(rootY) + " sleep 0.2 mousedown 1";
+        std::string command = "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
+                              " sleep 0.2 mousedown 1";
         for (int step = 1; step <= 10; ++step)
-            command += " sleep 0.03 mousemove " + std::to_string(rootX) + " " +
-                       std::to_string(rootY - up * step / 10);
+            command += " sleep 0.03 mousemove " + std::to_string(x) + " " +
+                       std::to_string(y - up * step / 10);
         command += " sleep 0.1 mouseup 1 &";
         ASSERT_EQ(std::system(command.c_str()), 0);
         pump(1500);
     }
-    // The UI window's own size and its X11 size hints.
-    bool windowSize(int& width, int& height, XSizeHints& hints)
+    // The parent window's pixels in a rectangle, as the server's image bytes.
+    std::string pixels(int x, int y, unsigned w, unsigned h)
     {
-        XWindowAttributes attributes{};
-        long supplied = 0;
-        const auto window = reinterpret_cast<Window>(widget);
-        return window != 0 && XGetWindowAttributes(display, window, &attributes) != 0 &&
-               XGetWMNormalHints(display, window, &hints, &supplied) != 0 &&
-               ((width = attributes.width), (height = attributes.height), true);
-    }
-    // The parent window's pixels in a rectangle.
-    std::vector<unsigned long> pixels(int x, int y, int w, int h)
-    {
-        std::vector<unsigned long> out;
-        XImage* image = XGetImage(display, parent, x, y, static_cast<unsigned>(w),
-                                  static_cast<unsigned>(h), AllPlanes, ZPixmap);
+        XImage* image = XGetImage(display, parent, x, y, w, h, AllPlanes, ZPixmap);
         if (image == nullptr)
-            return out;
-        for (int j = 0; j < h; ++j)
-            for (int i = 0; i < w; ++i)
-                out.push_back(XGetPixel(image, i, j));
+            return {};
+        const std::string bytes(image->data, static_cast<size_t>(image->bytes_per_line) * h);
         XDestroyImage(image);
-        return out;
-    }
-
-    HostLog log;
-    // Features the UI keeps using while it is open.
-    LV2UI_Resize resize{&log, resizeUi};
-    LV2UI_Touch touch{&log, touchPort};
-    LV2UI_Handle ui = nullptr;
-    LV2UI_Widget widget = nullptr;
-
-  private:
-    LilvRunner& runner;
-    Display* display = nullptr;
-    void* library = nullptr;
-    Window parent = 0;
-    const LV2UI_Descriptor* descriptor = nullptr;
-    const LV2UI_Idle_Interface* idle = nullptr;
-};
-
-constexpr int kDecayX = 91, kDecayY = 117;
-} // namespace
-
-// The stereo plug-in from the built bundle, running in lilv, for the UI to open on.
-class Lv2Ui : public ::testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        if (std::getenv("DISPLAY") == nullptr)
-            GTEST_SKIP() << "no X display";
+        return bytes;
     }
 
     LilvHost host{kBuiltBundles};
     LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
+    // What the UI asked of its host.
+    std::vector<std::pair<uint32_t, float>> writes;
+    std::vector<std::pair<uint32_t, bool>> touches;
+    int resizedWidth = 0;
+    // Features the UI keeps using while it is open.
+    LV2UI_Resize resize{this, [](LV2UI_Feature_Handle self, int width, int)
+                        { return static_cast<Lv2Ui*>(self)->resizedWidth = width, 0; }};
+    LV2UI_Touch touch{this, [](LV2UI_Feature_Handle self, uint32_t port, bool grabbed)
+                      { static_cast<Lv2Ui*>(self)->touches.emplace_back(port, grabbed); }};
+    Display* display = nullptr;
+    void* library = nullptr;
+    Window parent = 0;
+    const LV2UI_Descriptor* descriptor = nullptr;
+    LV2UI_Handle ui = nullptr;
+    LV2UI_Widget widget = nullptr;
+    const LV2UI_Idle_Interface* idle = nullptr;
 };
 
-TEST_F(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstancesBank)
-{
-    ASSERT_TRUE(runner.ok());
-    UiHost ui(runner);
-    ASSERT_TRUE(ui.open());
-    EXPECT_NE(ui.widget, nullptr);
-    ui.pump(800);
-    // Its size is its window's own, which its size hints give: the deprecated resize feature
-    // is not used even where a host offers it.
-    int width = 0, height = 0;
-    XSizeHints hints{};
-    ASSERT_TRUE(ui.windowSize(width, height, hints));
-    EXPECT_EQ(width, 401);
-    EXPECT_EQ(height, 301);
-    EXPECT_TRUE(hints.flags & USSize);
-    EXPECT_EQ(hints.width, 401);
-    EXPECT_EQ(hints.height, 301);
-    EXPECT_EQ(ui.log.width, 0);
+constexpr int kDecayX = 91, kDecayY = 117;
 
-    ui.drag(kDecayX, kDecayY, 30);
-    ASSERT_FALSE(ui.log.writes.empty());
-    float last = -1.0f;
-    for (const auto& [port, value] : ui.log.writes)
-    {
-        EXPECT_EQ(port, 2u);
-        last = value;
-    }
+TEST_F(Lv2Ui, OnABareXServerADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheBank)
+{
+    // Xlib's default handler ends the process on any error, as in a host that keeps it: the UI
+    // neither raises one nor puts a handler of its own in its place.
+    const XErrorHandler before = XSetErrorHandler(nullptr);
+    XSetErrorHandler(before);
+    ASSERT_TRUE(open());
+    pump(800);
+    EXPECT_EQ(XSetErrorHandler(before), before);
+    // The deprecated resize feature is not used even where a host offers it: the window's
+    // own size is the UI's size (jalv's suite sees it).
+    EXPECT_EQ(resizedWidth, 0);
+
+    drag(kDecayX, kDecayY, 30);
+    ASSERT_FALSE(writes.empty());
+    for (const auto& write : writes)
+        EXPECT_EQ(write.first, 2u);
+    const float last = writes.back().second;
     EXPECT_GT(last, 0.25f);
-    EXPECT_EQ(ui.log.touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
+    EXPECT_EQ(touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
 
     // The instance's bank as its session state has it (the chunk ends in two closing words).
     const std::vector<uint8_t> chunk = saveState(runner).value;
@@ -241,57 +170,38 @@ TEST_F(Lv2Ui, ADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoReachesTheInstan
     PresetBank bank(nullptr, false);
     bank.applyHostState(chunk.data(), chunk.size() - 8);
     EXPECT_EQ(bank.workingPreset(0).values[2], last);
+    close();
+    EXPECT_EQ(XSetErrorHandler(before), before);
 }
 
 TEST_F(Lv2Ui, AnInstanceAccessPointerThatIsNoLiveInstanceOfOursIsRefusedNotFollowed)
 {
-    UiHost ui(runner);
     // What some hosts pass by mistake: lilv's own instance record, not the plug-in's handle.
-    EXPECT_FALSE(ui.open(runner.lilvInstance()));
-    EXPECT_EQ(ui.ui, nullptr);
+    EXPECT_FALSE(open(runner.lilvInstance()));
+    EXPECT_EQ(ui, nullptr);
     int unrelated = 0;
-    EXPECT_FALSE(ui.open(&unrelated));
-    EXPECT_TRUE(ui.open());
-}
-
-TEST_F(Lv2Ui, OpensOnAServerWithoutWindowManagerAndLeavesTheXErrorHandlerAsItWas)
-{
-    // Xlib's default handler ends the process on any error, as in a host that keeps it.
-    const XErrorHandler before = XSetErrorHandler(nullptr);
-    XSetErrorHandler(before);
-    {
-        UiHost ui(runner);
-        ASSERT_TRUE(ui.open());
-        ui.pump(300);
-        const XErrorHandler during = XSetErrorHandler(before);
-        EXPECT_EQ(during, before);
-        ui.close();
-        ui.pump(100);
-    }
-    const XErrorHandler after = XSetErrorHandler(before);
-    EXPECT_EQ(after, before);
+    EXPECT_FALSE(open(&unrelated));
+    EXPECT_TRUE(open());
 }
 
 TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothingNew)
 {
-    UiHost ui(runner);
-    ASSERT_TRUE(ui.open());
-    ui.pump(800);
-    const auto knob = [&ui] { return ui.pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    ASSERT_TRUE(open());
+    pump(800);
+    const auto knob = [this] { return pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
+    // A value reported through the descriptor's port_event, as a host reports automation.
+    const auto shown = [&](float value)
+    {
+        descriptor->port_event(ui, 2, sizeof value, 0, &value);
+        pump(300);
+        return knob();
+    };
     const auto before = knob();
-    ui.portEvent(2, 1.0f);
-    ui.pump(300);
-    const auto atTop = knob();
+    const auto atTop = shown(1.0f);
+    const auto between = shown(0.3f);
     EXPECT_NE(atTop, before);
-    ui.portEvent(2, 0.3f);
-    ui.pump(300);
-    const auto between = knob();
     EXPECT_NE(between, atTop);
-    ui.portEvent(2, std::numeric_limits<float>::quiet_NaN());
-    ui.pump(300);
-    EXPECT_EQ(knob(), between);
-    ui.portEvent(2, 1.0e38f);
-    ui.pump(300);
-    EXPECT_EQ(knob(), atTop);
-    EXPECT_TRUE(ui.log.writes.empty());
+    EXPECT_EQ(shown(std::numeric_limits<float>::quiet_NaN()), between);
+    EXPECT_EQ(shown(1.0e38f), atTop);
+    EXPECT_TRUE(writes.empty());
 }

@@ -17,12 +17,8 @@ const juce::String kUri = "https://www.orlund.com/lv2/chordwell#";
 std::unique_ptr<juce::AudioPluginInstance> load(const juce::String& layout, int channels)
 {
     static juce::LV2PluginFormat format;
-    static const bool searched = [&]
-    {
+    static const auto searched =
         format.searchPathsForPlugins(juce::FileSearchPath(ORL_LV2_PATH), true);
-        return true;
-    }();
-    (void)searched;
     juce::OwnedArray<juce::PluginDescription> found;
     format.findAllTypesForFile(found, kUri + layout);
     if (found.isEmpty())

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,10 +32,7 @@ struct Queue final : HostObject<Vst::IParamValueQueue>
     int32 PLUGIN_API getPointCount() override { return static_cast<int32>(points.size()); }
     tresult PLUGIN_API getPoint(int32 index, int32& offset, Vst::ParamValue& value) override
     {
-        if (index < 0 || index >= getPointCount())
-            return kResultFalse;
-        offset = points[static_cast<size_t>(index)].first;
-        value = points[static_cast<size_t>(index)].second;
+        std::tie(offset, value) = points.at(static_cast<size_t>(index));
         return kResultTrue;
     }
     tresult PLUGIN_API addPoint(int32, Vst::ParamValue, int32&) override { return kResultFalse; }
@@ -45,16 +43,14 @@ struct Changes final : HostObject<Vst::IParameterChanges>
     std::vector<Queue> queues;
     Changes& add(Vst::ParamID id, std::vector<std::pair<int32, Vst::ParamValue>> points)
     {
-        queues.push_back({});
-        queues.back().id = id;
+        queues.emplace_back().id = id;
         queues.back().points = std::move(points);
         return *this;
     }
     int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(queues.size()); }
     Vst::IParamValueQueue* PLUGIN_API getParameterData(int32 index) override
     {
-        return index >= 0 && index < getParameterCount() ? &queues[static_cast<size_t>(index)]
-                                                         : nullptr;
+        return &queues.at(static_cast<size_t>(index));
     }
     Vst::IParamValueQueue* PLUGIN_API addParameterData(const Vst::ParamID&, int32&) override
     {
@@ -86,9 +82,8 @@ struct Processor
     // One block of the input level; returns the output's silence flags.
     uint64 run(float level, Changes* changes = nullptr)
     {
-        for (auto* channel : {&in0, &in1})
-            channel->assign(kFrames, level);
-        return process(in0.data(), in1.data(), out0.data(), out1.data(), kFrames, changes);
+        std::vector<float> in(kFrames, level);
+        return process(in.data(), in.data(), out[0].data(), out[1].data(), kFrames, changes);
     }
     uint64 process(float* inL, float* inR, float* outL, float* outR, int32 frames, Changes* changes)
     {
@@ -110,8 +105,8 @@ struct Processor
     }
     bool finite() const
     {
-        for (const auto* channel : {&out0, &out1})
-            for (float v : *channel)
+        for (const auto& channel : out)
+            for (float v : channel)
                 if (!std::isfinite(v))
                     return false;
         return true;
@@ -119,8 +114,7 @@ struct Processor
 
     ScratchStore store;
     ORL_VST3_Effect* effect = new ORL_VST3_Effect;
-    std::vector<float> in0, in1, out0 = std::vector<float>(kFrames),
-                                 out1 = std::vector<float>(kFrames);
+    std::vector<float> out[2] = {std::vector<float>(kFrames), std::vector<float>(kFrames)};
 };
 } // namespace
 
@@ -141,29 +135,24 @@ TEST(Vst3Processing, automation_lands_at_its_sample_offset_in_blocks_of_any_leng
     // Odd lengths, empty blocks and long ones; points inside blocks, on their edges and two
     // parameters at one offset (listed by offset within a block).
     const int32 lengths[] = {0, 1, 3, 512, 0, 255, 1024, 7, 2048, 2150};
-    struct Timed
-    {
-        int block;
-        Vst::ParamID id;
-        int32 offset;
-        double value;
-    };
-    const Timed timed[] = {{3, 2, 100, 0.9}, {3, 0, 301, 0.3},  {3, 5, 301, 0.8},
-                           {5, 3, 0, 0.1},   {6, 2, 1023, 0.2}, {8, 6, 1500, 1.0}};
+    // Block, parameter, offset, value.
+    const std::tuple<int, Vst::ParamID, int32, double> timed[] = {
+        {3, 2, 100, 0.9}, {3, 0, 301, 0.3},  {3, 5, 301, 0.8},
+        {5, 3, 0, 0.1},   {6, 2, 1023, 0.2}, {8, 6, 1500, 1.0}};
     int32 at = 0;
     for (int b = 0; b < static_cast<int>(std::size(lengths)); ++b)
     {
         Changes changes;
         int32 done = 0; // the reference splits the block where a point falls
-        for (const Timed& t : timed)
-            if (t.block == b)
+        for (const auto& [block, id, offset, value] : timed)
+            if (block == b)
             {
-                changes.add(t.id, {{t.offset, t.value}});
+                changes.add(id, {{offset, value}});
                 reference.process({&inL[at + done], &inR[at + done]},
                                   {&refL[at + done], &refR[at + done]},
-                                  static_cast<uint32_t>(t.offset - done));
-                done = t.offset;
-                reference.setParameter(t.id, static_cast<float>(t.value));
+                                  static_cast<uint32_t>(offset - done));
+                done = offset;
+                reference.setParameter(id, static_cast<float>(value));
             }
         reference.process({&inL[at + done], &inR[at + done]}, {&refL[at + done], &refR[at + done]},
                           static_cast<uint32_t>(lengths[b] - done));
@@ -180,16 +169,9 @@ TEST(Vst3Processing, automation_lands_at_its_sample_offset_in_blocks_of_any_leng
 TEST(Vst3Processing, any_value_in_a_hosts_parameter_changes_keeps_the_output_finite)
 {
     constexpr auto kLimits = std::numeric_limits<double>();
-    const double values[] = {-1.0e38,
-                             -1.0,
-                             1.0e38,
-                             1.0e300,
-                             kLimits.quiet_NaN(),
-                             kLimits.infinity(),
-                             -kLimits.infinity(),
-                             kLimits.denorm_min()};
     for (Vst::ParamID id = 0; id < 8; ++id)
-        for (const double value : values)
+        for (const double value : {-1.0e38, -1.0, 1.0e38, 1.0e300, kLimits.quiet_NaN(),
+                                   kLimits.infinity(), -kLimits.infinity(), kLimits.denorm_min()})
         {
             SCOPED_TRACE(std::to_string(id) + " " + std::to_string(value));
             Processor p;
@@ -229,6 +211,6 @@ TEST(Vst3Processing, needs_no_process_context_and_flags_silent_output_channels)
     EXPECT_EQ(p.run(0.5f), 0u);
     // Output at silence: both channels are all zeros, and the host is told so.
     EXPECT_EQ(p.run(0.5f, &Changes().add(0, {{0, 0.0}})), 3u);
-    for (float v : p.out0)
+    for (float v : p.out[0])
         ASSERT_EQ(v, 0.0f);
 }

@@ -3,10 +3,8 @@
 #include <AudioFile.h>
 
 #include <pluginterfaces/vst/ivstcomponent.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
 #include <iostream>
 #include <numbers>
 #include <random>
@@ -63,26 +61,22 @@ Audio render(juce::AudioPluginInstance& plugin, const Audio& input, int tail, in
              int outputChannels)
 {
     const int frames = static_cast<int>(input[0].size()) + tail;
-    const int channels = std::max<int>(static_cast<int>(input.size()), outputChannels);
-    Audio output(outputChannels, std::vector<float>(frames));
-    juce::AudioBuffer<float> buffer(channels, block);
+    Audio padded = input, output(outputChannels, std::vector<float>(frames));
+    for (auto& channel : padded)
+        channel.resize(static_cast<size_t>(frames));
+    juce::AudioBuffer<float> buffer(std::max<int>(static_cast<int>(input.size()), outputChannels),
+                                    block);
     juce::MidiBuffer midi;
     for (int start = 0; start < frames; start += block)
     {
         const int count = std::min(block, frames - start);
-        buffer.setSize(channels, count, false, false, true);
+        buffer.setSize(buffer.getNumChannels(), count, false, false, true);
         buffer.clear();
         for (size_t c = 0; c < input.size(); ++c)
-            for (int i = 0; i < count; ++i)
-            {
-                const size_t at = static_cast<size_t>(start + i);
-                buffer.setSample(static_cast<int>(c), i,
-                                 at < input[c].size() ? input[c][at] : 0.0f);
-            }
+            buffer.copyFrom(static_cast<int>(c), 0, padded[c].data() + start, count);
         plugin.processBlock(buffer, midi);
         for (int c = 0; c < outputChannels; ++c)
-            for (int i = 0; i < count; ++i)
-                output[c][static_cast<size_t>(start + i)] = buffer.getSample(c, i);
+            std::copy_n(buffer.getReadPointer(c), count, output[c].begin() + start);
     }
     return output;
 }
@@ -143,15 +137,6 @@ int chordwellHost(const std::vector<std::string>& arguments)
     if (status != 0)
         std::cerr << command.joinIntoString(" ") << ":\n" << output << "\n";
     return status;
-}
-
-std::string scratchFolder(const std::string& name)
-{
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orl-vst3-" + name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
 }
 
 void pump(int milliseconds)

@@ -41,8 +41,6 @@ Audio readWav(const std::string& path);
 // Runs chordwell-host with the arguments, without a shell; its exit status (its output is
 // printed when that is not 0).
 int chordwellHost(const std::vector<std::string>& arguments);
-// A fresh scratch folder for one test's files.
-std::string scratchFolder(const std::string& name);
 
 // Runs JUCE's message loop for a while, as a host's main thread does between its calls.
 void pump(int milliseconds);

@@ -7,18 +7,13 @@
 
 using namespace vst3host;
 
-TEST(Vst3Description, scan_finds_one_reverb_effect_by_orlund)
+TEST(Vst3Description, one_reverb_by_orlund_whose_parameters_show_its_texts_and_presets_are_programs)
 {
     const juce::PluginDescription d = describeBundle();
-    EXPECT_EQ(d.name, "ORL Chordwell");
-    EXPECT_EQ(d.manufacturerName, "Orlund");
+    EXPECT_TRUE(d.name == "ORL Chordwell" && d.manufacturerName == "Orlund" && !d.isInstrument);
     EXPECT_EQ(d.pluginFormatName, "VST3");
     EXPECT_TRUE(d.category.contains("Reverb")) << d.category;
-    EXPECT_FALSE(d.isInstrument);
-}
 
-TEST(Vst3Description, parameters_show_the_product_texts_both_ways_and_presets_are_programs)
-{
     auto plugin = load();
     ASSERT_NE(plugin, nullptr);
     const auto& parameters = plugin->getParameters();
@@ -26,10 +21,9 @@ TEST(Vst3Description, parameters_show_the_product_texts_both_ways_and_presets_ar
     const char* names[] = {"Output",    "Mix",  "Decay",  "Damp",
                            "Transpose", "Tune", "Detune", "Bypass"};
     for (int slot = 0; slot < 8; ++slot)
-    {
-        EXPECT_EQ(parameters[slot]->getName(64), names[slot]);
-        EXPECT_TRUE(parameters[slot]->isAutomatable()) << names[slot];
-    }
+        EXPECT_TRUE(parameters[slot]->getName(64) == names[slot] &&
+                    parameters[slot]->isAutomatable())
+            << names[slot];
     EXPECT_EQ(parameters[0]->getText(0.0f, 64), "-oo dB");
     EXPECT_EQ(parameters[4]->getText(0.0f, 64), "-24 st");
     EXPECT_EQ(parameters[7]->getText(1.0f, 64), "bypassed ");

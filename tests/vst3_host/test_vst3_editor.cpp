@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <regex>
+#include <string>
 #include <thread>
 
 using namespace vst3host;
@@ -15,17 +17,12 @@ namespace
 {
 constexpr int kDecayKnobX = 91, kDecayKnobY = 117;
 
+// What the host hears of Decay: "b" a gesture begins, "v" a value, "e" the gesture ends.
 struct GestureLog final : juce::AudioProcessorParameter::Listener
 {
-    void parameterValueChanged(int, float) override { ++values; }
-    void parameterGestureChanged(int, bool starting) override
-    {
-        (starting ? begins : ends) += 1;
-        if (!starting && values == 0)
-            endedBeforeAnyValue = true;
-    }
-    int values = 0, begins = 0, ends = 0;
-    bool endedBeforeAnyValue = false;
+    void parameterValueChanged(int, float) override { events += 'v'; }
+    void parameterGestureChanged(int, bool starting) override { events += starting ? 'b' : 'e'; }
+    std::string events;
 };
 
 std::unique_ptr<juce::AudioProcessorEditor> openEditor(juce::AudioPluginInstance& plugin)
@@ -61,10 +58,8 @@ TEST(Vst3Editor, a_knob_drag_reaches_the_host_as_one_gesture)
     pump(500);
     decay->removeListener(&log);
     EXPECT_NE(decay->getValue(), 0.25f) << "the drag moved the host's Decay";
-    EXPECT_EQ(log.begins, 1) << "one gesture";
-    EXPECT_EQ(log.ends, 1);
-    EXPECT_GT(log.values, 1);
-    EXPECT_FALSE(log.endedBeforeAnyValue);
+    EXPECT_TRUE(std::regex_match(log.events, std::regex("v*bv+ev*")))
+        << "one gesture: " << log.events;
     editor.reset();
     pump(100);
 }
@@ -81,18 +76,12 @@ TEST(Vst3Editor, opens_and_closes_fifty_times_while_audio_runs)
     std::thread audio(
         [&]
         {
-            juce::AudioBuffer<float> buffer(2, 256);
-            juce::MidiBuffer midi;
             const Audio signal = testSignal(2, 256, 48000.0);
-            while (running)
+            for (; running; ++blocks)
             {
-                for (int c = 0; c < 2; ++c)
-                    buffer.copyFrom(c, 0, signal[c].data(), 256);
-                plugin->processBlock(buffer, midi);
-                for (int i = 0; i < 256; ++i)
-                    if (!std::isfinite(buffer.getSample(0, i)))
-                        finite = false;
-                ++blocks;
+                const Audio out = render(*plugin, signal, 0, 256, 2);
+                for (float v : out[0])
+                    finite = finite && std::isfinite(v);
             }
         });
     for (int round = 0; round < 50; ++round)

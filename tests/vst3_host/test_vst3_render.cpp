@@ -1,48 +1,45 @@
 // Audio through JUCE's VST 3 hosting: the same bits as chordwell-host renders through the AAX
 // shell, and a tail that the host can trust. (Automation at its sample offsets: tests/vst3.)
 #include "JuceVst3Host.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 using namespace vst3host;
 
-namespace
-{
-bool sameBits(const std::vector<float>& a, const std::vector<float>& b)
-{
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
-}
-} // namespace
-
 TEST(Vst3Render, every_layout_renders_the_same_bits_as_chordwell_host)
 {
-    const std::string folder = scratchFolder("render");
-    struct Case
+    const std::string folder = makeTempFolder("orl-vst3-render-");
+    ASSERT_FALSE(folder.empty());
+    const std::tuple<Layout, const char*, int, int> layouts[] = {
+        {Layout::Mono, "mono", 1, 1},
+        {Layout::MonoToStereo, "mono-stereo", 1, 2},
+        {Layout::Stereo, "stereo", 2, 2}};
+    for (const auto& [layout, name, inputs, outputs] : layouts)
     {
-        Layout layout;
-        const char* name;
-        int inputs, outputs;
-    };
-    for (const Case c :
-         {Case{Layout::Mono, "mono", 1, 1}, Case{Layout::MonoToStereo, "mono-stereo", 1, 2},
-          Case{Layout::Stereo, "stereo", 2, 2}})
-    {
-        const Audio input = testSignal(c.inputs, 72000, 48000.0);
-        const std::string in = folder + "/in-" + c.name + ".wav";
-        const std::string ref = folder + "/ref-" + c.name + ".wav";
+        SCOPED_TRACE(name);
+        const Audio input = testSignal(inputs, 72000, 48000.0);
+        const std::string in = folder + "/in-" + name + ".wav";
+        const std::string ref = folder + "/ref-" + name + ".wav";
         ASSERT_TRUE(writeWav(in, input, 48000));
-        ASSERT_EQ(chordwellHost({"render", "--layout", c.name, "--tail", "1", in, ref}), 0);
+        ASSERT_EQ(chordwellHost({"render", "--layout", name, "--tail", "1", in, ref}), 0);
+        auto plugin = load(layout);
+        ASSERT_NE(plugin, nullptr);
+        const Audio got = render(*plugin, input, 48000, 512, outputs);
+        // As bits: a -0 for a 0 is another render.
         const Audio expected = readWav(ref);
-        auto plugin = load(c.layout);
-        ASSERT_NE(plugin, nullptr) << c.name;
-        const Audio got = render(*plugin, input, 48000, 512, c.outputs);
-        ASSERT_EQ(expected.size(), got.size()) << c.name;
-        for (size_t ch = 0; ch < got.size(); ++ch)
-            EXPECT_TRUE(sameBits(expected[ch], got[ch])) << c.name << " channel " << ch;
+        ASSERT_EQ(expected.size(), got.size());
+        for (size_t c = 0; c < got.size(); ++c)
+        {
+            ASSERT_EQ(expected[c].size(), got[c].size());
+            EXPECT_EQ(std::memcmp(expected[c].data(), got[c].data(), got[c].size() * 4), 0)
+                << "channel " << c;
+        }
     }
 }
 
@@ -52,9 +49,9 @@ TEST(Vst3Render, after_the_reported_tail_of_silence_the_output_is_below_1e_7)
     ASSERT_NE(plugin, nullptr);
     auto& parameters = plugin->getParameters();
     const double shortTail = plugin->getTailLengthSeconds();
-    parameters[2]->setValueNotifyingHost(1.0f); // longest Decay
-    parameters[0]->setValueNotifyingHost(1.0f); // Output +12 dB
-    parameters[5]->setValueNotifyingHost(0.0f); // lowest Tune
+    // The longest Decay, Output at +12 dB, the lowest Tune.
+    for (const auto& [slot, value] : {std::pair{2, 1.0f}, {0, 1.0f}, {5, 0.0f}})
+        parameters[slot]->setValueNotifyingHost(value);
     const double tail = plugin->getTailLengthSeconds();
     EXPECT_GT(tail, shortTail) << "the tail follows Decay";
     ASSERT_LT(tail, 600.0);

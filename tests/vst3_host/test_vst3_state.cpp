@@ -1,6 +1,7 @@
 // The session's state through JUCE's VST 3 hosting and the raw component: the whole bank
 // and every value come back, a chordwell-host state loads, damaged state changes nothing.
 #include "JuceVst3Host.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
@@ -9,7 +10,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
 
 using namespace vst3host;
 using namespace Steinberg;
@@ -51,7 +51,8 @@ TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
 
 TEST(Vst3State, a_state_saved_by_chordwell_host_loads_and_sounds_the_same)
 {
-    const std::string folder = scratchFolder("state");
+    const std::string folder = makeTempFolder("orl-vst3-state-");
+    ASSERT_FALSE(folder.empty());
     const Audio input = testSignal(2, 24000, 48000.0);
     ASSERT_TRUE(writeWav(folder + "/in.wav", input, 48000));
     ASSERT_EQ(chordwellHost({"render", "--preset", "3", "--tail", "0.5", "--state-out",
@@ -84,34 +85,17 @@ TEST(Vst3State, damaged_or_foreign_state_is_refused_and_changes_nothing)
     ASSERT_EQ(componentOf(*plugin)->getState(&saved), kResultOk);
     const std::vector<char> good(saved.getData(), saved.getData() + saved.getSize());
     const auto values = valuesOf(*plugin);
-    std::mt19937 random(11);
-    int refused = 0;
-    for (int round = 0; round < 300; ++round)
+    // Cut short, its header damaged, not ours at all, and empty.
+    std::vector<std::vector<char>> bad(4, good);
+    bad[0].resize(good.size() / 2);
+    bad[1][1] ^= 0x20;
+    std::fill(bad[2].begin(), bad[2].end(), 'x');
+    bad[3].clear();
+    for (std::vector<char>& b : bad)
     {
-        std::vector<char> bad = good;
-        switch (round % 3)
-        {
-        case 0: // flipped bytes
-            for (int i = 0; i < 4; ++i)
-                bad[random() % good.size()] ^= static_cast<char>(1 + random() % 255);
-            break;
-        case 1: // cut short
-            bad.resize(random() % good.size());
-            break;
-        default: // not ours at all
-            for (char& b : bad)
-                b = static_cast<char>(random());
-        }
-        MemoryStream stream(bad.data(), static_cast<TSize>(bad.size()));
-        if (componentOf(*plugin)->setState(&stream) != kResultOk)
-        {
-            ++refused;
-            ASSERT_EQ(valuesOf(*plugin), values) << "round " << round;
-            ASSERT_EQ(plugin->getCurrentProgram(), 2);
-        }
+        MemoryStream stream(b.data(), static_cast<TSize>(b.size()));
+        EXPECT_NE(componentOf(*plugin)->setState(&stream), kResultOk) << b.size();
+        EXPECT_EQ(valuesOf(*plugin), values);
+        EXPECT_EQ(plugin->getCurrentProgram(), 2);
     }
-    EXPECT_GE(refused, 200);
-    MemoryStream empty;
-    EXPECT_NE(componentOf(*plugin)->setState(&empty), kResultOk);
-    EXPECT_EQ(valuesOf(*plugin), values);
 }
