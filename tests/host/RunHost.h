@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -24,4 +26,15 @@ inline RunResult runHost(const std::string& arguments, const std::string& before
         out.append(buffer, got);
     const int status = pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// Whether the host exits with status and says text; what it said when not.
+inline ::testing::AssertionResult hostExits(int status, const std::string& arguments,
+                                            const std::string& text = "",
+                                            const std::string& before = "")
+{
+    const RunResult r = runHost(arguments, before);
+    if (r.status == status && r.out.find(text) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << arguments << ": exit " << r.status << "\n" << r.out;
 }

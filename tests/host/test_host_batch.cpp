@@ -39,10 +39,8 @@ TEST_F(HostBatch, a_folder_renders_file_by_file_as_alone_and_one_bad_file_stops_
     for (const char* name : {"a", "b", "c"})
     {
         const std::string alone = path(std::string("alone-") + name + ".wav");
-        ASSERT_EQ(runHost("render --tail 0.2 --set mix=60% " + path(std::string("in/") + name) +
-                          ".wav " + alone)
-                      .status,
-                  0);
+        ASSERT_TRUE(hostExits(0, "render --tail 0.2 --set mix=60% " +
+                                     path(std::string("in/") + name) + ".wav " + alone));
         EXPECT_EQ(bytesOf(std::string("out/") + name + "-wet.wav"),
                   bytesOf(std::string("alone-") + name + ".wav"))
             << name;
@@ -58,10 +56,7 @@ TEST_F(HostBatch, outputs_that_would_collide_or_replace_an_input_are_refused_bef
           "--output-dir " + path("out") + " --state-out " + path("s") + " " + path("in/a.wav"),
           path("in/a.wav") + " " + path("in/b.wav") + " " + path("out/x.wav"),
           "--suffix -wet " + path("in/a.wav") + " " + path("out/x.wav")})
-    {
-        const RunResult r = runHost("render --tail 0 " + words);
-        EXPECT_EQ(r.status, 2) << words << "\n" << r.out;
-    }
+        EXPECT_TRUE(hostExits(2, "render --tail 0 " + words));
     EXPECT_TRUE(fs::is_empty(path("out")));
     EXPECT_FALSE(fs::exists(path("missing")));
 }

@@ -1,5 +1,6 @@
 #include "EngineRenderer.h"
 #include "HostFolderTest.h"
+#include "LiteralChordwell.h"
 #include "RunHost.h"
 #include <FactoryPresets.h>
 #include <PluginRenderer.h>
@@ -13,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <memory>
 
 namespace
 {
@@ -70,6 +72,30 @@ class PluginRender : public HostFolderTest
 
 TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
 {
+    // The render loop's blocks and tail against the engine written out literally.
+    const auto literal = std::make_unique<LiteralChordwell>();
+    literal->setSampleRate(input.sampleRate);
+    const size_t total = input.frames() * 3 / 2;
+    std::vector<float> in[2], out[2];
+    for (int c = 0; c < 2; ++c)
+    {
+        in[c] = input.channels[c];
+        in[c].resize(total);
+        out[c].resize(total);
+    }
+    for (const auto& [slot, value] : {std::pair{2, 0.7f}, {4, 0.625f}, {6, 0.3f}})
+        literal->setParameter(slot, value);
+    literal->process<float>(in[0].data(), in[1].data(), out[0].data(), out[1].data(),
+                            static_cast<uint32_t>(total));
+    for (uint32_t block : {38u, 4096u})
+    {
+        EngineRenderer engine(Layout::Stereo, input.sampleRate);
+        for (const auto& [slot, value] : {std::pair{2, 0.7f}, {4, 0.625f}, {6, 0.3f}})
+            engine.setParameter(slot, value);
+        const AudioBuffer a = renderThrough(engine, input, request(Layout::Stereo, block), {});
+        EXPECT_TRUE(a.channels[0] == out[0] && a.channels[1] == out[1]) << "block " << block;
+    }
+
     for (Layout layout : {Layout::Mono, Layout::Stereo, Layout::MonoStereo})
         for (bool bypass : {false, true})
         {
@@ -118,18 +144,16 @@ TEST_F(PluginRender, repeatable_options_take_one_value_and_any_block_size_render
                                      "--set decay=0.2", "--set=decay=0.2"})
     {
         std::filesystem::remove(path("out.wav"));
-        const RunResult r =
-            runHost("render --tail 0 " + option + " " + path("in.wav") + " " + path("out.wav"));
-        EXPECT_EQ(r.status, 0) << option << ": " << r.out;
+        EXPECT_TRUE(hostExits(0, "render --tail 0 " + option + " " + path("in.wav") + " " +
+                                     path("out.wav")));
         EXPECT_TRUE(std::filesystem::exists(path("out.wav"))) << option;
     }
 
     // An odd block length is what hosts give: it renders, and as the host does.
     for (uint32_t block : {1u, 37u})
     {
-        const RunResult r = runHost("render --tail 0.1 --block " + std::to_string(block) + " " +
-                                    path("in.wav") + " " + path("odd.wav"));
-        ASSERT_EQ(r.status, 0) << r.out;
+        ASSERT_TRUE(hostExits(0, "render --tail 0.1 --block " + std::to_string(block) + " " +
+                                     path("in.wav") + " " + path("odd.wav")));
         PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
         const AudioBuffer expected = renderThrough(plugin, input, {Layout::Stereo, 0.1, block}, {});
         EXPECT_EQ(audioOf("odd.wav").channels, expected.channels) << "block " << block;
@@ -142,9 +166,6 @@ TEST_F(PluginRender, describe_json_tells_what_the_plugin_described)
     ASSERT_EQ(r.status, 0) << r.out;
     const auto d = nlohmann::json::parse(r.out);
     EXPECT_EQ(d["effect"]["name"], "ORL Chordwell");
-    EXPECT_EQ(d["manufacturer"], "Orlund");
-    for (const char* part : {"components", "fields", "meters", "procedures", "pageTables"})
-        EXPECT_FALSE(d[part].empty()) << part;
     ASSERT_EQ(d["parameters"].size(), 9u);
     EXPECT_EQ(d["parameters"][0]["id"], "MasterBypassID");
     EXPECT_TRUE(d["parameters"][0]["defaultText"].is_null());
@@ -153,23 +174,19 @@ TEST_F(PluginRender, describe_json_tells_what_the_plugin_described)
 
 TEST_F(PluginRender, host_errors_name_the_library_and_the_result)
 {
-    RunResult r = runHost("describe --plugin /nonexistent/ORLChordwell.so");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("cannot load plug-in library"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, "describe --plugin /nonexistent/ORLChordwell.so",
+                          "cannot load plug-in library"));
     // A bare name is a file of the working folder: the system's libm is not in this one.
-    r = runHost("describe --plugin libm.so.6", "cd " + folder.string() + " && ");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("cannot load"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, "describe --plugin libm.so.6", "cannot load",
+                          "cd " + folder.string() + " && "));
     // A library without the entry point, by its full path.
     void* libm = ::dlopen("libm.so.6", RTLD_NOW);
     link_map* map = nullptr;
     ASSERT_TRUE(libm != nullptr && ::dlinfo(libm, RTLD_DI_LINKMAP, &map) == 0);
-    r = runHost(std::string("render --plugin ") + map->l_name + " " + path("x.wav"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("no entry point"), std::string::npos) << r.out;
-    r = runHost(std::string("describe --plugin ") + ORL_FAILING_PLUGIN_PATH);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("ACFRegisterPlugin"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("-20004 (AAX_ERROR_NULL_OBJECT)"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, std::string("render --plugin ") + map->l_name + " " + path("x.wav"),
+                          "no entry point"));
+    EXPECT_TRUE(hostExits(1, std::string("describe --plugin ") + ORL_FAILING_PLUGIN_PATH,
+                          std::string("ACFRegisterPlugin of '") + ORL_FAILING_PLUGIN_PATH +
+                              "' failed: -20004 (AAX_ERROR_NULL_OBJECT)"));
 }
 } // namespace
