@@ -14,20 +14,15 @@
 #include <vector>
 
 // A test of the host's commands on files in a folder of its own, removed afterwards; with
-// demoFrames, the folder starts with that much of the demo as in.wav.
-class HostFolderTest : public ::testing::Test
+// DemoFrames, the folder starts with that much of the demo as in.wav.
+template <size_t DemoFrames = 0> class HostFolderTest : public ::testing::Test
 {
   protected:
-    explicit HostFolderTest(const std::string& prefix, size_t frames = 0)
-        : folder(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()))),
-          demoFrames(frames)
-    {
-    }
     void SetUp() override
     {
         std::filesystem::create_directories(folder);
-        if (demoFrames > 0)
-            writeDemoInput(demoFrames);
+        if (DemoFrames > 0)
+            writeDemoInput(DemoFrames);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
@@ -71,6 +66,6 @@ class HostFolderTest : public ::testing::Test
         return child;
     }
 
-    const std::filesystem::path folder;
-    const size_t demoFrames;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("orl-host-" + std::to_string(::getpid()));
 };

@@ -10,10 +10,9 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostBatch : public HostFolderTest
+class HostBatch : public HostFolderTest<>
 {
   protected:
-    HostBatch() : HostFolderTest("orl-batch-") {}
     void SetUp() override
     {
         HostFolderTest::SetUp();

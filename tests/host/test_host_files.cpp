@@ -16,11 +16,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostFiles : public HostFolderTest
-{
-  protected:
-    HostFiles() : HostFolderTest("orl-files-", 4800) {}
-};
+using HostFiles = HostFolderTest<4800>;
 
 TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_the_input_kept)
 {

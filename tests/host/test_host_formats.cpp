@@ -13,11 +13,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostFormats : public HostFolderTest
-{
-  protected:
-    HostFormats() : HostFolderTest("orl-formats-") {}
-};
+using HostFormats = HostFolderTest<>;
 
 TEST_F(HostFormats, the_outputs_name_picks_flac_and_a_contradicting_format_is_refused)
 {

@@ -15,11 +15,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostInputs : public HostFolderTest
-{
-  protected:
-    HostInputs() : HostFolderTest("orl-inputs-") {}
-};
+using HostInputs = HostFolderTest<>;
 
 TEST_F(HostInputs, words_the_command_would_misread_or_ignore_are_refused)
 {

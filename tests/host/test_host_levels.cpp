@@ -11,11 +11,7 @@
 
 namespace
 {
-class HostLevels : public HostFolderTest
-{
-  protected:
-    HostLevels() : HostFolderTest("orl-levels-") {}
-};
+using HostLevels = HostFolderTest<>;
 
 float framePeak(const AudioBuffer& audio, size_t frame)
 {

@@ -12,11 +12,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostPaths : public HostFolderTest
-{
-  protected:
-    HostPaths() : HostFolderTest("orl-paths-", 2400) {}
-};
+using HostPaths = HostFolderTest<2400>;
 
 TEST_F(HostPaths, a_lone_existing_file_is_taken_for_the_input_and_kept)
 {

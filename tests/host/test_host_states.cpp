@@ -15,10 +15,9 @@ namespace
 {
 namespace fs = std::filesystem;
 
-class HostStates : public HostFolderTest
+class HostStates : public HostFolderTest<>
 {
   protected:
-    HostStates() : HostFolderTest("orl-states-") {}
     std::vector<statefile::Chunk> chunksOf(const std::string& name) const
     {
         std::string error;

@@ -62,10 +62,9 @@ struct AutomatedEngine final : Renderer
     float outputPeak() const override { return engine.outputPeak(); }
 };
 
-class PluginRender : public HostFolderTest
+class PluginRender : public HostFolderTest<>
 {
   protected:
-    PluginRender() : HostFolderTest("orl-render-") {}
     PluginLibrary library{ORL_PLUGIN_PATH};
     AudioBuffer input = shortDemo();
 };

@@ -11,11 +11,7 @@
 
 namespace
 {
-class PresetSources : public HostFolderTest
-{
-  protected:
-    PresetSources() : HostFolderTest("orl-sources-") {}
-};
+using PresetSources = HostFolderTest<>;
 
 // Inspect's exit status and what it printed.
 std::pair<int, std::string> inspect(const InspectOptions& options)

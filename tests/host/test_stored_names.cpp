@@ -19,15 +19,10 @@ const char* const kNames[] = {"\xC0 la claire fontaine!!",
                               "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "\xE0\xC0\xE0\xC0\xE0\xC0\xE0",
                               "\x81\x8D\x8F\x90\x9D\xC2\xF4\x90\x80\x80"};
 
-class StoredNames : public HostFolderTest
-{
-  protected:
-    StoredNames() : HostFolderTest("orl-names-") {}
-};
+using StoredNames = HostFolderTest<480>;
 
 TEST_F(StoredNames, names_in_any_encoding_open_in_the_window_and_survive_a_state_round_trip)
 {
-    writeDemoInput(480);
     ASSERT_TRUE(hostExits(0, "render " + path("in.wav") + " " + path("out.wav") +
                                  " --tail 0 --state-out " + path("fresh.state")));
 

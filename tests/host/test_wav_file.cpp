@@ -12,11 +12,9 @@
 
 namespace
 {
-class WavFile : public HostFolderTest
+class WavFile : public HostFolderTest<>
 {
   protected:
-    WavFile() : HostFolderTest("orl-wav-") {}
-
     // Writes samples (interleaved) with libsndfile as the Linux host does; the file's bytes.
     std::vector<uint8_t> sndfileWrite(int format, int channels, int rate,
                                       const std::vector<float>& samples, bool peak = true)
