@@ -27,41 +27,6 @@ AudioBuffer shortDemo()
     return demo;
 }
 
-RenderRequest request(Layout layout, uint32_t block)
-{
-    RenderRequest r;
-    r.layout = layout;
-    r.tailSeconds = 0.5;
-    r.blockFrames = block;
-    return r;
-}
-
-// Applies a parameter change at the start of the block containing a frame: the reference for
-// host automation.
-struct AutomatedEngine final : Renderer
-{
-    EngineRenderer& engine;
-    uint64_t frame;
-    int slot;
-    float value;
-    uint64_t position = 0;
-    AutomatedEngine(EngineRenderer& e, uint64_t f, int s, float v)
-        : engine(e), frame(f), slot(s), value(v)
-    {
-    }
-    void setParameter(int s, float v) override { engine.setParameter(s, v); }
-    void setMasterBypass(bool on) override { engine.setMasterBypass(on); }
-    void renderBlock(const float* const* in, float* const* out, uint32_t frames) override
-    {
-        if (frame >= position && frame < position + frames)
-            engine.setParameter(slot, value);
-        engine.renderBlock(in, out, frames);
-        position += frames;
-    }
-    float inputPeak() const override { return engine.inputPeak(); }
-    float outputPeak() const override { return engine.outputPeak(); }
-};
-
 class PluginRender : public HostFolderTest<>
 {
   protected:
@@ -91,7 +56,7 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
         EngineRenderer engine(Layout::Stereo, input.sampleRate);
         for (const auto& [slot, value] : {std::pair{2, 0.7f}, {4, 0.625f}, {6, 0.3f}})
             engine.setParameter(slot, value);
-        const AudioBuffer a = renderThrough(engine, input, request(Layout::Stereo, block), {});
+        const AudioBuffer a = renderThrough(engine, input, {Layout::Stereo, 0.5, block}, {});
         EXPECT_TRUE(a.channels[0] == out[0] && a.channels[1] == out[1]) << "block " << block;
     }
 
@@ -107,8 +72,8 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
                 r->setParameter(6, 0.3f);
                 r->setMasterBypass(bypass);
             }
-            const AudioBuffer a = renderThrough(engine, input, request(layout, 333), {});
-            const AudioBuffer b = renderThrough(plugin, input, request(layout, 333), {});
+            const AudioBuffer a = renderThrough(engine, input, {layout, 0.5, 333}, {});
+            const AudioBuffer b = renderThrough(plugin, input, {layout, 0.5, 333}, {});
             EXPECT_EQ(a.channels, b.channels) << static_cast<int>(layout) << " " << bypass;
             EXPECT_EQ(engine.inputPeak(), plugin.inputPeak());
             EXPECT_EQ(engine.outputPeak(), plugin.outputPeak());
@@ -117,18 +82,29 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
 
 TEST_F(PluginRender, automation_lands_at_its_block_and_leaves_the_saved_state_alone)
 {
-    const uint64_t frame = 20000; // inside the block starting at 19968
+    // Automation at frame 20000 lands at the start of its block, at 19968: the engine's
+    // reference is rendered in two parts with the value set between them.
+    constexpr size_t kBlockStart = 19968;
     EngineRenderer engine(Layout::Stereo, input.sampleRate);
-    AutomatedEngine reference(engine, frame, 2, 0.9f);
     PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
     ASSERT_EQ(plugin.restoreState(factoryPresetChunk(0)), 0);
     double values[8];
     getFactoryPreset(0, values, nullptr);
     for (int slot = 0; slot < 8; ++slot)
         engine.setParameter(slot, static_cast<float>(values[slot]));
-    plugin.scheduleParameter(2, frame, 0.9f);
-    const AudioBuffer a = renderThrough(reference, input, request(Layout::Stereo, 256), {});
-    const AudioBuffer b = renderThrough(plugin, input, request(Layout::Stereo, 256), {});
+    plugin.scheduleParameter(2, 20000, 0.9f);
+    AudioBuffer head = input, rest = input;
+    for (size_t c = 0; c < 2; ++c)
+    {
+        head.channels[c].resize(kBlockStart);
+        rest.channels[c].erase(rest.channels[c].begin(), rest.channels[c].begin() + kBlockStart);
+    }
+    AudioBuffer a = renderThrough(engine, head, {Layout::Stereo, 0.0, 256}, {});
+    engine.setParameter(2, 0.9f);
+    const AudioBuffer tail = renderThrough(engine, rest, {Layout::Stereo, 0.5, 256}, {});
+    for (size_t c = 0; c < 2; ++c)
+        a.channels[c].insert(a.channels[c].end(), tail.channels[c].begin(), tail.channels[c].end());
+    const AudioBuffer b = renderThrough(plugin, input, {Layout::Stereo, 0.5, 256}, {});
     EXPECT_EQ(a.channels, b.channels);
     std::vector<uint8_t> state;
     ASSERT_EQ(plugin.saveState(state), 0);
