@@ -1,15 +1,7 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace
 {
-namespace fs = std::filesystem;
-
 class HostBatch : public HostFolderTest<>
 {
   protected:

@@ -1,15 +1,7 @@
-#include "RunHost.h"
-
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
-#include <filesystem>
+#include "HostFolderTest.h"
 
 namespace
 {
-namespace fs = std::filesystem;
-
 TEST(HostCommands, help_and_version_answer_without_a_subcommand_and_usage_shows_in_and_out)
 {
     for (const std::string words : {"--version", "help", "help render", "render --help"})

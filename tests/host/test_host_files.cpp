@@ -1,21 +1,10 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
 
 #include <PresetBank.h>
 #include <PresetImage.h>
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace
 {
-namespace fs = std::filesystem;
-
 using HostFiles = HostFolderTest<4800>;
 
 TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_the_input_kept)

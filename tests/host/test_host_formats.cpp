@@ -1,18 +1,7 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <AudioFile.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
 
 namespace
 {
-namespace fs = std::filesystem;
-
 using HostFormats = HostFolderTest<>;
 
 TEST_F(HostFormats, the_outputs_name_picks_flac_and_a_contradicting_format_is_refused)

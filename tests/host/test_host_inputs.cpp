@@ -1,20 +1,9 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
 
 #include <PresetBank.h>
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace
 {
-namespace fs = std::filesystem;
-
 using HostInputs = HostFolderTest<>;
 
 TEST_F(HostInputs, words_the_command_would_misread_or_ignore_are_refused)

@@ -1,13 +1,4 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <AudioFile.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
 
 namespace
 {

@@ -1,17 +1,7 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 namespace
 {
-namespace fs = std::filesystem;
-
 using HostPaths = HostFolderTest<2400>;
 
 TEST_F(HostPaths, a_lone_existing_file_is_taken_for_the_input_and_kept)

@@ -1,20 +1,11 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
 
 #include <PresetBank.h>
 #include <PresetState.h>
 #include <StateFile.h>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstring>
-#include <filesystem>
-
 namespace
 {
-namespace fs = std::filesystem;
-
 class HostStates : public HostFolderTest<>
 {
   protected:

@@ -1,19 +1,15 @@
 #include "EngineRenderer.h"
 #include "HostFolderTest.h"
 #include "LiteralChordwell.h"
-#include "RunHost.h"
 #include <FactoryPresets.h>
 #include <PluginRenderer.h>
 #include <PresetState.h>
 #include <RenderLoop.h>
 
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
 #include <link.h>
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
 #include <memory>
 
 namespace

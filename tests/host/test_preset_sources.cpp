@@ -4,10 +4,7 @@
 #include <PresetBank.h>
 #include <PresetSources.h>
 
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-#include <fstream>
 
 namespace
 {

@@ -1,13 +1,8 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
 
 #include <PresetBank.h>
 #include <PresetNameStates.h>
 #include <StateFile.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace
 {

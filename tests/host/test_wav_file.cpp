@@ -4,11 +4,7 @@
 
 #include <WavFile.h>
 
-#include <gtest/gtest.h>
 #include <sndfile.h>
-
-#include <cmath>
-#include <cstring>
 
 namespace
 {
