@@ -43,15 +43,26 @@ inline RunResult runHost(const std::string& arguments, const std::string& before
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
 
-// Whether the host exits with status and says text; what it said when not.
+// Whether the host exits with status and says every text; what it said when not.
+inline ::testing::AssertionResult hostSays(int status, const std::string& arguments,
+                                           const std::vector<std::string>& texts,
+                                           const std::string& before = "")
+{
+    const RunResult r = runHost(arguments, before);
+    for (const std::string& text : texts)
+        if (r.out.find(text) == std::string::npos)
+            return ::testing::AssertionFailure() << arguments << ": no '" << text << "' in\n"
+                                                 << r.out;
+    if (r.status != status)
+        return ::testing::AssertionFailure() << arguments << ": exit " << r.status << "\n" << r.out;
+    return ::testing::AssertionSuccess();
+}
+
 inline ::testing::AssertionResult hostExits(int status, const std::string& arguments,
                                             const std::string& text = "",
                                             const std::string& before = "")
 {
-    const RunResult r = runHost(arguments, before);
-    if (r.status == status && r.out.find(text) != std::string::npos)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << arguments << ": exit " << r.status << "\n" << r.out;
+    return hostSays(status, arguments, {text}, before);
 }
 
 // A test of the host's commands on files in a folder of its own, removed afterwards; with

@@ -18,24 +18,19 @@ TEST(HostCommands, help_and_version_answer_without_a_subcommand_and_usage_shows_
 
 TEST(HostCommands, presets_lists_every_factory_preset_with_the_panels_texts)
 {
-    const RunResult r = runHost("presets");
-    ASSERT_EQ(r.status, 0) << r.out;
-    for (const std::string text :
-         {"0  ", "9  Init", "Transpose ", " st", " cents", "Bypass process"})
-        EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
+    EXPECT_TRUE(hostSays(0, "presets",
+                         {"0  ", "9  Init", "Transpose ", " st", " cents", "Bypass process"}));
 }
 
-TEST(HostCommands, the_render_summary_names_the_preset_and_every_value_used)
+using HostSummary = HostFolderTest<>;
+
+TEST_F(HostSummary, the_render_summary_names_the_preset_and_every_value_used)
 {
-    const fs::path out =
-        fs::temp_directory_path() / ("orl-summary-" + std::to_string(getpid()) + ".wav");
-    const RunResult r = runHost("render --tail 0 --preset 6 --set mix=60% --set transpose=-12st "
-                                "--set 'decay time=80%' " +
-                                out.string());
-    ASSERT_EQ(r.status, 0) << r.out;
-    for (const std::string text : {"preset: factory 6 \"Init\"", "Mix 60.0 %", "Decay 80.0 %",
-                                   "Transpose -12 st", "Bypass process"})
-        EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
-    fs::remove(out);
+    EXPECT_TRUE(hostSays(0,
+                         "render --tail 0 --preset 6 --set mix=60% --set transpose=-12st "
+                         "--set 'decay time=80%' " +
+                             path("out.wav"),
+                         {"preset: factory 6 \"Init\"", "Mix 60.0 %", "Decay 80.0 %",
+                          "Transpose -12 st", "Bypass process"}));
 }
 } // namespace
