@@ -72,7 +72,7 @@ TEST_F(HostStates, every_reader_refuses_what_one_refuses_with_exit_2)
 TEST_F(HostStates, a_state_keeps_every_chunk_the_users_edits_and_the_values_automation_left)
 {
     const std::string first = path("first.state");
-    ASSERT_TRUE(hostExits(0, "render --preset 3 --set mix=60% --automate decay@0.1=0.9 --tail 0.1 "
+    ASSERT_TRUE(hostExits(0, "render --preset 3 --set mix=70% --automate decay@0.1=0.9 --tail 0.1 "
                              "--state-out " +
                                  first + " " + path("a.wav")));
     const std::vector<uint8_t> a = bytesOf("first.state");
@@ -84,17 +84,17 @@ TEST_F(HostStates, a_state_keeps_every_chunk_the_users_edits_and_the_values_auto
     PresetBank bank(nullptr, false);
     ASSERT_TRUE(bank.applyHostState(chunks[1].data.data(), chunks[1].data.size() - 8));
     EXPECT_EQ(bank.currentIndex(), 3);
-    EXPECT_EQ(bank.workingPreset(3).values[1], 0.6f);
+    EXPECT_EQ(bank.workingPreset(3).values[1], 0.7f);
 
     ASSERT_TRUE(hostExits(0, "render --state-in " + first + " --tail 0.1 --state-out " +
                                  path("second.state") + " " + path("b.wav")));
     EXPECT_EQ(bytesOf("second.state"), a);
-    ASSERT_TRUE(hostExits(0, "render --preset 3 --set mix=60% --set decay=0.9 --tail 0.1 " +
+    ASSERT_TRUE(hostExits(0, "render --preset 3 --set mix=70% --set decay=0.9 --tail 0.1 " +
                                  path("c.wav")));
     EXPECT_EQ(audioOf("b.wav").channels, audioOf("c.wav").channels);
 
     EXPECT_TRUE(hostSays(0, "inspect " + first,
-                         {"type: state", "current: 3", "saved values:", "Mix       60.0 %",
+                         {"type: state", "current: 3", "saved values:", "Mix       70.0 %",
                           "Decay     90.0 %", "preset 9: \"Init\""}));
     EXPECT_TRUE(hostExits(0, "inspect --json " + first, "\"saved values\""));
 
