@@ -1,19 +1,10 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace
 {
-namespace fs = std::filesystem;
-
-class HostBatch : public HostFolderTest
+class HostBatch : public HostFolderTest<>
 {
   protected:
-    HostBatch() : HostFolderTest("orl-batch-") {}
     void SetUp() override
     {
         HostFolderTest::SetUp();
@@ -30,19 +21,17 @@ class HostBatch : public HostFolderTest
 
 TEST_F(HostBatch, a_folder_renders_file_by_file_as_alone_and_one_bad_file_stops_nothing)
 {
-    const RunResult r = runHost("render --tail 0.2 --set mix=60% -j 2 --output-dir " + path("out") +
-                                " --suffix -wet " + path("in"));
-    EXPECT_EQ(r.status, 2) << "d.wav is not audio\n" << r.out;
-    EXPECT_NE(r.out.find("[4/4]"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("4 files: 3 done, 1 failed"), std::string::npos) << r.out;
+    // d.wav is not audio.
+    EXPECT_TRUE(hostSays(2,
+                         "render --tail 0.2 --set mix=60% -j 2 --output-dir " + path("out") +
+                             " --suffix -wet " + path("in"),
+                         {"[4/4]", "4 files: 3 done, 1 failed"}));
     EXPECT_FALSE(fs::exists(path("out/d-wet.wav")));
     for (const char* name : {"a", "b", "c"})
     {
         const std::string alone = path(std::string("alone-") + name + ".wav");
-        ASSERT_EQ(runHost("render --tail 0.2 --set mix=60% " + path(std::string("in/") + name) +
-                          ".wav " + alone)
-                      .status,
-                  0);
+        ASSERT_TRUE(hostExits(0, "render --tail 0.2 --set mix=60% " +
+                                     path(std::string("in/") + name) + ".wav " + alone));
         EXPECT_EQ(bytesOf(std::string("out/") + name + "-wet.wav"),
                   bytesOf(std::string("alone-") + name + ".wav"))
             << name;
@@ -58,10 +47,7 @@ TEST_F(HostBatch, outputs_that_would_collide_or_replace_an_input_are_refused_bef
           "--output-dir " + path("out") + " --state-out " + path("s") + " " + path("in/a.wav"),
           path("in/a.wav") + " " + path("in/b.wav") + " " + path("out/x.wav"),
           "--suffix -wet " + path("in/a.wav") + " " + path("out/x.wav")})
-    {
-        const RunResult r = runHost("render --tail 0 " + words);
-        EXPECT_EQ(r.status, 2) << words << "\n" << r.out;
-    }
+        EXPECT_TRUE(hostExits(2, "render --tail 0 " + words));
     EXPECT_TRUE(fs::is_empty(path("out")));
     EXPECT_FALSE(fs::exists(path("missing")));
 }

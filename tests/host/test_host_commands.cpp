@@ -1,15 +1,7 @@
-#include "RunHost.h"
-
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
-#include <filesystem>
+#include "HostFolderTest.h"
 
 namespace
 {
-namespace fs = std::filesystem;
-
 TEST(HostCommands, help_and_version_answer_without_a_subcommand_and_usage_shows_in_and_out)
 {
     for (const std::string words : {"--version", "help", "help render", "render --help"})
@@ -18,34 +10,27 @@ TEST(HostCommands, help_and_version_answer_without_a_subcommand_and_usage_shows_
         EXPECT_EQ(r.status, 0) << words << ": " << r.out;
         EXPECT_EQ(r.out.find("subcommand is required"), std::string::npos) << words;
     }
-    const RunResult render = runHost("help render");
-    EXPECT_NE(render.out.find("Usage: chordwell-host render [OPTIONS] [IN] OUT"), std::string::npos)
-        << render.out;
-    EXPECT_NE(runHost("help").out.find("presets"), std::string::npos) << "the commands are listed";
-    EXPECT_EQ(render.out.find("(1x)"), std::string::npos) << render.out;
-    EXPECT_EQ(runHost("help no-such-command").status, 2);
+    EXPECT_TRUE(hostExits(0, "help render", "Usage: chordwell-host render [OPTIONS] [IN] OUT"));
+    EXPECT_EQ(runHost("help render").out.find("(1x)"), std::string::npos);
+    EXPECT_TRUE(hostExits(0, "help", "presets")) << "the commands are listed";
+    EXPECT_TRUE(hostExits(2, "help no-such-command"));
 }
 
 TEST(HostCommands, presets_lists_every_factory_preset_with_the_panels_texts)
 {
-    const RunResult r = runHost("presets");
-    ASSERT_EQ(r.status, 0) << r.out;
-    for (const std::string text :
-         {"0  ", "9  Init", "Transpose ", " st", " cents", "Bypass process"})
-        EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
+    EXPECT_TRUE(hostSays(0, "presets",
+                         {"0  ", "9  Init", "Transpose ", " st", " cents", "Bypass process"}));
 }
 
-TEST(HostCommands, the_render_summary_names_the_preset_and_every_value_used)
+using HostSummary = HostFolderTest<>;
+
+TEST_F(HostSummary, the_render_summary_names_the_preset_and_every_value_used)
 {
-    const fs::path out =
-        fs::temp_directory_path() / ("orl-summary-" + std::to_string(getpid()) + ".wav");
-    const RunResult r = runHost("render --tail 0 --preset 6 --set mix=60% --set transpose=-12st "
-                                "--set 'decay time=80%' " +
-                                out.string());
-    ASSERT_EQ(r.status, 0) << r.out;
-    for (const std::string text : {"preset: factory 6 \"Init\"", "Mix 60.0 %", "Decay 80.0 %",
-                                   "Transpose -12 st", "Bypass process"})
-        EXPECT_NE(r.out.find(text), std::string::npos) << text << "\n" << r.out;
-    fs::remove(out);
+    EXPECT_TRUE(hostSays(0,
+                         "render --tail 0 --preset 6 --set mix=60% --set transpose=-12st "
+                         "--set 'decay time=80%' " +
+                             path("out.wav"),
+                         {"preset: factory 6 \"Init\"", "Mix 60.0 %", "Decay 80.0 %",
+                          "Transpose -12 st", "Bypass process"}));
 }
 } // namespace

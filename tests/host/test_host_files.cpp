@@ -1,26 +1,11 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
 
 #include <PresetBank.h>
 #include <PresetImage.h>
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace
 {
-namespace fs = std::filesystem;
-
-class HostFiles : public HostFolderTest
-{
-  protected:
-    HostFiles() : HostFolderTest("orl-files-", 4800) {}
-};
+using HostFiles = HostFolderTest<4800>;
 
 TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_the_input_kept)
 {
@@ -28,8 +13,8 @@ TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_t
     ASSERT_EQ(::link(path("in.wav").c_str(), path("alias.wav").c_str()), 0);
     fs::create_directory(path("sub"));
     fs::create_symlink("x.wav", path("link.wav")); // to a file not there yet
-    ASSERT_EQ(
-        runHost("render --tail 0 --state-out " + path("s.state") + " " + path("o.wav")).status, 0);
+    ASSERT_TRUE(
+        hostExits(0, "render --tail 0 --state-out " + path("s.state") + " " + path("o.wav")));
     PresetBank bank(nullptr, false);
     ASSERT_TRUE(bank.savePresetFile(path("p.orl")));
     const std::string in = path("in.wav");
@@ -43,11 +28,7 @@ TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_t
               path("x.wav"),
           "--state-out " + path("sub/../x.wav") + " " + path("x.wav"),
           "--state-out " + path("link.wav") + " " + path("x.wav")})
-    {
-        const RunResult r = runHost("render --tail 0 " + arguments);
-        EXPECT_EQ(r.status, 2) << arguments << ": " << r.out;
-        EXPECT_NE(r.out.find("same file"), std::string::npos) << r.out;
-    }
+        EXPECT_TRUE(hostExits(2, "render --tail 0 " + arguments, "same file"));
     EXPECT_EQ(bytesOf("in.wav"), original);
     EXPECT_FALSE(fs::exists(path("x.wav")));
     EXPECT_EQ(bytesOf("p.orl").size(), presetimage::kPresetImageSize);
@@ -55,49 +36,63 @@ TEST_F(HostFiles, an_output_that_is_an_input_under_any_spelling_is_refused_and_t
 
 TEST_F(HostFiles, outputs_follow_symlinks_write_fifos_and_never_replace_folders)
 {
+    const std::string in = "render --tail 0 " + path("in.wav") + " ";
     fs::create_symlink(path("real.wav"), path("link.wav"));
-    RunResult r = runHost("render --tail 0 " + path("in.wav") + " " + path("link.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
+    ASSERT_TRUE(hostExits(0, in + path("link.wav")));
     EXPECT_TRUE(fs::is_symlink(path("link.wav")));
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path("real.wav"))));
 
     // A FIFO with a reader gets the whole file; without one the write is refused at once.
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    ASSERT_EQ(runHost("render --tail 0 " + path("in.wav") + " " + path("pipe") + " && wait",
-                      "cat " + path("pipe") + " > " + path("copy.wav") + " & ")
-                  .status,
-              0);
+    ASSERT_TRUE(hostExits(0, in + path("pipe") + " && wait", "",
+                          "cat " + path("pipe") + " > " + path("copy.wav") + " & "));
     EXPECT_EQ(bytesOf("copy.wav"), bytesOf("real.wav"));
-    r = runHost("render --tail 0 " + path("in.wav") + " " + path("pipe"));
-    EXPECT_EQ(r.status, 1) << r.out;
-    EXPECT_NE(r.out.find("no reader"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, in + path("pipe"), "no reader"));
     EXPECT_EQ(fs::status(path("pipe")).type(), fs::file_type::fifo);
 
     fs::create_directory(path("folder"));
-    EXPECT_EQ(runHost("render --tail 0 " + path("in.wav") + " " + path("folder")).status, 1);
-    r = runHost("snapshot " + path("folder"));
-    EXPECT_EQ(r.status, 1) << r.out;
-    EXPECT_TRUE(fs::is_directory(path("folder")));
-    EXPECT_EQ(runHost("render --tail 0 --state-out " + path("folder") + " " + path("y.wav")).status,
-              1);
+    for (const std::string& command :
+         {in + path("folder"), "snapshot " + path("folder"),
+          "render --tail 0 --state-out " + path("folder") + " " + path("y.wav")})
+        EXPECT_TRUE(hostExits(1, command));
     EXPECT_TRUE(fs::is_directory(path("folder")));
 }
 
-TEST_F(HostFiles, special_files_given_as_inputs_are_refused_without_waiting)
+TEST_F(HostFiles,
+       special_missing_junk_and_absurd_inputs_exit_with_their_own_codes_and_write_nothing)
 {
+    // A FIFO opened for reading without a writer would block here for ever.
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    const std::string pipe = path("pipe");
-    for (const std::string& arguments : {"render --state-in " + pipe + " " + path("x.wav"),
-                                         "render --preset-file " + pipe + " " + path("x.wav"),
-                                         "render --bank-file " + pipe + " " + path("x.wav"),
-                                         "render " + pipe + " " + path("x.wav"), "inspect " + pipe,
-                                         "render " + folder.string() + " " + path("x.wav")})
+    std::ofstream(path("junk.orl")) << "junk";
+    AudioBuffer fast;
+    fast.sampleRate = 384000;
+    fast.channels.assign(2, std::vector<float>(64, 0.0f));
+    std::string error;
+    ASSERT_TRUE(writeFloatWav(path("fast.wav"), fast, error)) << error;
+    const std::string pipe = path("pipe"), x = " " + path("x.wav");
+    const struct
     {
-        // A FIFO opened for reading without a writer would block here for ever.
-        const RunResult r = runHost(arguments);
-        EXPECT_EQ(r.status, 1) << arguments << ": " << r.out;
-    }
+        int status;
+        std::string command, text;
+    } cases[] = {
+        {1, "render --state-in " + pipe + x, ""},
+        {1, "render --preset-file " + pipe + x, ""},
+        {1, "render --bank-file " + pipe + x, ""},
+        {1, "render " + pipe + x, ""},
+        {1, "inspect " + pipe, ""},
+        {1, "render " + folder.string() + x, ""},
+        {1, "render --preset-file " + path("missing.orl") + x, ""},
+        {1, "inspect " + path("missing.orl"), ""},
+        {1, "render " + path("missing.wav") + x, ""},
+        {1, "render --state-in " + path("missing.state") + x, ""},
+        {2, "render --preset-file " + path("junk.orl") + x, ""},
+        {2, "render --tail 3600 " + path("fast.wav") + x, "more than a WAV file holds"},
+    };
+    for (const auto& [status, command, text] : cases)
+        EXPECT_TRUE(hostExits(status, command, text));
     EXPECT_FALSE(fs::exists(path("x.wav")));
+    EXPECT_TRUE(hostExits(0, "render --tail 0 --layout mono " + path("in.wav") + x,
+                          "channel 1 of the input is left out"));
 }
 
 TEST_F(HostFiles, killed_writers_litter_goes_and_equal_renders_give_equal_bytes)
@@ -108,15 +103,14 @@ TEST_F(HostFiles, killed_writers_litter_goes_and_equal_renders_give_equal_bytes)
         std::ofstream(path(name)) << "left by a killed render";
     for (const std::string& name : {".ORLtmp-" + pid + "-1", "out.wav.part-" + pid})
         std::ofstream(path(name)) << "being written";
-    const RunResult r = runHost("render --tail 0.05 " + path("in.wav") + " " + path("out.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("interrupted"), std::string::npos) << r.out;
+    const std::string render = "render --tail 0.05 " + path("in.wav") + " " + path("out.wav");
+    ASSERT_TRUE(hostExits(0, render, "interrupted"));
     EXPECT_FALSE(fs::exists(path(".ORLtmp-" + dead + "-2")));
     EXPECT_FALSE(fs::exists(path("out.wav.part-" + dead)));
     EXPECT_TRUE(fs::exists(path(".ORLtmp-" + pid + "-1"))) << "a running writer's file stays";
     EXPECT_TRUE(fs::exists(path("out.wav.part-" + pid))) << "a running writer's file stays";
     const auto first = bytesOf("out.wav");
-    ASSERT_EQ(runHost("render --tail 0.05 " + path("in.wav") + " " + path("out.wav")).status, 0);
+    ASSERT_TRUE(hostExits(0, render));
     EXPECT_EQ(bytesOf("out.wav"), first);
     const std::string text(first.begin(), first.end());
     EXPECT_EQ(text.find("PEAK"), std::string::npos) << "no time-stamped peak chunk";
@@ -125,36 +119,9 @@ TEST_F(HostFiles, killed_writers_litter_goes_and_equal_renders_give_equal_bytes)
     fs::create_directories(store);
     const std::string stale = store + "/ORLChordwell.settings.tmp-" + std::to_string(deadProcess());
     std::ofstream(stale) << "left by a killed writer";
-    const std::string command = "ORL_CHORDWELL_STORE_DIR=" + store + " " + CHORDWELL_HOST_PATH +
-                                " install-manual " + path("in.wav") + " >/dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_TRUE(hostExits(0, "install-manual " + path("in.wav"), "",
+                          "ORL_CHORDWELL_STORE_DIR=" + store + " "));
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(store + "/ORLChordwell.settings"));
-}
-
-TEST_F(HostFiles, absurd_lengths_and_missing_files_exit_with_their_own_codes)
-{
-    AudioBuffer fast;
-    fast.sampleRate = 384000;
-    fast.channels.assign(2, std::vector<float>(64, 0.0f));
-    std::string error;
-    ASSERT_TRUE(writeFloatWav(path("fast.wav"), fast, error)) << error;
-    RunResult r = runHost("render --tail 3600 " + path("fast.wav") + " " + path("x.wav"));
-    EXPECT_EQ(r.status, 2) << r.out;
-    EXPECT_NE(r.out.find("more than a WAV file holds"), std::string::npos) << r.out;
-    EXPECT_FALSE(fs::exists(path("x.wav")));
-
-    EXPECT_EQ(runHost("render --preset-file " + path("missing.orl") + " " + path("x.wav")).status,
-              1);
-    EXPECT_EQ(runHost("inspect " + path("missing.orl")).status, 1);
-    EXPECT_EQ(runHost("render " + path("missing.wav") + " " + path("x.wav")).status, 1);
-    std::ofstream(path("junk.orl")) << "junk";
-    EXPECT_EQ(runHost("render --preset-file " + path("junk.orl") + " " + path("x.wav")).status, 2);
-    EXPECT_EQ(runHost("render --state-in " + path("missing.state") + " " + path("x.wav")).status,
-              1);
-
-    r = runHost("render --tail 0 --layout mono " + path("in.wav") + " " + path("x.wav"));
-    EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("channel 1 of the input is left out"), std::string::npos) << r.out;
 }
 } // namespace

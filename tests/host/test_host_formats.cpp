@@ -1,50 +1,29 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <AudioFile.h>
-#include <BinaryFile.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
 
 namespace
 {
-namespace fs = std::filesystem;
-
-class HostFormats : public HostFolderTest
-{
-  protected:
-    HostFormats() : HostFolderTest("orl-formats-") {}
-};
+using HostFormats = HostFolderTest<>;
 
 TEST_F(HostFormats, the_outputs_name_picks_flac_and_a_contradicting_format_is_refused)
 {
-    RunResult r = runHost("render --tail 0.1 " + path("a.flac"));
-    ASSERT_EQ(r.status, 0) << r.out;
+    ASSERT_TRUE(hostExits(0, "render --tail 0.1 " + path("a.flac")));
     const std::vector<uint8_t> flac = bytesOf("a.flac");
     ASSERT_GE(flac.size(), 4u);
     EXPECT_EQ(std::string(flac.begin(), flac.begin() + 4), "fLaC");
     for (const std::string& words :
          {"--format float32 " + path("b.flac"), "--format flac " + path("b.wav"), path("b.aiff"),
           "--format pcm8 " + path("b.wav")})
-    {
-        r = runHost("render --tail 0.1 " + words);
-        EXPECT_EQ(r.status, 2) << words << ": " << r.out;
-    }
-    EXPECT_FALSE(fs::exists(path("b.flac")));
-    EXPECT_FALSE(fs::exists(path("b.wav")));
-    EXPECT_FALSE(fs::exists(path("b.aiff")));
+        EXPECT_TRUE(hostExits(2, "render --tail 0.1 " + words));
+    for (const char* name : {"b.flac", "b.wav", "b.aiff"})
+        EXPECT_FALSE(fs::exists(path(name))) << name;
 }
 
 TEST_F(HostFormats, integer_files_hold_the_float_render_within_their_steps_and_repeat_byte_for_byte)
 {
-    ASSERT_EQ(runHost("render --tail 0.2 " + path("f.wav")).status, 0);
-    ASSERT_EQ(runHost("render --tail 0.2 --format pcm24 " + path("24.wav")).status, 0);
-    ASSERT_EQ(runHost("render --tail 0.2 --format pcm16 " + path("16.wav")).status, 0);
-    ASSERT_EQ(runHost("render --tail 0.2 --format pcm16 " + path("16b.wav")).status, 0);
+    for (const std::string words :
+         {" f.wav", "--format pcm24 24.wav", "--format pcm16 16.wav", "--format pcm16 16b.wav"})
+        ASSERT_TRUE(
+            hostExits(0, "render --tail 0.2 " + words, "", "cd " + folder.string() + " && "));
     EXPECT_EQ(bytesOf("16.wav"), bytesOf("16b.wav")) << "the dither's seed is fixed";
     EXPECT_EQ(bytesOf("24.wav")[34], 24);
     EXPECT_EQ(bytesOf("16.wav")[34], 16);

@@ -1,29 +1,10 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
 
 #include <PresetBank.h>
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace
 {
-namespace fs = std::filesystem;
-
-class HostInputs : public HostFolderTest
-{
-  protected:
-    HostInputs() : HostFolderTest("orl-inputs-") {}
-    void append(const std::string& name, size_t bytes) const
-    {
-        std::ofstream(path(name), std::ios::app | std::ios::binary) << std::string(bytes, 'j');
-    }
-};
+using HostInputs = HostFolderTest<>;
 
 TEST_F(HostInputs, words_the_command_would_misread_or_ignore_are_refused)
 {
@@ -32,52 +13,38 @@ TEST_F(HostInputs, words_the_command_would_misread_or_ignore_are_refused)
          {"--tail 0x10", "--tail ''", "--tail inf", "--preset ''", "--layout ''", "--state-out ''",
           "--state-in ''", "--plugin ''", "--automate decay@0x1=0.5", "--block 0",
           "--preset Cathedral", "--set 2=nan"})
-    {
-        const RunResult r = runHost("render " + words + out);
-        EXPECT_EQ(r.status, 2) << words << ": " << r.out;
-    }
+        EXPECT_TRUE(hostExits(2, "render " + words + out));
     EXPECT_FALSE(fs::exists(path("x.wav")));
-    EXPECT_EQ(runHost("render --tail 0.5e-1" + out).status, 0);
+    EXPECT_TRUE(hostExits(0, "render --tail 0.5e-1" + out));
 }
 
-TEST_F(HostInputs, preset_and_bank_files_with_bytes_after_their_image_are_refused)
+TEST_F(HostInputs, preset_bank_and_wav_files_with_bytes_that_do_not_fit_are_refused)
 {
     PresetBank bank(nullptr, false);
     ASSERT_TRUE(bank.savePresetFile(path("p.orl")));
     ASSERT_TRUE(bank.saveBankFile(path("b.orb")));
     const std::string out = " " + path("x.wav");
-    ASSERT_EQ(runHost("render --tail 0 --preset-file " + path("p.orl") + out).status, 0);
-    ASSERT_EQ(runHost("inspect " + path("b.orb")).status, 0);
+    ASSERT_TRUE(hostExits(0, "render --tail 0 --preset-file " + path("p.orl") + out));
+    ASSERT_TRUE(hostExits(0, "inspect " + path("b.orb")));
     fs::remove(path("x.wav"));
-    append("p.orl", 1);
-    append("b.orb", 2 << 20);
+    std::ofstream(path("p.orl"), std::ios::app) << 'j';
+    std::ofstream(path("b.orb"), std::ios::app) << std::string(2 << 20, 'j');
     for (const std::string& command : {"render --tail 0 --preset-file " + path("p.orl") + out,
                                        "render --tail 0 --bank-file " + path("b.orb") + out,
                                        "inspect " + path("p.orl"), "inspect " + path("b.orb")})
-    {
-        const RunResult r = runHost(command);
-        EXPECT_EQ(r.status, 2) << command << ": " << r.out;
-        EXPECT_NE(r.out.find("after its image"), std::string::npos) << r.out;
-    }
-    EXPECT_FALSE(fs::exists(path("x.wav")));
-}
+        EXPECT_TRUE(hostExits(2, command, "after its image"));
 
-TEST_F(HostInputs, a_wav_without_a_sample_rate_is_named_invalid)
-{
     AudioBuffer audio;
     audio.channels.assign(1, std::vector<float>(16, 0.0f));
     std::string error;
     ASSERT_TRUE(writeFloatWav(path("zero.wav"), audio, error)) << error;
-    {
-        // The fmt chunk's sample rate, 24 bytes into the file.
-        std::fstream file(path("zero.wav"), std::ios::in | std::ios::out | std::ios::binary);
-        file.seekp(24);
-        file.write("\0\0\0\0", 4);
-    }
-    const RunResult r = runHost("render " + path("zero.wav") + " " + path("x.wav"));
-    EXPECT_EQ(r.status, 2) << r.out;
-    EXPECT_NE(r.out.find("not a valid audio file: its sample rate is 0"), std::string::npos)
-        << r.out;
+    // The fmt chunk's sample rate, 24 bytes into the file.
+    std::fstream(path("zero.wav"), std::ios::in | std::ios::out | std::ios::binary)
+        .seekp(24)
+        .write("\0\0\0\0", 4);
+    EXPECT_TRUE(hostExits(2, "render " + path("zero.wav") + out,
+                          "not a valid audio file: its sample rate is 0"));
+    EXPECT_FALSE(fs::exists(path("x.wav")));
 }
 
 TEST_F(HostInputs, the_settings_store_is_written_only_through_files_of_its_own)
@@ -102,15 +69,17 @@ TEST_F(HostInputs, the_settings_store_is_written_only_through_files_of_its_own)
     // A manual the process may not read is not recorded; root reads everything, so the
     // check runs as nobody where it can.
     ASSERT_EQ(::chmod(manual.c_str(), 0), 0);
-    if (::geteuid() == 0 && std::system("command -v runuser >/dev/null") == 0)
+    const bool root = ::geteuid() == 0;
+    if (root && std::system("command -v runuser >/dev/null") == 0)
     {
         ::chmod(folder.c_str(), 0777);
         ::chmod(store.c_str(), 0777);
-        EXPECT_EQ(runHost("install-manual " + manual, "runuser -u nobody -- env " + env).status, 1);
+        EXPECT_TRUE(
+            hostExits(1, "install-manual " + manual, "", "runuser -u nobody -- env " + env));
     }
-    else if (::geteuid() != 0)
+    else if (!root)
     {
-        EXPECT_EQ(runHost("install-manual " + manual, env).status, 1);
+        EXPECT_TRUE(hostExits(1, "install-manual " + manual, "", env));
     }
     EXPECT_FALSE(fs::exists(store + "/ORLChordwell.settings"));
 }

@@ -1,21 +1,8 @@
 #include "HostFolderTest.h"
-#include "RunHost.h"
-
-#include <AudioFile.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
 
 namespace
 {
-class HostLevels : public HostFolderTest
-{
-  protected:
-    HostLevels() : HostFolderTest("orl-levels-") {}
-};
+using HostLevels = HostFolderTest<>;
 
 float framePeak(const AudioBuffer& audio, size_t frame)
 {
@@ -27,20 +14,12 @@ float framePeak(const AudioBuffer& audio, size_t frame)
 
 TEST_F(HostLevels, clipping_silence_and_a_cut_off_tail_are_warned_about_with_every_channels_peak)
 {
-    RunResult r = runHost("render --tail 0 --set output=+12dB --set mix=100% " + path("a.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("passes 0 dBFS"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("output peak: "), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find(", 2: "), std::string::npos) << "each channel's peak\n" << r.out;
-
-    r = runHost("render --tail 0 --set output=-inf " + path("b.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_TRUE(hostSays(0, "render --tail 0 --set output=+12dB --set mix=100% " + path("a.wav"),
+                         {"passes 0 dBFS", "output peak: ", ", 2: "}));
+    RunResult r = runHost("render --tail 0 --set output=-inf " + path("b.wav"));
     EXPECT_NE(r.out.find("output is silent"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("passes 0 dBFS"), std::string::npos) << r.out;
-
-    r = runHost("render --tail 0.2 --set decay=100% " + path("c.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("--tail auto"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(0, "render --tail 0.2 --set decay=100% " + path("c.wav"), "--tail auto"));
     r = runHost("render --tail 0.2 --set mix=0% " + path("d.wav"));
     EXPECT_EQ(r.out.find("warning"), std::string::npos) << "a dry render ends with its input\n"
                                                         << r.out;
@@ -48,13 +27,12 @@ TEST_F(HostLevels, clipping_silence_and_a_cut_off_tail_are_warned_about_with_eve
 
 TEST_F(HostLevels, an_automatic_tail_ends_half_a_second_into_silence_whatever_the_block)
 {
-    RunResult r = runHost("render --tail auto --set decay=20% --block 512 " + path("a.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
+    const RunResult r = runHost("render --tail auto --set decay=20% --block 512 " + path("a.wav"));
     EXPECT_EQ(r.out.find("warning"), std::string::npos) << r.out;
-    ASSERT_EQ(runHost("render --tail auto --set decay=20% --block 64 " + path("b.wav")).status, 0);
+    ASSERT_TRUE(hostExits(0, "render --tail auto --set decay=20% --block 64 " + path("b.wav")));
     const AudioBuffer a = audioOf("a.wav");
     EXPECT_EQ(a.channels, audioOf("b.wav").channels);
-    ASSERT_EQ(runHost("render --tail 0 " + path("dry.wav")).status, 0);
+    ASSERT_TRUE(hostExits(0, "render --tail 0 " + path("dry.wav")));
     const size_t input = audioOf("dry.wav").frames();
     const auto quiet = static_cast<size_t>(a.sampleRate / 2);
     ASSERT_GT(a.frames(), input + quiet);

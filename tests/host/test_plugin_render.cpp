@@ -1,18 +1,16 @@
 #include "EngineRenderer.h"
 #include "HostFolderTest.h"
-#include "RunHost.h"
+#include "LiteralChordwell.h"
 #include <FactoryPresets.h>
 #include <PluginRenderer.h>
 #include <PresetState.h>
 #include <RenderLoop.h>
 
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
 #include <link.h>
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
+#include <memory>
 
 namespace
 {
@@ -25,51 +23,34 @@ AudioBuffer shortDemo()
     return demo;
 }
 
-RenderRequest request(Layout layout, uint32_t block)
-{
-    RenderRequest r;
-    r.layout = layout;
-    r.tailSeconds = 0.5;
-    r.blockFrames = block;
-    return r;
-}
-
-// Applies a parameter change at the start of the block containing a frame: the reference for
-// host automation.
-struct AutomatedEngine final : Renderer
-{
-    EngineRenderer& engine;
-    uint64_t frame;
-    int slot;
-    float value;
-    uint64_t position = 0;
-    AutomatedEngine(EngineRenderer& e, uint64_t f, int s, float v)
-        : engine(e), frame(f), slot(s), value(v)
-    {
-    }
-    void setParameter(int s, float v) override { engine.setParameter(s, v); }
-    void setMasterBypass(bool on) override { engine.setMasterBypass(on); }
-    void renderBlock(const float* const* in, float* const* out, uint32_t frames) override
-    {
-        if (frame >= position && frame < position + frames)
-            engine.setParameter(slot, value);
-        engine.renderBlock(in, out, frames);
-        position += frames;
-    }
-    float inputPeak() const override { return engine.inputPeak(); }
-    float outputPeak() const override { return engine.outputPeak(); }
-};
-
-class PluginRender : public HostFolderTest
+class PluginRender : public HostFolderTest<>
 {
   protected:
-    PluginRender() : HostFolderTest("orl-render-") {}
     PluginLibrary library{ORL_PLUGIN_PATH};
     AudioBuffer input = shortDemo();
 };
 
 TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
 {
+    // The engine written out literally, in the same blocks, its tail included: the reference for
+    // the render loop.
+    const auto literal = std::make_unique<LiteralChordwell>();
+    literal->setSampleRate(input.sampleRate);
+    const size_t total = input.frames() * 3 / 2;
+    std::vector<float> in[2], out[2];
+    for (int c = 0; c < 2; ++c)
+    {
+        in[c] = input.channels[c];
+        in[c].resize(total);
+        out[c].resize(total);
+    }
+    for (const auto& [slot, value] : {std::pair{2, 0.7f}, {4, 0.625f}, {6, 0.3f}})
+        literal->setParameter(slot, value);
+    for (size_t at = 0; at < total; at += 333)
+        literal->process<float>(in[0].data() + at, in[1].data() + at, out[0].data() + at,
+                                out[1].data() + at,
+                                static_cast<uint32_t>(std::min<size_t>(333, total - at)));
+
     for (Layout layout : {Layout::Mono, Layout::Stereo, Layout::MonoStereo})
         for (bool bypass : {false, true})
         {
@@ -82,9 +63,13 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
                 r->setParameter(6, 0.3f);
                 r->setMasterBypass(bypass);
             }
-            const AudioBuffer a = renderThrough(engine, input, request(layout, 333), {});
-            const AudioBuffer b = renderThrough(plugin, input, request(layout, 333), {});
+            const AudioBuffer a = renderThrough(engine, input, {layout, 0.5, 333}, {});
+            const AudioBuffer b = renderThrough(plugin, input, {layout, 0.5, 333}, {});
             EXPECT_EQ(a.channels, b.channels) << static_cast<int>(layout) << " " << bypass;
+            if (layout == Layout::Stereo && !bypass)
+            {
+                EXPECT_TRUE(a.channels[0] == out[0] && a.channels[1] == out[1]);
+            }
             EXPECT_EQ(engine.inputPeak(), plugin.inputPeak());
             EXPECT_EQ(engine.outputPeak(), plugin.outputPeak());
         }
@@ -92,18 +77,29 @@ TEST_F(PluginRender, plugin_path_matches_the_engine_bit_for_bit_in_every_layout)
 
 TEST_F(PluginRender, automation_lands_at_its_block_and_leaves_the_saved_state_alone)
 {
-    const uint64_t frame = 20000; // inside the block starting at 19968
+    // Automation at frame 20000 lands at the start of its block, at 19968: the engine's
+    // reference is rendered in two parts with the value set between them.
+    constexpr size_t kBlockStart = 19968;
     EngineRenderer engine(Layout::Stereo, input.sampleRate);
-    AutomatedEngine reference(engine, frame, 2, 0.9f);
     PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
     ASSERT_EQ(plugin.restoreState(factoryPresetChunk(0)), 0);
     double values[8];
     getFactoryPreset(0, values, nullptr);
     for (int slot = 0; slot < 8; ++slot)
         engine.setParameter(slot, static_cast<float>(values[slot]));
-    plugin.scheduleParameter(2, frame, 0.9f);
-    const AudioBuffer a = renderThrough(reference, input, request(Layout::Stereo, 256), {});
-    const AudioBuffer b = renderThrough(plugin, input, request(Layout::Stereo, 256), {});
+    plugin.scheduleParameter(2, 20000, 0.9f);
+    AudioBuffer head = input, rest = input;
+    for (size_t c = 0; c < 2; ++c)
+    {
+        head.channels[c].resize(kBlockStart);
+        rest.channels[c].erase(rest.channels[c].begin(), rest.channels[c].begin() + kBlockStart);
+    }
+    AudioBuffer a = renderThrough(engine, head, {Layout::Stereo, 0.0, 256}, {});
+    engine.setParameter(2, 0.9f);
+    const AudioBuffer tail = renderThrough(engine, rest, {Layout::Stereo, 0.5, 256}, {});
+    for (size_t c = 0; c < 2; ++c)
+        a.channels[c].insert(a.channels[c].end(), tail.channels[c].begin(), tail.channels[c].end());
+    const AudioBuffer b = renderThrough(plugin, input, {Layout::Stereo, 0.5, 256}, {});
     EXPECT_EQ(a.channels, b.channels);
     std::vector<uint8_t> state;
     ASSERT_EQ(plugin.saveState(state), 0);
@@ -118,18 +114,16 @@ TEST_F(PluginRender, repeatable_options_take_one_value_and_any_block_size_render
                                      "--set decay=0.2", "--set=decay=0.2"})
     {
         std::filesystem::remove(path("out.wav"));
-        const RunResult r =
-            runHost("render --tail 0 " + option + " " + path("in.wav") + " " + path("out.wav"));
-        EXPECT_EQ(r.status, 0) << option << ": " << r.out;
+        EXPECT_TRUE(hostExits(0, "render --tail 0 " + option + " " + path("in.wav") + " " +
+                                     path("out.wav")));
         EXPECT_TRUE(std::filesystem::exists(path("out.wav"))) << option;
     }
 
     // An odd block length is what hosts give: it renders, and as the host does.
     for (uint32_t block : {1u, 37u})
     {
-        const RunResult r = runHost("render --tail 0.1 --block " + std::to_string(block) + " " +
-                                    path("in.wav") + " " + path("odd.wav"));
-        ASSERT_EQ(r.status, 0) << r.out;
+        ASSERT_TRUE(hostExits(0, "render --tail 0.1 --block " + std::to_string(block) + " " +
+                                     path("in.wav") + " " + path("odd.wav")));
         PluginRenderer plugin(library, Layout::Stereo, input.sampleRate);
         const AudioBuffer expected = renderThrough(plugin, input, {Layout::Stereo, 0.1, block}, {});
         EXPECT_EQ(audioOf("odd.wav").channels, expected.channels) << "block " << block;
@@ -142,9 +136,6 @@ TEST_F(PluginRender, describe_json_tells_what_the_plugin_described)
     ASSERT_EQ(r.status, 0) << r.out;
     const auto d = nlohmann::json::parse(r.out);
     EXPECT_EQ(d["effect"]["name"], "ORL Chordwell");
-    EXPECT_EQ(d["manufacturer"], "Orlund");
-    for (const char* part : {"components", "fields", "meters", "procedures", "pageTables"})
-        EXPECT_FALSE(d[part].empty()) << part;
     ASSERT_EQ(d["parameters"].size(), 9u);
     EXPECT_EQ(d["parameters"][0]["id"], "MasterBypassID");
     EXPECT_TRUE(d["parameters"][0]["defaultText"].is_null());
@@ -153,23 +144,19 @@ TEST_F(PluginRender, describe_json_tells_what_the_plugin_described)
 
 TEST_F(PluginRender, host_errors_name_the_library_and_the_result)
 {
-    RunResult r = runHost("describe --plugin /nonexistent/ORLChordwell.so");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("cannot load plug-in library"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, "describe --plugin /nonexistent/ORLChordwell.so",
+                          "cannot load plug-in library"));
     // A bare name is a file of the working folder: the system's libm is not in this one.
-    r = runHost("describe --plugin libm.so.6", "cd " + folder.string() + " && ");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("cannot load"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, "describe --plugin libm.so.6", "cannot load",
+                          "cd " + folder.string() + " && "));
     // A library without the entry point, by its full path.
     void* libm = ::dlopen("libm.so.6", RTLD_NOW);
     link_map* map = nullptr;
     ASSERT_TRUE(libm != nullptr && ::dlinfo(libm, RTLD_DI_LINKMAP, &map) == 0);
-    r = runHost(std::string("render --plugin ") + map->l_name + " " + path("x.wav"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("no entry point"), std::string::npos) << r.out;
-    r = runHost(std::string("describe --plugin ") + ORL_FAILING_PLUGIN_PATH);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("ACFRegisterPlugin"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("-20004 (AAX_ERROR_NULL_OBJECT)"), std::string::npos) << r.out;
+    EXPECT_TRUE(hostExits(1, std::string("render --plugin ") + map->l_name + " " + path("x.wav"),
+                          "no entry point"));
+    EXPECT_TRUE(hostExits(1, std::string("describe --plugin ") + ORL_FAILING_PLUGIN_PATH,
+                          std::string("ACFRegisterPlugin of '") + ORL_FAILING_PLUGIN_PATH +
+                              "' failed: -20004 (AAX_ERROR_NULL_OBJECT)"));
 }
 } // namespace

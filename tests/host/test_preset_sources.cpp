@@ -4,29 +4,11 @@
 #include <PresetBank.h>
 #include <PresetSources.h>
 
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-#include <fstream>
 
 namespace
 {
-class PresetSources : public HostFolderTest
-{
-  protected:
-    PresetSources() : HostFolderTest("orl-sources-") {}
-    void SetUp() override
-    {
-        HostFolderTest::SetUp();
-        PresetBank bank(nullptr, false);
-        bank.selectPreset(4);
-        bank.setParameterValue(6, 0.5);
-        bank.saveBankFile(path("bank.orb"));
-        bank.selectPreset(2);
-        bank.savePresetFile(path("high.orl"));
-        std::ofstream(path("junk.orb")) << "junk";
-    }
-};
+using PresetSources = HostFolderTest<>;
 
 // Inspect's exit status and what it printed.
 std::pair<int, std::string> inspect(const InspectOptions& options)
@@ -37,67 +19,44 @@ std::pair<int, std::string> inspect(const InspectOptions& options)
     return {status, ::testing::internal::GetCapturedStdout()};
 }
 
-TEST_F(PresetSources, a_bank_gives_its_current_preset_or_the_one_asked_for)
+TEST_F(PresetSources, files_give_the_chosen_presets_values_and_refused_ones_give_nothing)
 {
-    float values[8] = {};
-    std::string error;
-    PresetSourceOptions options;
-    options.bankFile = path("bank.orb");
-    ASSERT_TRUE(loadPresetSource(options, values, error)) << error;
-    EXPECT_FLOAT_EQ(values[2], 0.75f) << "Almost reverb, current when saved";
-    EXPECT_FLOAT_EQ(values[6], 0.5f);
-    options.bankPreset = 3;
-    ASSERT_TRUE(loadPresetSource(options, values, error)) << error;
-    EXPECT_FLOAT_EQ(values[3], 0.75f) << "Low & Dark";
-
-    PresetSourceOptions preset;
-    preset.presetFile = path("high.orl");
-    ASSERT_TRUE(loadPresetSource(preset, values, error)) << error;
-    EXPECT_FLOAT_EQ(values[4], 0.75f);
+    PresetBank bank(nullptr, false);
+    bank.selectPreset(4);
+    bank.setParameterValue(6, 0.5);
+    ASSERT_TRUE(bank.saveBankFile(path("bank.orb")));
+    bank.selectPreset(2);
+    ASSERT_TRUE(bank.savePresetFile(path("high.orl")));
+    std::ofstream(path("junk.orb")) << "junk";
+    struct Case
+    {
+        std::string presetFile, bankFile;
+        std::optional<int> bankPreset;
+        int slot;
+        float value; // -1: refused
+    };
+    const Case cases[] = {
+        {"", path("bank.orb"), {}, 2, 0.75f}, // Almost reverb, current when saved
+        {"", path("bank.orb"), {}, 6, 0.5f},
+        {"", path("bank.orb"), 3, 3, 0.75f}, // Low & Dark
+        {path("high.orl"), "", {}, 4, 0.75f},
+        {path("bank.orb"), "", {}, 0, -1.0f},
+        {"", path("junk.orb"), {}, 0, -1.0f},
+        {"", path("bank.orb"), 10, 0, -1.0f},
+        {"", "", 1, 0, -1.0f},
+    };
+    for (const Case& c : cases)
+    {
+        float values[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+        std::string error;
+        const bool loaded =
+            loadPresetSource({c.presetFile, c.bankFile, c.bankPreset}, values, error);
+        EXPECT_EQ(loaded, c.value >= 0.0f) << c.presetFile << c.bankFile << ": " << error;
+        EXPECT_FLOAT_EQ(values[c.slot], c.value) << c.presetFile << c.bankFile << " " << c.slot;
+    }
 }
 
-TEST_F(PresetSources, invalid_files_and_contradicting_options_are_refused)
-{
-    float values[8] = {1, 1, 1, 1, 1, 1, 1, 1};
-    std::string error;
-    PresetSourceOptions options;
-    options.presetFile = path("bank.orb");
-    EXPECT_FALSE(loadPresetSource(options, values, error));
-    EXPECT_NE(error.find("not a valid preset file"), std::string::npos) << error;
-    options.presetFile.clear();
-    options.bankFile = path("junk.orb");
-    EXPECT_FALSE(loadPresetSource(options, values, error));
-    options.bankFile = path("bank.orb");
-    options.bankPreset = 10;
-    EXPECT_FALSE(loadPresetSource(options, values, error));
-    options.bankFile.clear();
-    options.bankPreset = 1;
-    EXPECT_FALSE(loadPresetSource(options, values, error));
-    EXPECT_EQ(values[0], 1.0f) << "nothing taken from refused files";
-}
-
-TEST_F(PresetSources, inspect_prints_every_preset_and_refuses_junk_with_status_2)
-{
-    InspectOptions options;
-    options.file = path("bank.orb");
-    options.json = true;
-    const auto [status, printed] = inspect(options);
-    ASSERT_EQ(status, 0);
-    const auto out = nlohmann::json::parse(printed);
-    EXPECT_EQ(out["type"], "bank");
-    EXPECT_EQ(out["current"], 4);
-    ASSERT_EQ(out["presets"].size(), 10u);
-    EXPECT_EQ(out["presets"][3]["name"], "Low & Dark");
-    EXPECT_EQ(out["presets"][3]["values"][2], 0.6);
-    EXPECT_EQ(out["presets"][3]["texts"][2], "60.0 %");
-
-    options.file = path("junk.orb");
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(runInspect(options), 2);
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("not a valid"), std::string::npos);
-}
-
-TEST_F(PresetSources, inspect_shows_windows_names_as_text_and_escapes_controls_and_the_path)
+TEST_F(PresetSources, inspect_shows_windows_names_as_text_escapes_controls_and_refuses_junk)
 {
     PresetBank bank(nullptr, false);
     bank.renameCurrentPreset("\xC0 la claire fontaine!!"); // Windows-1252
@@ -130,7 +89,18 @@ TEST_F(PresetSources, inspect_shows_windows_names_as_text_and_escapes_controls_a
     const auto [jsonStatus, printed] = inspect(options);
     EXPECT_EQ(jsonStatus, 0);
     const auto out = nlohmann::json::parse(printed);
+    EXPECT_EQ(out["type"], "bank");
+    EXPECT_EQ(out["current"], 3);
+    ASSERT_EQ(out["presets"].size(), 10u);
     EXPECT_EQ(out["presets"][0]["name"], "\xC3\x80 la claire fontaine!!");
     EXPECT_EQ(out["presets"][2]["name"], "\xC2\x81\xE2\x80\xBA");
+    EXPECT_EQ(out["presets"][3]["values"][2], 0.6);
+    EXPECT_EQ(out["presets"][3]["texts"][2], "60.0 %");
+
+    std::ofstream(path("junk.orb")) << "junk";
+    options.file = path("junk.orb");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(runInspect(options), 2);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("not a valid"), std::string::npos);
 }
 } // namespace

@@ -4,19 +4,13 @@
 
 #include <WavFile.h>
 
-#include <gtest/gtest.h>
 #include <sndfile.h>
-
-#include <cmath>
-#include <cstring>
 
 namespace
 {
-class WavFile : public HostFolderTest
+class WavFile : public HostFolderTest<>
 {
   protected:
-    WavFile() : HostFolderTest("orl-wav-") {}
-
     // Writes samples (interleaved) with libsndfile as the Linux host does; the file's bytes.
     std::vector<uint8_t> sndfileWrite(int format, int channels, int rate,
                                       const std::vector<float>& samples, bool peak = true)
@@ -34,21 +28,6 @@ class WavFile : public HostFolderTest
         sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);
         sf_close(file);
         return bytesOf("made.wav");
-    }
-
-    // What libsndfile reads from bytes: frames, rate and the floats.
-    bool sndfileRead(const std::vector<uint8_t>& bytes, SF_INFO& info, std::vector<float>& out)
-    {
-        std::string error;
-        EXPECT_TRUE(writeBinaryFile(path("read.wav"), bytes, error)) << error;
-        info = {};
-        SNDFILE* file = sf_open(path("read.wav").c_str(), SFM_READ, &info);
-        if (file == nullptr)
-            return false;
-        out.assign(static_cast<size_t>(info.frames * info.channels), 0.0f);
-        sf_readf_float(file, out.data(), info.frames);
-        sf_close(file);
-        return true;
     }
 };
 
@@ -75,11 +54,6 @@ std::vector<float> awkwardSamples(size_t count)
         samples[i] =
             i < std::size(special) ? special[i] : std::sin(static_cast<float>(i) * 0.37f) * 0.9f;
     return samples;
-}
-
-bool sameBits(const std::vector<float>& a, const std::vector<float>& b)
-{
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
 }
 
 TEST_F(WavFile, the_float_file_is_byte_for_byte_what_libsndfile_writes_without_its_peak_chunk)
@@ -117,8 +91,11 @@ TEST_F(WavFile, what_libsndfile_writes_in_any_sample_coding_reads_to_the_floats_
                         s = std::isfinite(s) ? s : 0.25f;
                 const auto bytes = sndfileWrite(container | coding, channels, 22050, samples);
                 SF_INFO info{};
-                std::vector<float> expected;
-                ASSERT_TRUE(sndfileRead(bytes, info, expected));
+                SNDFILE* file = sf_open(path("made.wav").c_str(), SFM_READ, &info);
+                ASSERT_NE(file, nullptr);
+                std::vector<float> expected(static_cast<size_t>(info.frames * info.channels));
+                sf_readf_float(file, expected.data(), info.frames);
+                sf_close(file);
                 std::string error;
                 const auto layout = wav::readLayout(over(bytes), bytes.size(), error);
                 ASSERT_TRUE(layout) << std::hex << (container | coding) << ": " << error;
@@ -128,7 +105,8 @@ TEST_F(WavFile, what_libsndfile_writes_in_any_sample_coding_reads_to_the_floats_
                 std::vector<float> ours(expected.size());
                 wav::decode(layout->encoding, bytes.data() + layout->dataOffset, ours.size(),
                             ours.data());
-                EXPECT_TRUE(sameBits(ours, expected)) << std::hex << (container | coding);
+                EXPECT_EQ(0, std::memcmp(ours.data(), expected.data(), ours.size() * sizeof(float)))
+                    << std::hex << (container | coding);
             }
 }
 

@@ -9,15 +9,12 @@
 #include <vector>
 
 // A control's view link that records what the control asks of it.
-struct FakeEngineView : ORLEngineTextEdit
+template <typename View> struct RecordingView : View
 {
     int valueChanges = 0;
     int redraws = 0;
     std::vector<double> values;
     std::string hint;
-    std::string text;
-    ORLFont* font = nullptr;
-    ORLColor fontColor;
     ORLRect size;
 
     void invalid() override { ++redraws; }
@@ -31,9 +28,16 @@ struct FakeEngineView : ORLEngineTextEdit
     {
         return nullptr;
     }
+};
+
+struct FakeEngineView : RecordingView<ORLEngineTextEdit>
+{
+    std::string text;
+    ORLFont* font = nullptr;
+
     void setText(const char* t) override { text = t; }
     void setFont(ORLFont* f) override { font = f; }
-    void setFontColor(ORLColor c) override { fontColor = c; }
+    void setFontColor(ORLColor) override {}
 };
 
 // An image of a given size that counts its references.

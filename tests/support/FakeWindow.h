@@ -23,23 +23,12 @@ struct FakeTextView : FakeEngineView
 };
 
 // An option menu view that keeps its entries like the toolkit's does.
-struct FakeMenuView : ORLEngineOptionMenu
+struct FakeMenuView : RecordingView<ORLEngineOptionMenu>
 {
     std::vector<std::string> entries;
     int32_t current = 0;
     int popups = 0;
 
-    void invalid() override {}
-    void valueChanged() override {}
-    void setHint(const char*) override {}
-    void reserved() override {}
-    void setValue(double) override {}
-    void setViewSize(const ORLRect&) override {}
-    bool isAttached() override { return true; }
-    std::unique_ptr<ORLOffscreenContext> createOffscreen(int32_t, int32_t) override
-    {
-        return nullptr;
-    }
     void addEntry(const char* text, int32_t index, int32_t) override
     {
         if (index < 0 || index >= static_cast<int32_t>(entries.size()))
