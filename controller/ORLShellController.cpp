@@ -123,14 +123,25 @@ void ORLShellController::hostChoseFactoryPreset(int32_t index)
 
 void ORLShellController::editorGestureBegan(int32_t index)
 {
-    if (host != nullptr && index >= 0 && index < kPublicSlotCount)
+    if (index < 0 || index >= kPublicSlotCount || gestureOpen(index))
+        return;
+    openGestures |= 1u << index;
+    if (host != nullptr)
         host->beginGesture(index);
 }
 
 void ORLShellController::editorGestureEnded(int32_t index)
 {
-    if (host != nullptr && index >= 0 && index < kPublicSlotCount)
+    if (!gestureOpen(index))
+        return;
+    openGestures &= ~(1u << index);
+    if (host != nullptr)
         host->endGesture(index);
+}
+
+bool ORLShellController::gestureOpen(int32_t index) const
+{
+    return index >= 0 && index < kPublicSlotCount && (openGestures & (1u << index)) != 0;
 }
 
 void ORLShellController::hostParameterEcho(int32_t index, double value)

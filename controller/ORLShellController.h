@@ -42,9 +42,12 @@ class ORLShellController : public ORLMasterController
     // current in the bank, which takes those values (edited only where the bank's preset no
     // longer holds them). Nothing is sent to the host. Out of range: nothing.
     void hostChoseFactoryPreset(int32_t index);
-    // Main thread. The editor's press on (release of) the control of slot 0-7.
+    // Main thread. The editor's press on (release of) the control of slot 0-7: the host's side
+    // hears a press once, and the release of a press it heard.
     void editorGestureBegan(int32_t index);
     void editorGestureEnded(int32_t index);
+    // Main thread. Whether a press on slot 0-7 is under way (its changes then belong to it).
+    bool gestureOpen(int32_t index) const;
     // Main thread. A touched change of public slot index reported back by the host.
     void hostParameterEcho(int32_t index, double value);
     // Main thread. Touch, set and release of public slot index (value clamped to 0..1),
@@ -83,6 +86,7 @@ class ORLShellController : public ORLMasterController
     int32_t counter = 0;
     int32_t replayed = 0;
     ORLEditorDisplay* editor = nullptr;
+    uint32_t openGestures = 0; // bit n: a press on slot n
     double current[17];
     PendingSlots pending;
 };

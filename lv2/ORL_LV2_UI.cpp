@@ -127,18 +127,12 @@ void ORL_LV2_UI::releaseParameter(int32_t) {}
 
 void ORL_LV2_UI::beginGesture(int32_t slot)
 {
-    if (slot < 0 || slot >= 8 || (gestures & (1u << slot)))
-        return;
-    gestures |= 1u << slot;
     if (touch != nullptr)
         touch->touch(touch->handle, static_cast<uint32_t>(slot), true);
 }
 
 void ORL_LV2_UI::endGesture(int32_t slot)
 {
-    if (slot < 0 || slot >= 8 || !(gestures & (1u << slot)))
-        return;
-    gestures &= ~(1u << slot);
     if (touch != nullptr)
         touch->touch(touch->handle, static_cast<uint32_t>(slot), false);
 }

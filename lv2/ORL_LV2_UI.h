@@ -52,7 +52,6 @@ class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostPa
     OwedEchoes echoes;
     // The value last written to each port: the host may report it back.
     float written[8];
-    uint32_t gestures = 0;
 };
 
 // The UI descriptor; index 1 and above give null. Any thread.

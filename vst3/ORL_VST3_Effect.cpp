@@ -161,7 +161,7 @@ bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
 }
 } // namespace
 
-ORL_VST3_Effect::ORL_VST3_Effect() : hostSide(*this, audio)
+ORL_VST3_Effect::ORL_VST3_Effect() : hostSide(*this, audio, master)
 {
     master.setHostParameters(&hostSide);
     // The first block applies every default as the host's 32-bit value, as a fresh AAX
@@ -223,7 +223,7 @@ void ORL_VST3_Effect::idle()
 
 void ORL_VST3_Effect::settle()
 {
-    hostSide.deliverEchoes(master);
+    hostSide.deliverEchoes();
     syncPrograms();
 }
 

@@ -8,14 +8,20 @@
 #include <public.sdk/source/vst/vsteditcontroller.h>
 
 ORL_VST3_HostParameters::ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller,
-                                                 ChordwellAudioPath& audio)
-    : controller(controller), audio(audio)
+                                                 ChordwellAudioPath& audio,
+                                                 ORLShellController& master)
+    : controller(controller), audio(audio), master(master)
 {
+}
+
+bool ORL_VST3_HostParameters::inGesture(int32_t slot) const
+{
+    return master.gestureOpen(slot);
 }
 
 void ORL_VST3_HostParameters::touchParameter(int32_t slot)
 {
-    if (!quiet(slot) && !(gestures & (1u << slot)))
+    if (!quiet(slot) && !inGesture(slot))
         controller.beginEdit(static_cast<Steinberg::Vst::ParamID>(slot));
 }
 
@@ -37,27 +43,21 @@ void ORL_VST3_HostParameters::setParameterValue(int32_t slot, double value)
 
 void ORL_VST3_HostParameters::releaseParameter(int32_t slot)
 {
-    if (!quiet(slot) && !(gestures & (1u << slot)))
+    if (!quiet(slot) && !inGesture(slot))
         controller.endEdit(static_cast<Steinberg::Vst::ParamID>(slot));
 }
 
 void ORL_VST3_HostParameters::beginGesture(int32_t slot)
 {
-    if (gestures & (1u << slot))
-        return;
-    gestures |= 1u << slot;
     controller.beginEdit(static_cast<Steinberg::Vst::ParamID>(slot));
 }
 
 void ORL_VST3_HostParameters::endGesture(int32_t slot)
 {
-    if (!(gestures & (1u << slot)))
-        return;
-    gestures &= ~(1u << slot);
     controller.endEdit(static_cast<Steinberg::Vst::ParamID>(slot));
 }
 
-void ORL_VST3_HostParameters::deliverEchoes(ORLShellController& master)
+void ORL_VST3_HostParameters::deliverEchoes()
 {
     echoes.deliver(master,
                    [this](int32_t slot, double value)

@@ -26,7 +26,9 @@ class ORLShellController;
 class ORL_VST3_HostParameters final : public ORLHostParameters
 {
   public:
-    ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller, ChordwellAudioPath& audio);
+    // The master controller is the one this side serves; it keeps the record of presses.
+    ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller, ChordwellAudioPath& audio,
+                            ORLShellController& master);
 
     // Main thread. The open editor that host-side changes move, or null.
     void setEditor(ORLEditorDisplay* display) { editor = display; }
@@ -35,7 +37,7 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
 
     // Main thread. Hands every queued echo to the master controller, then shows its value in
     // the editor, as a host reports a touched change back.
-    void deliverEchoes(ORLShellController& master);
+    void deliverEchoes();
 
     void touchParameter(int32_t slot) override;
     void setParameterValue(int32_t slot, double value) override;
@@ -45,11 +47,13 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
 
   private:
     bool quiet(int32_t slot) const { return echoes.isResend(slot); }
+    // A change inside a press is part of its one gesture.
+    bool inGesture(int32_t slot) const;
 
     Steinberg::Vst::EditController& controller;
     ChordwellAudioPath& audio;
+    ORLShellController& master;
     ORLEditorDisplay* editor = nullptr;
     OwedEchoes echoes;
-    uint32_t gestures = 0;
     bool restoring = false;
 };

@@ -5,14 +5,6 @@
 
 namespace Orlund
 {
-namespace
-{
-bool isPublicSlot(int32_t tag)
-{
-    return tag >= 0 && tag < chordwell::kPublicSlotCount;
-}
-} // namespace
-
 void ORLShellEditorWrapper::attachedToParent()
 {
     ORLVSTGUIEditorWrapperV4_PresetBar::attachedToParent();
@@ -27,7 +19,7 @@ void ORLShellEditorWrapper::attachedToParent()
 void ORLShellEditorWrapper::removedFromParent()
 {
     for (int32_t tag = 0; tag < chordwell::kPublicSlotCount; ++tag)
-        if (openGestures & (1u << tag))
+        if (master != nullptr && master->gestureOpen(tag))
             endEdit(tag);
     ORLVSTGUIEditorWrapperV4_PresetBar::removedFromParent();
 }
@@ -51,18 +43,12 @@ void ORLShellEditorWrapper::updateDisplay(int32_t index, double value)
 
 void ORLShellEditorWrapper::beginEdit(int32_t tag)
 {
-    if (!isPublicSlot(tag) || (openGestures & (1u << tag)))
-        return;
-    openGestures |= 1u << tag;
     if (master != nullptr)
         master->editorGestureBegan(tag);
 }
 
 void ORLShellEditorWrapper::endEdit(int32_t tag)
 {
-    if (!isPublicSlot(tag) || !(openGestures & (1u << tag)))
-        return;
-    openGestures &= ~(1u << tag);
     if (master != nullptr)
         master->editorGestureEnded(tag);
 }

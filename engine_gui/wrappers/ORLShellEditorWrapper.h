@@ -35,6 +35,5 @@ class ORLShellEditorWrapper : public ORLVSTGUIEditorWrapperV4_PresetBar, public 
 
   private:
     ORLShellController* master = nullptr;
-    uint32_t openGestures = 0;
 };
 } // namespace Orlund
