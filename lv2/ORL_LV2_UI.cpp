@@ -8,9 +8,7 @@
 #include <ORLShellController.h>
 
 #include <PrivateToolkit.h>
-#include <ToolkitQueue.h>
-#include <juce_events/juce_events.h>
-#include <juce_events/native/juce_linux_EventLoopInternal.h>
+#include <ToolkitPump.h>
 #include <lv2/instance-access/instance-access.h>
 
 #include <cstring>
@@ -22,7 +20,7 @@ namespace
 void toolkitUp()
 {
     orl::startPrivateToolkit();
-    juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
+    orl::toolkitpump::adoptThisThread();
 }
 } // namespace
 
@@ -92,13 +90,7 @@ int ORL_LV2_UI::idleTick()
 {
     if (plugin == nullptr)
         return 1;
-    // Every callback of the toolkit's descriptors (its message queue, the X11 connection),
-    // readable or not: the X11 library may already hold events it read while drawing, and
-    // those never make the descriptor readable again. Each callback returns when it has
-    // nothing. Then whatever is queued, a bounded number so the host's loop keeps its pace.
-    for (int fd : juce::LinuxEventLoopInternal::getRegisteredFds())
-        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(fd);
-    toolkitqueue::dispatchQueued();
+    orl::toolkitpump::pumpAll();
     deliverEchoes();
     return 0;
 }

@@ -1,14 +1,14 @@
 #include "RunLoopBridge.h"
 
-#include <juce_events/juce_events.h>
-#include <juce_events/native/juce_linux_EventLoopInternal.h>
-#include <ToolkitQueue.h>
+#include <ToolkitPump.h>
+
+#include <memory>
 
 using namespace Steinberg;
 
-struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
-                                       public Linux::ITimerHandler,
-                                       private juce::LinuxEventLoopInternal::Listener
+namespace pump = orl::toolkitpump;
+
+struct RunLoopBridge::Handlers final : public Linux::IEventHandler, public Linux::ITimerHandler
 {
     explicit Handlers(std::function<void()> tick) : tick(std::move(tick)) {}
 
@@ -32,21 +32,19 @@ struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
         return kNoInterface;
     }
 
-    void PLUGIN_API onFDIsSet(Linux::FileDescriptor fd) override
-    {
-        juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(fd);
-    }
+    void PLUGIN_API onFDIsSet(Linux::FileDescriptor fd) override { pump::serviceDescriptor(fd); }
 
     void PLUGIN_API onTimer() override
     {
         // Whatever the descriptors did not bring in (a bounded number, so the host's loop
         // keeps its pace), then the effect's own tick.
-        toolkitqueue::dispatchQueued();
+        pump::dispatchQueued();
         if (tick)
             tick();
     }
 
-    void fdCallbacksChanged() override
+    // The toolkit opened or closed a descriptor: the host's loop watches the new set.
+    void descriptorsChanged()
     {
         if (loop == nullptr)
             return;
@@ -56,7 +54,7 @@ struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
 
     void registerDescriptors()
     {
-        for (int fd : juce::LinuxEventLoopInternal::getRegisteredFds())
+        for (int fd : pump::descriptors())
             loop->registerEventHandler(this, fd);
     }
 
@@ -70,10 +68,10 @@ struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
             found == nullptr)
             return false;
         loop = found;
-        juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
+        pump::adoptThisThread();
         registerDescriptors();
         loop->registerTimer(this, kTickMilliseconds);
-        juce::LinuxEventLoopInternal::registerLinuxEventLoopListener(*this);
+        watch = std::make_unique<pump::DescriptorWatch>([this] { descriptorsChanged(); });
         return true;
     }
 
@@ -81,7 +79,7 @@ struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
     {
         if (loop == nullptr)
             return;
-        juce::LinuxEventLoopInternal::deregisterLinuxEventLoopListener(*this);
+        watch.reset();
         loop->unregisterTimer(this);
         loop->unregisterEventHandler(this);
         loop->release();
@@ -90,6 +88,7 @@ struct RunLoopBridge::Handlers final : public Linux::IEventHandler,
 
     std::function<void()> tick;
     Linux::IRunLoop* loop = nullptr;
+    std::unique_ptr<pump::DescriptorWatch> watch;
 };
 
 RunLoopBridge::RunLoopBridge(std::function<void()> onTick)

@@ -1,31 +1,23 @@
 #include "RunLoopBridge.h"
 
-#include <juce_events/juce_events.h>
+#include <ToolkitPump.h>
 
 // On Windows the host's own message loop already dispatches the toolkit's window messages and
 // timers (they are messages of the host's thread), so the bridge only keeps the effect's tick
 // going, on a toolkit timer of that same thread.
-struct RunLoopBridge::Handlers final : private juce::Timer
+struct RunLoopBridge::Handlers
 {
-    explicit Handlers(std::function<void()> tick) : tick(std::move(tick)) {}
-    ~Handlers() override { stopTimer(); }
+    explicit Handlers(std::function<void()> tick) : ticker(std::move(tick)) {}
 
     bool attach(Steinberg::IPlugFrame*)
     {
-        if (!isTimerRunning())
-            startTimer(kTickMilliseconds);
+        ticker.start(kTickMilliseconds);
         return true;
     }
 
-    void detach() { stopTimer(); }
+    void detach() { ticker.stop(); }
 
-    void timerCallback() override
-    {
-        if (tick)
-            tick();
-    }
-
-    std::function<void()> tick;
+    orl::toolkitpump::Ticker ticker;
 };
 
 RunLoopBridge::RunLoopBridge(std::function<void()> onTick)
