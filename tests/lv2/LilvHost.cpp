@@ -80,9 +80,7 @@ LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, ui
             (in ? inputs : outputs).emplace_back(maxFrames, 0.0f);
         }
         else
-        {
             controls[p] = std::isnan(defaults[p]) ? 0.0f : defaults[p];
-        }
     }
     if (instance == nullptr)
         return;

@@ -10,6 +10,7 @@
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/ui/ui.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <limits>
@@ -145,8 +146,7 @@ TEST_F(Lv2Ui, OnABareXServerADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoRe
 
     drag(kDecayX, kDecayY, 30);
     ASSERT_FALSE(writes.empty());
-    for (const auto& write : writes)
-        EXPECT_EQ(write.first, 2u);
+    EXPECT_TRUE(std::ranges::all_of(writes, [](const auto& write) { return write.first == 2u; }));
     const float last = writes.back().second;
     EXPECT_GT(last, 0.25f);
     EXPECT_EQ(touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
