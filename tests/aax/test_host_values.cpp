@@ -15,14 +15,6 @@
 namespace
 {
 using Limits = std::numeric_limits<double>;
-const double kValues[] = {-1.0,
-                          1.0e5,
-                          1.0e38,
-                          -1.0e38,
-                          Limits::quiet_NaN(),
-                          Limits::infinity(),
-                          -Limits::infinity(),
-                          Limits::denorm_min()};
 
 bool finite(const std::vector<float>& samples)
 {
@@ -45,7 +37,8 @@ TEST(HostValues, set_calls_and_render_ports_reach_the_engine_clamped_and_a_nan_c
     InProcessPlugin plugin;
     auto ported = plugin.instance(1);
     for (int slot = 0; slot < 8; ++slot)
-        for (const double value : kValues)
+        for (const double value : {-1.0, 1.0e5, 1.0e38, -1.0e38, Limits::quiet_NaN(),
+                                   Limits::infinity(), -Limits::infinity(), Limits::denorm_min()})
         {
             SCOPED_TRACE(std::to_string(slot) + " " + std::to_string(value));
             const std::string id = getParameterIdentifier(slot);

@@ -2,7 +2,10 @@
 
 #include <PresetBank.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -22,12 +25,9 @@ struct ControllerFixture : ::testing::Test
     }
     void TearDown() override { controller.setEditor(nullptr); }
 
-    int count(const std::string& what) const
+    long count(const std::string& what) const
     {
-        int n = 0;
-        for (const auto& call : instance->calls())
-            n += call.what == what ? 1 : 0;
-        return n;
+        return std::ranges::count(instance->calls(), what, &EffectInstance::Call::what);
     }
 };
 
@@ -38,25 +38,22 @@ TEST_F(ControllerFixture, preset_transfer_is_echoed_framed_and_kept_from_the_pre
     for (int slot = 0; slot < 8; ++slot)
         controller.editorControlChanged(slot, values[slot]);
     controller.editorControlChanged(48, 1.0);
-    EXPECT_EQ(count("touch"), 8);
-    EXPECT_EQ(count("set"), 8);
-    EXPECT_EQ(count("release"), 8);
+    EXPECT_EQ((std::array{count("touch"), count("set"), count("release")}),
+              (std::array{8L, 8L, 8L}));
     ASSERT_EQ(editor.shown.size(), 2u); // the markers themselves
     editor.shown.clear();
 
     instance->deliverUpdates();
     EXPECT_EQ(count("echo-set"), 8);
     ASSERT_EQ(editor.shown.size(), 2u);
-    EXPECT_EQ(editor.shown.front().first, 47);
-    EXPECT_EQ(editor.shown.back().first, 48);
+    EXPECT_EQ(std::pair(editor.shown.front().first, editor.shown.back().first), std::pair(47, 48));
     EXPECT_FALSE(bank.isEdited(bank.currentIndex())) << "the echoed values never reach the bank";
 
     // The transfer is over: the next knob turn edits the preset again, echoed once.
     instance->clearCalls();
     controller.editorControlChanged(2, 0.6);
     instance->deliverUpdates();
-    EXPECT_EQ(count("set"), 1);
-    EXPECT_EQ(count("echo-set"), 1);
+    EXPECT_EQ(std::pair(count("set"), count("echo-set")), std::pair(1L, 1L));
     EXPECT_EQ(bank.workingPreset(bank.currentIndex()).values[2], 0.6f);
     EXPECT_TRUE(bank.isEdited(bank.currentIndex()));
 }

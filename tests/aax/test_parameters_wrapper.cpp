@@ -4,35 +4,31 @@
 #include <PresetBank.h>
 
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 namespace
 {
 constexpr AAX_CTypeID kAll = AAX_FourCC("All ");
 
-std::string textFor(EffectInstance& instance, const char* id, double value, int32_t maxLength,
-                    AAX_Result* result = nullptr)
-{
-    AAX_CString text("untouched");
-    const AAX_Result r =
-        instance.parametersObject().GetParameterStringFromValue(id, value, &text, maxLength);
-    if (result != nullptr)
-        *result = r;
-    return text.str();
-}
-
 TEST(ParametersWrapper, value_texts_refuse_unknown_ids_and_keep_to_the_hosts_length)
 {
     InProcessPlugin plugin;
     auto instance = plugin.instance();
-    AAX_Result result = 0;
-    EXPECT_EQ(textFor(*instance, "MasterBypassID", 1.0, 32, &result), "untouched");
-    EXPECT_EQ(result, -20001);
-    EXPECT_EQ(textFor(*instance, "no such id", 0.5, 32, &result), "untouched");
-    EXPECT_EQ(result, -20001);
-    EXPECT_EQ(textFor(*instance, "0: Output", 0.5, 4), "0.0 ");
-    EXPECT_EQ(textFor(*instance, "0: Output", 0.5, 32), "0.0 dB");
-    EXPECT_EQ(textFor(*instance, "8:  ", 0.3, 32, &result), "  ");
-    EXPECT_EQ(result, 0);
+    // Identifier, value, the host's length; the text and verdict.
+    const std::tuple<const char*, double, int32_t, std::string, AAX_Result> rows[] = {
+        {"MasterBypassID", 1.0, 32, "untouched", -20001},
+        {"no such id", 0.5, 32, "untouched", -20001},
+        {"0: Output", 0.5, 4, "0.0 ", 0},
+        {"0: Output", 0.5, 32, "0.0 dB", 0},
+        {"8:  ", 0.3, 32, "  ", 0}};
+    for (const auto& [id, value, length, text, result] : rows)
+    {
+        AAX_CString got("untouched");
+        const AAX_Result r =
+            instance->parametersObject().GetParameterStringFromValue(id, value, &got, length);
+        EXPECT_EQ(std::pair(got.str(), r), std::pair(text, result)) << id << " " << length;
+    }
     AAX_CString current;
     instance->parametersObject().GetParameterValueString("MasterBypassID", &current, 32);
     EXPECT_EQ(current.str(), "bypass");
@@ -70,14 +66,12 @@ TEST(ParametersWrapper, restored_state_chunk_touches_sets_and_releases_each_publ
         if (call.what != "update" && call.what != "echo-set")
             sequence.push_back(call.what + " " + call.id);
     ASSERT_GE(sequence.size(), 24u);
-    for (int slot = 0; slot < 8; ++slot)
+    for (size_t slot = 0; slot < 8; ++slot)
     {
-        const std::string id = getParameterIdentifier(slot);
-        EXPECT_EQ(sequence[static_cast<size_t>(slot) * 3], "touch " + id);
-        EXPECT_EQ(sequence[static_cast<size_t>(slot) * 3 + 1], "set " + id);
-        EXPECT_EQ(sequence[static_cast<size_t>(slot) * 3 + 2], "release " + id);
-        const double expected = source.workingPreset(3).values[slot];
-        EXPECT_EQ(instance->parameters()[static_cast<size_t>(slot) + 1].value, expected);
+        const std::string id = getParameterIdentifier(static_cast<int>(slot));
+        EXPECT_EQ(std::vector(sequence.begin() + 3 * slot, sequence.begin() + 3 * slot + 3),
+                  (std::vector<std::string>{"touch " + id, "set " + id, "release " + id}));
+        EXPECT_EQ(instance->parameters()[slot + 1].value, source.workingPreset(3).values[slot]);
     }
 }
 

@@ -29,6 +29,11 @@ void runScenario(unsigned seed, int wiring, bool inPlace, chordwell::block::Path
     auto reference = std::make_unique<LiteralChordwell>();
     const double rates[] = {44100.0, 48000.0, 96000.0, 22050.0, 192000.0, 250000.0};
     const bool twoIn = wiring == 1, twoOut = wiring != 0;
+    const auto both = [&](auto change)
+    {
+        change(*engine);
+        change(*reference);
+    };
 
     for (int block = 0; block < 40; ++block)
     {
@@ -46,15 +51,11 @@ void runScenario(unsigned seed, int wiring, bool inPlace, chordwell::block::Path
                 const double value = static_cast<float>(r < 0.1   ? 0.0
                                                         : r > 0.9 ? 1.0
                                                                   : unit(random));
-                engine->setParameter(slot, value);
-                reference->setParameter(slot, value);
+                both([&](auto& twin) { twin.setParameter(slot, value); });
             }
         }
         if (unit(random) < 0.03)
-        {
-            engine->reset();
-            reference->reset();
-        }
+            both([](auto& twin) { twin.reset(); });
 
         const uint32_t frames = block % 13 == 5 ? 0 : static_cast<uint32_t>(random() % 900);
         std::vector<Sample> a0(frames), a1(frames), b0(frames), b1(frames);
@@ -135,11 +136,6 @@ struct Twins
     {
         engine->setSampleRate(rate);
         reference->setSampleRate(rate);
-    }
-    void reset()
-    {
-        engine->reset();
-        reference->reset();
     }
     // Up to 700 frames through both; fails unless every output bit agrees.
     testing::AssertionResult run(uint32_t frames)
@@ -226,7 +222,8 @@ TEST(EngineMatchesReference, values_far_outside_the_range_give_the_literal_bits)
             Twins twins(path);
             for (const auto& [slot, value] : settings[n])
                 twins.set(slot, value);
-            twins.reset();
+            twins.engine->reset();
+            twins.reference->reset();
             for (const uint32_t frames : {1u, 700u, 3u, 64u, 65u, 700u})
                 ASSERT_TRUE(twins.run(frames));
         }

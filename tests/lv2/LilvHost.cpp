@@ -2,6 +2,7 @@
 
 #include <lv2/presets/presets.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -23,11 +24,9 @@ LilvHost::~LilvHost()
 LV2_URID LilvHost::mapUri(LV2_URID_Map_Handle handle, const char* uri)
 {
     auto& uris = static_cast<LilvHost*>(handle)->uris;
-    for (size_t i = 0; i < uris.size(); ++i)
-        if (uris[i] == uri)
-            return static_cast<LV2_URID>(i + 1);
-    uris.emplace_back(uri);
-    return static_cast<LV2_URID>(uris.size());
+    if (std::ranges::find(uris, uri) == uris.end())
+        uris.emplace_back(uri);
+    return static_cast<LV2_URID>(std::ranges::find(uris, uri) - uris.begin() + 1);
 }
 
 const char* LilvHost::unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid)
@@ -81,9 +80,7 @@ LilvRunner::LilvRunner(LilvHost& host, const LilvPlugin* plugin, double rate, ui
             (in ? inputs : outputs).emplace_back(maxFrames, 0.0f);
         }
         else
-        {
             controls[p] = std::isnan(defaults[p]) ? 0.0f : defaults[p];
-        }
     }
     if (instance == nullptr)
         return;
@@ -123,11 +120,9 @@ void LilvRunner::noise(uint32_t& seed, float level)
 
 bool LilvRunner::finite() const
 {
-    for (const auto& channel : outputs)
-        for (float sample : channel)
-            if (!std::isfinite(sample))
-                return false;
-    return true;
+    const auto finiteSample = [](float sample) { return std::isfinite(sample); };
+    return std::ranges::all_of(outputs, [&](const auto& channel)
+                               { return std::ranges::all_of(channel, finiteSample); });
 }
 
 bool LilvRunner::setControl(const std::string& symbol, float value)
@@ -162,14 +157,11 @@ bool LilvRunner::applyPreset(const LilvNode* preset)
     return true;
 }
 
-namespace
-{
-const LV2_State_Interface* stateOf(LilvRunner& runner)
+static const LV2_State_Interface* stateOf(LilvRunner& runner)
 {
     return static_cast<const LV2_State_Interface*>(
         lilv_instance_get_extension_data(runner.lilvInstance(), LV2_STATE__interface));
 }
-} // namespace
 
 StateProperty saveState(LilvRunner& runner)
 {

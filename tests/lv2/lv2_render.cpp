@@ -13,14 +13,11 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
-int fail(const std::string& text)
+static int fail(const std::string& text)
 {
     std::fprintf(stderr, "chordwell-lv2-render: %s\n", text.c_str());
     return 1;
 }
-} // namespace
 
 int main(int argc, char** argv)
 {

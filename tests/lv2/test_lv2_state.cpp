@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -100,16 +101,15 @@ TEST(Lv2State, AFactoryPresetChosenInTheHostBecomesTheBanksCurrentPresetAndTheSe
     // A place outside the bank, or of another type, is refused and changes nothing.
     const LV2_URID placeKey = host.mapped("https://www.orlund.com/lv2/chordwell#factoryPreset");
     const LV2_URID intType = host.mapped(LV2_ATOM__Int);
-    const LV2_URID floatType = host.mapped(LV2_ATOM__Float);
     const auto place = [&](int32_t v, LV2_URID type)
     {
         const auto* bytes = reinterpret_cast<const uint8_t*>(&v);
         return restoreState(reopened, {placeKey, {bytes, bytes + 4}, type, true});
     };
     const auto before = saveState(reopened).value;
-    EXPECT_NE(place(10, intType), LV2_STATE_SUCCESS);
-    EXPECT_NE(place(-1, intType), LV2_STATE_SUCCESS);
-    EXPECT_NE(place(2, floatType), LV2_STATE_SUCCESS);
+    for (const auto& [v, type] :
+         {std::pair{10, intType}, {-1, intType}, {2, host.mapped(LV2_ATOM__Float)}})
+        EXPECT_NE(place(v, type), LV2_STATE_SUCCESS) << v;
     EXPECT_EQ(saveState(reopened).value, before);
     EXPECT_EQ(place(1, intType), LV2_STATE_SUCCESS);
     EXPECT_EQ(bankOf(saveState(reopened).value), "1 Bright 0.500000, Bright");

@@ -1,7 +1,5 @@
-// The LV2 UI as a host embeds it (needs an X display: ctest starts an Xvfb for it): it opens in the
-// host's parent, a dragged knob is one touch gesture of port writes whose echo reaches
-// the instance's bank, and a port event moves the knob. (Opening and closing while audio runs:
-// tests/lv2_juce_host, in a host we did not write.)
+// The LV2 UI as a host embeds it, on the X display ctest starts. (Opening and closing while audio
+// runs: tests/lv2_juce_host, in a host we did not write.)
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
@@ -12,20 +10,21 @@
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/ui/ui.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <limits>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Last: the X11 headers define macros (None, Status) that other headers use as names.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-// The stereo plug-in from the built bundle running in lilv, and a host window on the X display
-// for its UI: on a bare X server (no window manager, none of its atoms) with Xlib's default
-// error handler, as lv2lint opens a UI.
+// The stereo plug-in running in lilv, and a host window for its UI on a bare X server (no window
+// manager, none of its atoms) with Xlib's default error handler, as lv2lint opens a UI.
 class Lv2Ui : public ::testing::Test
 {
   protected:
@@ -85,8 +84,7 @@ class Lv2Ui : public ::testing::Test
     void close()
     {
         if (ui != nullptr)
-            descriptor->cleanup(ui);
-        ui = nullptr;
+            descriptor->cleanup(std::exchange(ui, nullptr));
     }
     // Runs the UI's idle calls for a while, as a host's loop does at 100 Hz.
     void pump(int milliseconds)
@@ -109,16 +107,6 @@ class Lv2Ui : public ::testing::Test
         command += " sleep 0.1 mouseup 1 &";
         ASSERT_EQ(std::system(command.c_str()), 0);
         pump(1500);
-    }
-    // The parent window's pixels in a rectangle, as the server's image bytes.
-    std::string pixels(int x, int y, unsigned w, unsigned h)
-    {
-        XImage* image = XGetImage(display, parent, x, y, w, h, AllPlanes, ZPixmap);
-        if (image == nullptr)
-            return {};
-        const std::string bytes(image->data, static_cast<size_t>(image->bytes_per_line) * h);
-        XDestroyImage(image);
-        return bytes;
     }
 
     LilvHost host{kBuiltBundles};
@@ -158,13 +146,12 @@ TEST_F(Lv2Ui, OnABareXServerADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoRe
 
     drag(kDecayX, kDecayY, 30);
     ASSERT_FALSE(writes.empty());
-    for (const auto& write : writes)
-        EXPECT_EQ(write.first, 2u);
+    EXPECT_TRUE(std::ranges::all_of(writes, [](const auto& write) { return write.first == 2u; }));
     const float last = writes.back().second;
     EXPECT_GT(last, 0.25f);
     EXPECT_EQ(touches, (std::vector<std::pair<uint32_t, bool>>{{2u, true}, {2u, false}}));
 
-    // The instance's bank as its session state has it (the chunk ends in two closing words).
+    // The instance's bank as its session state has it (less the chunk's two closing words).
     const std::vector<uint8_t> chunk = saveState(runner).value;
     ASSERT_GT(chunk.size(), 8u);
     PresetBank bank(nullptr, false);
@@ -188,8 +175,16 @@ TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothing
 {
     ASSERT_TRUE(open());
     pump(800);
-    const auto knob = [this] { return pixels(kDecayX - 30, kDecayY - 30, 60, 75); };
-    // A value reported through the descriptor's port_event, as a host reports automation.
+    // The parent window's pixels around the knob, as the server's image bytes.
+    const auto knob = [this]
+    {
+        XImage* image =
+            XGetImage(display, parent, kDecayX - 30, kDecayY - 30, 60, 75, AllPlanes, ZPixmap);
+        const std::string bytes(image->data, static_cast<size_t>(image->bytes_per_line) * 75);
+        XDestroyImage(image);
+        return bytes;
+    };
+    // A value reported as a host reports automation.
     const auto shown = [&](float value)
     {
         descriptor->port_event(ui, 2, sizeof value, 0, &value);

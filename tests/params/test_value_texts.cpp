@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace
 {
@@ -25,19 +26,14 @@ std::string printed(float value, int decimals)
 
 TEST(ValueTexts, each_unit_shows_its_edges_with_minus_infinity_at_the_bottom_of_the_output)
 {
-    EXPECT_EQ(display(0, 0.00001), "-oo dB");
-    EXPECT_EQ(display(0, 0.0), "-oo dB");
-    EXPECT_EQ(display(0, 0.0000101), "-187.8 dB");
-    EXPECT_EQ(display(0, 1.0), "12.0 dB");
-    EXPECT_EQ(display(1, 0.25), "25.0 %");
-    EXPECT_EQ(display(3, static_cast<float>(0.05)), "5.0 %");
-    EXPECT_EQ(display(4, 0.0), "-24 st");
-    EXPECT_EQ(display(4, 0.51), "0 st");
-    EXPECT_EQ(display(4, 0.49), "0 st");
-    EXPECT_EQ(display(5, 1.0), "100.0 cents");
-    EXPECT_EQ(display(5, 0.4999), "-0.0 cents");
-    EXPECT_EQ(display(7, 0.0), "process ");
-    EXPECT_EQ(display(7, 1e-30), "bypassed ");
+    const std::tuple<int, double, std::string> rows[] = {
+        {0, 0.00001, "-oo dB"},  {0, 0.0, "-oo dB"},        {0, 0.0000101, "-187.8 dB"},
+        {0, 1.0, "12.0 dB"},     {1, 0.25, "25.0 %"},       {3, static_cast<float>(0.05), "5.0 %"},
+        {4, 0.0, "-24 st"},      {4, 0.51, "0 st"},         {4, 0.49, "0 st"},
+        {5, 1.0, "100.0 cents"}, {5, 0.4999, "-0.0 cents"}, {7, 0.0, "process "},
+        {7, 1e-30, "bypassed "}};
+    for (const auto& [slot, value, text] : rows)
+        EXPECT_EQ(display(slot, value), text) << slot << " at " << value;
 
     char text[32];
     getParameterValueText(8, 0.5, text);

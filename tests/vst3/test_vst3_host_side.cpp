@@ -1,7 +1,4 @@
-// What a VST 3 host hears of the product's edits, and what the product hears back: a knob
-// press is one gesture whose echoes are not sent to the host again, a preset recall is echoed
-// framed by the transfer markers without editing the preset (and the transfer ends), and a
-// host's program change recalls the preset the same way.
+// What a VST 3 host hears of the product's edits, and what the product hears back.
 #include "HostObject.h"
 #include "ScratchStore.h"
 
@@ -14,6 +11,7 @@
 #include <pluginterfaces/vst/ivsteditcontroller.h>
 #include <public.sdk/source/common/memorystream.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -84,12 +82,9 @@ std::string text(const Vst::String128 string)
     return out;
 }
 
-int count(const std::vector<std::string>& calls, const std::string& prefix)
+long count(const std::vector<std::string>& calls, const std::string& prefix)
 {
-    int n = 0;
-    for (const auto& c : calls)
-        n += c.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
+    return std::ranges::count_if(calls, [&](const auto& c) { return c.starts_with(prefix); });
 }
 } // namespace
 
@@ -108,9 +103,9 @@ TEST(Vst3HostSide, a_knob_press_is_one_gesture_whose_echoes_stay_with_us_and_hos
     shell.master().editorControlChanged(2, 0.75);
     shell.master().editorGestureEnded(2);
     shell.effect->leaveMainCall();
-    const std::vector<std::string> expected = {"begin 2", "perform 2 0.700000",
-                                               "perform 2 0.750000", "end 2"};
-    EXPECT_EQ(shell.host.calls, expected) << "the echoes' re-sends do not reach the host again";
+    EXPECT_EQ(shell.host.calls, (std::vector<std::string>{"begin 2", "perform 2 0.700000",
+                                                          "perform 2 0.750000", "end 2"}))
+        << "the echoes' re-sends do not reach the host again";
     EXPECT_TRUE(shell.bank().isEdited(0));
     EXPECT_FLOAT_EQ(shell.bank().workingPreset(0).values[2], 0.75f);
     EXPECT_DOUBLE_EQ(shell.effect->getParamNormalized(2), 0.75);
@@ -134,8 +129,7 @@ TEST(Vst3HostSide, recalls_from_the_bar_and_from_the_host_are_echoed_between_the
         EXPECT_EQ(count(shell.host.calls, "begin "), 8);
         EXPECT_EQ(count(shell.host.calls, "end "), 8);
         // The transfer as sent, then its echoes framed once more.
-        const std::vector<int> framed = {47, 48, 47, 48};
-        EXPECT_EQ(shell.markers.shown, framed);
+        EXPECT_EQ(shell.markers.shown, (std::vector<int>{47, 48, 47, 48}));
         EXPECT_FALSE(shell.bank().isEdited(3)) << "a recall edits nothing";
         EXPECT_FLOAT_EQ(static_cast<float>(shell.effect->getParamNormalized(2)), 0.6f);
         // The transfer ended: the next knob turn edits the preset again.

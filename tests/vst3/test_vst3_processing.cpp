@@ -11,6 +11,7 @@
 #include <pluginterfaces/vst/ivstparameterchanges.h>
 #include <pluginterfaces/vst/vstspeaker.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -105,11 +106,8 @@ struct Processor
     }
     bool finite() const
     {
-        for (const auto& channel : out)
-            for (float v : channel)
-                if (!std::isfinite(v))
-                    return false;
-        return true;
+        const auto finite = [](float v) { return std::isfinite(v); };
+        return std::ranges::all_of(out[0], finite) && std::ranges::all_of(out[1], finite);
     }
 
     ScratchStore store;

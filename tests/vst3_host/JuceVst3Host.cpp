@@ -11,27 +11,22 @@
 
 namespace vst3host
 {
-namespace
-{
 // The build's files are named from this program's folder, so that the paths mean the same
 // to a Windows program under Wine as to a Linux one.
-juce::String besideTests(const char* path)
+static juce::String besideTests(const char* path)
 {
     return juce::File::getSpecialLocation(juce::File::currentExecutableFile)
         .getParentDirectory()
         .getChildFile(path)
         .getFullPathName();
 }
-} // namespace
 
 juce::PluginDescription describeBundle()
 {
     juce::VST3PluginFormat format;
     juce::OwnedArray<juce::PluginDescription> found;
     format.findAllTypesForFile(found, besideTests(ORL_VST3_BUNDLE));
-    if (found.size() != 1)
-        return {};
-    return *found[0];
+    return found.size() == 1 ? *found[0] : juce::PluginDescription{};
 }
 
 std::unique_ptr<juce::AudioPluginInstance> load(Layout layout, double rate, int block)
@@ -101,11 +96,8 @@ Audio testSignal(int channels, int frames, double rate)
 
 bool writeWav(const std::string& path, const Audio& audio, int rate)
 {
-    AudioBuffer buffer;
-    buffer.sampleRate = rate;
-    buffer.channels = audio;
     std::string error;
-    if (writeFloatWav(path, buffer, error))
+    if (writeFloatWav(path, AudioBuffer{static_cast<double>(rate), audio}, error))
         return true;
     std::cerr << error << "\n";
     return false;

@@ -10,6 +10,7 @@
 #include <regex>
 #include <string>
 #include <thread>
+#include <utility>
 
 using namespace vst3host;
 
@@ -49,8 +50,7 @@ TEST(Vst3Editor, a_knob_drag_reaches_the_host_as_one_gesture)
     decay->addListener(&log);
     auto editor = openEditor(*plugin);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->getWidth(), 401);
-    EXPECT_EQ(editor->getHeight(), 301);
+    EXPECT_EQ(std::pair(editor->getWidth(), editor->getHeight()), std::pair(401, 301));
     pump(1500);
     const auto at = juce::Desktop::getInstance().getDisplays().logicalToPhysical(
         editor->getScreenPosition() + juce::Point<int>(kDecayKnobX, kDecayKnobY));

@@ -57,8 +57,20 @@ def edited_pixels(path):
     return sum(1 for r, g, b in pixels(path, *NAME_FIELD) if r > b + 30)
 
 
-def hint_pixels(path):
-    return sum(1 for p in pixels(path, 0, 0, 401, 301) if p == HINT_BACKGROUND)
+def hint_pixels_after_resting_on_the_knob(name):
+    move(DECAY_KNOB)
+    time.sleep(1.5)
+    return sum(1 for p in pixels(screenshot(name), 0, 0, 401, 301) if p == HINT_BACKGROUND)
+
+
+def stop(process):
+    if process.poll() is None:
+        process.send_signal(signal.SIGTERM)
+    try:
+        return process.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        return process.wait()
 
 
 store = tempfile.mkdtemp(prefix="orl-window-store-")
@@ -95,8 +107,7 @@ try:
           str(changed) + ")")
     move(OUTSIDE)
     time.sleep(0.3)
-    edited = screenshot("edited")
-    check(edited_pixels(edited) > 3, "the dragged preset is marked [EDIT]")
+    check(edited_pixels(screenshot("edited")) > 3, "the dragged preset is marked [EDIT]")
 
     before = len(lines)
     click(NEXT_ARROW)
@@ -104,29 +115,19 @@ try:
     check(switched is not None, "the next preset arrow sends preset 01's values to the host")
     move(OUTSIDE)
 
-    move(DECAY_KNOB)
-    time.sleep(1.5)
-    hinted = screenshot("hint")
-    check(hint_pixels(hinted) > 100, "a hint appears after the pointer rests on a knob")
+    check(hint_pixels_after_resting_on_the_knob("hint") > 100,
+          "a hint appears after the pointer rests on a knob")
 
     click(HINTS_BULB)
     move(OUTSIDE)
-    move(DECAY_KNOB)
-    time.sleep(1.5)
-    quiet = screenshot("hints-off")
-    check(hint_pixels(quiet) == 0, "no hint appears while hints are off")
+    check(hint_pixels_after_resting_on_the_knob("hints-off") == 0,
+          "no hint appears while hints are off")
     click(HINTS_BULB)
     move(OUTSIDE)
     time.sleep(0.3)
     shutil.copy(screenshot("final"), os.path.join(ARTEFACTS, "window.png"))
 finally:
-    if host.poll() is None:
-        host.send_signal(signal.SIGTERM)
-    try:
-        rc = host.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        host.kill()
-        rc = host.wait()
+    rc = stop(host)
     check(rc == 0, f"closing the window ends the host cleanly (exit {rc})")
     check(os.path.exists(state) and os.path.getsize(state) > 0,
           "closing the window saved the state (--state-out)")
@@ -149,11 +150,7 @@ try:
     else:
         check(False, "a second edit window opens")
 finally:
-    fresh.send_signal(signal.SIGTERM)
-    try:
-        fresh.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        fresh.kill()
+    stop(fresh)
     shutil.rmtree(store, ignore_errors=True)
 
 sys.exit(1 if failures else 0)
