@@ -47,22 +47,21 @@ TEST_F(OpenEditor, value_texts_carry_whole_numbers_and_units)
 
 TEST_F(OpenEditor, bypass_drives_button_and_led_together_from_the_half)
 {
-    editor.updateParameterDisplay(7, 0.49);
-    EXPECT_DOUBLE_EQ(editor.getBypassButton()->getValue(), 0.0);
-    EXPECT_EQ(editor.getBypassLed()->getFrameIndex(), 0);
-    editor.updateParameterDisplay(7, 0.5);
-    EXPECT_DOUBLE_EQ(editor.getBypassButton()->getValue(), 1.0);
-    EXPECT_EQ(editor.getBypassLed()->getFrameIndex(), 1);
+    for (const auto& [value, on] : {std::pair{0.49, 0}, {0.5, 1}})
+    {
+        editor.updateParameterDisplay(7, value);
+        EXPECT_EQ(
+            std::pair(editor.getBypassButton()->getValue(), editor.getBypassLed()->getFrameIndex()),
+            std::pair(double(on), on))
+            << value;
+    }
 }
 
 TEST_F(OpenEditor, parameter_controls_go_to_the_engine_and_leave_the_labels_alone)
 {
     editor.controlChanged(2, 0.75f);
     editor.controlChanged(7, 1.0);
-    ASSERT_EQ(engine.edits.size(), 2u);
-    EXPECT_EQ(engine.edits[0].first, 2);
-    EXPECT_DOUBLE_EQ(engine.edits[0].second, 0.75);
-    EXPECT_EQ(engine.edits[1].first, 7);
+    EXPECT_EQ(engine.edits, (std::vector<std::pair<int32_t, double>>{{2, 0.75}, {7, 1.0}}));
     EXPECT_STREQ(editor.getValueLabel(2)->getText(), "BETATEXT");
 }
 
