@@ -156,8 +156,7 @@ TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
     EXPECT_EQ(bank.applyBankImage(header), LoadResult::Refused);
     EXPECT_EQ(bank.makeBankImage(), before);
 
-    const auto preset = source.makePresetImage();
-    EXPECT_EQ(bank.applyBankImage(preset), LoadResult::OtherType);
+    EXPECT_EQ(bank.applyBankImage(source.makePresetImage()), LoadResult::OtherType);
     EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>{'l', 'W', 'c'}), LoadResult::NotAnImage);
     EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>(465, 0)), LoadResult::NotAnImage);
     EXPECT_EQ(bank.makeBankImage(), before);
