@@ -23,15 +23,13 @@ TEST(OnOffButton, left_press_toggles_at_the_half_the_wheel_sets_and_right_press_
     EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
     EXPECT_EQ(view.valueChanges, 2);
 
-    // The wheel towards the user engages, away releases.
-    button.onWheel({}, -1.0, 0);
-    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
-    button.onWheel({}, -1.0, 0); // already engaged
-    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
-    button.onWheel({}, 0.05, 0); // too small to count
-    EXPECT_DOUBLE_EQ(button.getValue(), 1.0);
-    button.onWheel({}, 1.0, 0);
-    EXPECT_DOUBLE_EQ(button.getValue(), 0.0);
+    // The wheel towards the user engages (also when engaged), too little counts for nothing,
+    // away releases.
+    for (const auto& [distance, on] : {std::pair{-1.0, 1.0}, {-1.0, 1.0}, {0.05, 1.0}, {1.0, 0.0}})
+    {
+        button.onWheel({}, distance, 0);
+        EXPECT_DOUBLE_EQ(button.getValue(), on) << distance;
+    }
 }
 
 TEST(KickButton, notifies_once_per_press_and_shows_its_three_frames)

@@ -16,8 +16,7 @@ struct RenderedEditor : ::testing::Test
     juce::Image render()
     {
         juce::Image image = engine.render();
-        EXPECT_EQ(image.getWidth(), 401);
-        EXPECT_EQ(image.getHeight(), 282);
+        EXPECT_EQ(std::pair(image.getWidth(), image.getHeight()), std::pair(401, 282));
         return image;
     }
 

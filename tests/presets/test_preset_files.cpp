@@ -103,10 +103,8 @@ TEST(PresetFiles, a_preset_file_loads_into_the_current_preset_and_commits_it)
 TEST(PresetFiles, unusable_files_and_paths_change_nothing)
 {
     ScratchFolder scratch;
-    {
-        std::ofstream(scratch.path("short.orl")) << "lWc";
-        std::ofstream(scratch.path("text.orb")) << "not a bank at all";
-    }
+    std::ofstream(scratch.path("short.orl")) << "lWc";
+    std::ofstream(scratch.path("text.orb")) << "not a bank at all";
     PresetBank bank(nullptr);
     bank.setParameterValue(2, 0.9);
     const auto before = bank.makeBankImage();
