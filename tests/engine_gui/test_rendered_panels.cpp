@@ -45,7 +45,6 @@ struct RenderedEditor : ::testing::Test
 
 TEST_F(RenderedEditor, knob_handle_sits_lower_left_on_top_and_lower_right)
 {
-    // The Output knob's handle: lower left, on top, lower right.
     const juce::Point<int> expected[] = {{296, 221}, {301, 208}, {307, 221}};
     const double values[] = {0.0, 0.5, 1.0};
     for (int i = 0; i < 3; ++i)

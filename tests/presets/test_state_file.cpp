@@ -39,7 +39,6 @@ std::vector<uint8_t> bankState()
 
 const std::vector<uint8_t> kBank = bankState();
 
-// A file with one host value for Decay and the given bank state.
 std::vector<uint8_t> decayFile(double decay, std::vector<uint8_t> bank = kBank)
 {
     return statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", decay}})},
