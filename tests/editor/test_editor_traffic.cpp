@@ -65,7 +65,7 @@ TEST_F(OpenEditor, parameter_controls_go_to_the_engine_and_leave_the_labels_alon
     EXPECT_STREQ(editor.getValueLabel(2)->getText(), "BETATEXT");
 }
 
-TEST_F(OpenEditor, title_band_shows_the_rear_and_the_rear_returns_to_the_front)
+TEST_F(OpenEditor, title_band_shows_the_rear_whose_web_button_keeps_it_and_the_rear_returns)
 {
     editor.updateParameterDisplay(1, 0.25);
     editor.controlChanged(12, 1.0);
@@ -77,20 +77,15 @@ TEST_F(OpenEditor, title_band_shows_the_rear_and_the_rear_returns_to_the_front)
     EXPECT_EQ(engine.shown.size(), 1u);
     EXPECT_STREQ(editor.getValueLabel(1)->getText(), "50 %");
 
-    editor.controlChanged(10, 0.0);
-    EXPECT_EQ(engine.top(), editor.getRearPanel());
-    editor.controlChanged(11, 0.0);
-    EXPECT_EQ(engine.top(), editor.getFrontPanel());
-}
-
-TEST_F(OpenEditor, web_button_opens_the_address_and_keeps_the_rear_shown)
-{
     std::string opened;
     editor.setWebOpener([&opened](const char* address) { opened = address; });
-    editor.controlChanged(12, 1.0);
+    editor.controlChanged(10, 0.0);
+    EXPECT_EQ(engine.top(), editor.getRearPanel());
     editor.controlChanged(14, 1.0);
     EXPECT_EQ(opened, ORLChordwellEditor::kWebAddress);
     EXPECT_EQ(engine.top(), editor.getRearPanel());
+    editor.controlChanged(11, 0.0);
+    EXPECT_EQ(engine.top(), editor.getFrontPanel());
 }
 
 TEST_F(OpenEditor, unknown_tags_change_nothing)
