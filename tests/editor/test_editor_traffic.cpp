@@ -88,7 +88,7 @@ TEST_F(OpenEditor, title_band_shows_the_rear_whose_web_button_keeps_it_and_the_r
     EXPECT_EQ(engine.top(), editor.getFrontPanel());
 }
 
-TEST_F(OpenEditor, unknown_tags_change_nothing)
+TEST_F(OpenEditor, unknown_tags_and_a_closed_window_change_nothing)
 {
     engine.calls = 0;
     for (int32_t tag : {-1, 8, 9, 15, 1000})
@@ -99,12 +99,8 @@ TEST_F(OpenEditor, unknown_tags_change_nothing)
     EXPECT_EQ(engine.calls, 0);
     for (int32_t tag = 0; tag < 7; ++tag)
         EXPECT_STREQ(editor.getValueLabel(tag)->getText(), "BETATEXT");
-}
 
-TEST(ClosedEditor, ignores_updates_and_panel_switches)
-{
-    FakeWindow engine;
-    ORLChordwellEditor editor(&engine);
+    engine.closeWindow(editor);
     editor.updateParameterDisplay(0, 0.5);
     editor.updateParameterDisplay(7, 1.0);
     editor.controlChanged(12, 1.0);
