@@ -23,9 +23,9 @@ TEST(BaseControl, set_value_hands_the_raw_value_to_the_view_and_keeps_it_clamped
     EXPECT_DOUBLE_EQ(knob.getValue(), 0.0);
 }
 
-TEST(BaseControl, hint_keeps_511_characters_and_a_null_text_empties_it)
+TEST(BaseControl, hint_keeps_511_characters_and_scale_multiplies_the_initial_size)
 {
-    ORLKickButton button({}, 12, nullptr);
+    ORLKickButton button({10, 20, 30, 60}, 12, nullptr);
     FakeEngineView view;
     button.setEngineView(&view);
     const std::string longHint(600, 'h');
@@ -34,14 +34,8 @@ TEST(BaseControl, hint_keeps_511_characters_and_a_null_text_empties_it)
     EXPECT_EQ(view.hint.size(), 511u);
     button.setHint(nullptr);
     EXPECT_STREQ(button.getHint(), "");
-    EXPECT_EQ(view.hint, "");
-}
+    EXPECT_EQ(view.hint, "") << "a null text empties it";
 
-TEST(BaseControl, scale_keeps_the_corner_and_multiplies_the_initial_size)
-{
-    ORLKickButton button({10, 20, 30, 60}, 12, nullptr);
-    FakeEngineView view;
-    button.setEngineView(&view);
     button.scale(2.0);
     button.scale(1.5); // from the initial size, not the scaled one
     EXPECT_EQ(button.getRect().right, 40);

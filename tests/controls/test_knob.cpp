@@ -29,7 +29,6 @@ TEST_F(KnobFixture,
         EXPECT_DOUBLE_EQ(knob.getValue(), 0.25);
         EXPECT_EQ(view.valueChanges, 1);
     }
-    // The right button alone neither resets nor drags.
     EXPECT_EQ(knob.onMouseDown({0, 0}, kORLRightButton), kORLMouseNotHandled);
     EXPECT_EQ(knob.onMouseMoved({0, -100}, kORLRightButton), kORLMouseNotHandled);
     EXPECT_DOUBLE_EQ(knob.getValue(), 0.25);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(EditorLayout, opens_on_the_front_with_a_hinted_knob_per_parameter_and_frees_its_images)
+TEST(EditorLayout, opens_on_the_front_with_hinted_knobs_frees_its_images_and_reopens_afresh)
 {
     FakeWindow engine;
     ORLChordwellEditor editor(&engine);
@@ -30,20 +30,13 @@ TEST(EditorLayout, opens_on_the_front_with_a_hinted_knob_per_parameter_and_frees
 
     // Each control holds its own image; the editor kept none.
     EXPECT_EQ(engine.liveBitmaps, 5); // button, LED, two handles, web button
-    engine.closeWindow(editor);
-    EXPECT_EQ(engine.liveBitmaps, 0);
-    EXPECT_EQ(editor.getKnob(0), nullptr);
-}
-
-TEST(EditorLayout, reopening_starts_on_the_front_with_placeholder_texts)
-{
-    FakeWindow engine;
-    ORLChordwellEditor editor(&engine);
-    editor.open();
     editor.updateParameterDisplay(1, 0.25);
     editor.controlChanged(12, 1.0);
     engine.closeWindow(editor);
+    EXPECT_EQ(engine.liveBitmaps, 0);
+    EXPECT_EQ(editor.getKnob(0), nullptr);
 
+    // Reopened, it starts on the front with placeholder texts again.
     editor.open();
     EXPECT_EQ(engine.shown.size(), 1u);
     EXPECT_EQ(engine.top(), editor.getFrontPanel());

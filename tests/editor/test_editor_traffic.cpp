@@ -47,26 +47,25 @@ TEST_F(OpenEditor, value_texts_carry_whole_numbers_and_units)
 
 TEST_F(OpenEditor, bypass_drives_button_and_led_together_from_the_half)
 {
-    editor.updateParameterDisplay(7, 0.49);
-    EXPECT_DOUBLE_EQ(editor.getBypassButton()->getValue(), 0.0);
-    EXPECT_EQ(editor.getBypassLed()->getFrameIndex(), 0);
-    editor.updateParameterDisplay(7, 0.5);
-    EXPECT_DOUBLE_EQ(editor.getBypassButton()->getValue(), 1.0);
-    EXPECT_EQ(editor.getBypassLed()->getFrameIndex(), 1);
+    for (const auto& [value, on] : {std::pair{0.49, 0}, {0.5, 1}})
+    {
+        editor.updateParameterDisplay(7, value);
+        EXPECT_EQ(
+            std::pair(editor.getBypassButton()->getValue(), editor.getBypassLed()->getFrameIndex()),
+            std::pair(double(on), on))
+            << value;
+    }
 }
 
 TEST_F(OpenEditor, parameter_controls_go_to_the_engine_and_leave_the_labels_alone)
 {
     editor.controlChanged(2, 0.75f);
     editor.controlChanged(7, 1.0);
-    ASSERT_EQ(engine.edits.size(), 2u);
-    EXPECT_EQ(engine.edits[0].first, 2);
-    EXPECT_DOUBLE_EQ(engine.edits[0].second, 0.75);
-    EXPECT_EQ(engine.edits[1].first, 7);
+    EXPECT_EQ(engine.edits, (std::vector<std::pair<int32_t, double>>{{2, 0.75}, {7, 1.0}}));
     EXPECT_STREQ(editor.getValueLabel(2)->getText(), "BETATEXT");
 }
 
-TEST_F(OpenEditor, title_band_shows_the_rear_and_the_rear_returns_to_the_front)
+TEST_F(OpenEditor, title_band_shows_the_rear_whose_web_button_keeps_it_and_the_rear_returns)
 {
     editor.updateParameterDisplay(1, 0.25);
     editor.controlChanged(12, 1.0);
@@ -78,23 +77,18 @@ TEST_F(OpenEditor, title_band_shows_the_rear_and_the_rear_returns_to_the_front)
     EXPECT_EQ(engine.shown.size(), 1u);
     EXPECT_STREQ(editor.getValueLabel(1)->getText(), "50 %");
 
+    std::string opened;
+    editor.setWebOpener([&opened](const char* address) { opened = address; });
     editor.controlChanged(10, 0.0);
+    EXPECT_EQ(engine.top(), editor.getRearPanel());
+    editor.controlChanged(14, 1.0);
+    EXPECT_EQ(opened, ORLChordwellEditor::kWebAddress);
     EXPECT_EQ(engine.top(), editor.getRearPanel());
     editor.controlChanged(11, 0.0);
     EXPECT_EQ(engine.top(), editor.getFrontPanel());
 }
 
-TEST_F(OpenEditor, web_button_opens_the_address_and_keeps_the_rear_shown)
-{
-    std::string opened;
-    editor.setWebOpener([&opened](const char* address) { opened = address; });
-    editor.controlChanged(12, 1.0);
-    editor.controlChanged(14, 1.0);
-    EXPECT_EQ(opened, ORLChordwellEditor::kWebAddress);
-    EXPECT_EQ(engine.top(), editor.getRearPanel());
-}
-
-TEST_F(OpenEditor, unknown_tags_change_nothing)
+TEST_F(OpenEditor, unknown_tags_and_a_closed_window_change_nothing)
 {
     engine.calls = 0;
     for (int32_t tag : {-1, 8, 9, 15, 1000})
@@ -105,12 +99,8 @@ TEST_F(OpenEditor, unknown_tags_change_nothing)
     EXPECT_EQ(engine.calls, 0);
     for (int32_t tag = 0; tag < 7; ++tag)
         EXPECT_STREQ(editor.getValueLabel(tag)->getText(), "BETATEXT");
-}
 
-TEST(ClosedEditor, ignores_updates_and_panel_switches)
-{
-    FakeWindow engine;
-    ORLChordwellEditor editor(&engine);
+    engine.closeWindow(editor);
     editor.updateParameterDisplay(0, 0.5);
     editor.updateParameterDisplay(7, 1.0);
     editor.controlChanged(12, 1.0);

@@ -7,14 +7,15 @@
 
 namespace
 {
-int paintedPixels(ORLOffscreenContext& context)
+// Painted pixels from column fromX rightwards.
+int paintedPixels(ORLOffscreenContext& context, int fromX = 0)
 {
     ORLBitmap* bitmap = context.copyBitmap();
     auto access = bitmap->createPixelAccess();
     int painted = 0;
     ORLColor c;
     for (int y = 0; y < access->getHeight(); ++y)
-        for (int x = 0; x < access->getWidth(); ++x)
+        for (int x = fromX; x < access->getWidth(); ++x)
             if (access->getPixel(x, y, c) && c.alpha > 0)
                 ++painted;
     bitmap->forget();
@@ -45,11 +46,7 @@ TEST(Offscreen, polygon_uses_at_most_64_points_and_only_known_styles)
     EXPECT_EQ(paintedPixels(*context), 0);
     context->drawPolygon(points.data(), 72, 1);
     EXPECT_GT(paintedPixels(*context), 100);
-    ORLBitmap* bitmap = context->copyBitmap();
-    ORLColor c;
-    bitmap->createPixelAccess()->getPixel(50, 28, c);
-    EXPECT_EQ(c.alpha, 0);
-    bitmap->forget();
+    EXPECT_EQ(paintedPixels(*context, 32), 0) << "none of the points past the 64th";
 }
 
 TEST(SystemBox, reads_back_99_characters_all_selected_and_ends_once)

@@ -16,8 +16,7 @@ struct RenderedEditor : ::testing::Test
     juce::Image render()
     {
         juce::Image image = engine.render();
-        EXPECT_EQ(image.getWidth(), 401);
-        EXPECT_EQ(image.getHeight(), 282);
+        EXPECT_EQ(std::pair(image.getWidth(), image.getHeight()), std::pair(401, 282));
         return image;
     }
 
@@ -46,7 +45,6 @@ struct RenderedEditor : ::testing::Test
 
 TEST_F(RenderedEditor, knob_handle_sits_lower_left_on_top_and_lower_right)
 {
-    // The Output knob's handle: lower left, on top, lower right.
     const juce::Point<int> expected[] = {{296, 221}, {301, 208}, {307, 221}};
     const double values[] = {0.0, 0.5, 1.0};
     for (int i = 0; i < 3; ++i)

@@ -29,19 +29,17 @@ TEST(ModuleDocument, is_found_beside_the_module_first_then_in_its_bundles_resour
     fs::create_directories(binaryFolder);
     fs::create_directories(contents / "Resources");
     const std::string module = platform::utf8FromPath(binaryFolder / "Plugin.so");
+    const auto found = [&module] { return platform::documentBesideModule(module, "manual.html"); };
 
-    EXPECT_EQ(platform::documentBesideModule(module, "manual.html"), "") << "nothing there";
+    EXPECT_EQ(found(), "") << "nothing there";
     fs::create_directory(contents / "Resources" / "manual.html");
-    EXPECT_EQ(platform::documentBesideModule(module, "manual.html"), "")
-        << "a folder is no document";
+    EXPECT_EQ(found(), "") << "a folder is no document";
     fs::remove(contents / "Resources" / "manual.html");
 
     std::ofstream(contents / "Resources" / "manual.html") << "<html></html>";
-    EXPECT_TRUE(samePlace(platform::documentBesideModule(module, "manual.html"),
-                          contents / "Resources" / "manual.html"));
+    EXPECT_TRUE(samePlace(found(), contents / "Resources" / "manual.html"));
     std::ofstream(binaryFolder / "manual.html") << "<html></html>";
-    EXPECT_TRUE(samePlace(platform::documentBesideModule(module, "manual.html"),
-                          binaryFolder / "manual.html"))
+    EXPECT_TRUE(samePlace(found(), binaryFolder / "manual.html"))
         << "the one beside the module comes first";
     EXPECT_EQ(platform::documentBesideModule("", "manual.html"), "") << "unknown module";
 

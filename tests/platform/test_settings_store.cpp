@@ -3,14 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using platform::SettingsStore;
 using platform::StoredValue;
 
 namespace
 {
-std::string text(const StoredValue& value)
+// A stored value's type and bytes, failing the test when it is not found.
+std::pair<platform::StoredType, std::string> readBack(SettingsStore& store, const std::string& name)
 {
-    return {value.data.begin(), value.data.end()};
+    StoredValue value;
+    EXPECT_EQ(store.read(name, value), platform::kStoreOk) << name;
+    return {value.type, std::string(value.data.begin(), value.data.end())};
 }
 
 TEST(SettingsStore, keeps_typed_values_of_any_bytes_beside_each_other)
@@ -30,25 +35,19 @@ TEST(SettingsStore, keeps_typed_values_of_any_bytes_beside_each_other)
     EXPECT_EQ(store.write("Empty", StoredValue::text("")), platform::kStoreOk);
 
     SettingsStore again(scratch.storeFile());
-    ASSERT_EQ(again.read("Memo\tA", value), platform::kStoreOk);
-    EXPECT_EQ(value.type, platform::StoredType::Binary);
-    EXPECT_EQ(value.data, std::vector<uint8_t>(bytes, bytes + sizeof bytes));
-    ASSERT_EQ(again.read("CurrDir", value), platform::kStoreOk);
-    EXPECT_EQ(value.type, platform::StoredType::String);
-    EXPECT_EQ(text(value), folder);
-    ASSERT_EQ(again.read("Empty", value), platform::kStoreOk);
-    EXPECT_TRUE(value.data.empty());
+    const std::string memo(reinterpret_cast<const char*>(bytes), sizeof bytes);
+    EXPECT_EQ(readBack(again, "Memo\tA"), std::pair(platform::StoredType::Binary, memo));
+    EXPECT_EQ(readBack(again, "CurrDir"), std::pair(platform::StoredType::String, folder));
+    EXPECT_EQ(readBack(again, "Empty").second, "");
     EXPECT_EQ(again.read("Missing", value), platform::kStoreNotFound);
 
     const std::string accented = "C:\\Pr\xc3\xa9r\xc3\xa9glages \xe2\x99\xaa\\";
     EXPECT_EQ(again.write({{"CurrDir", StoredValue::text(accented)},
                            {"CurrBank", StoredValue::text("b.orb")}}),
               platform::kStoreOk);
-    ASSERT_EQ(store.read("CurrDir", value), platform::kStoreOk);
-    EXPECT_EQ(text(value), accented);
-    ASSERT_EQ(store.read("CurrBank", value), platform::kStoreOk);
-    EXPECT_EQ(text(value), "b.orb");
-    ASSERT_EQ(store.read("Memo\tA", value), platform::kStoreOk) << "kept by later writes";
+    EXPECT_EQ(readBack(store, "CurrDir").second, accented);
+    EXPECT_EQ(readBack(store, "CurrBank").second, "b.orb");
+    EXPECT_EQ(readBack(store, "Memo\tA").second, memo) << "kept by later writes";
 
     SettingsStore nowhere("");
     EXPECT_FALSE(nowhere.exists());

@@ -25,28 +25,25 @@ struct TestBar : ORLPresetBarEditor
     explicit TestBar(FakeWindow& owner) : ORLPresetBarEditor(&owner) {}
 
     void setHintsEnabled(bool on) override { hints.push_back(on); }
-    bool chooseFileToOpen(const char* title, const char* folder, const char* filter,
+    bool chooseFileToOpen(const char*, const char*, const char* filter, const char* extension,
+                          char* outPath) override
+    {
+        return answer(filter, extension, outPath);
+    }
+    bool chooseFileToSave(const char*, const char*, const char*, const char* filter,
                           const char* extension, char* outPath) override
     {
-        chooser = {title, folder, "", filter, extension};
-        return answer(outPath);
+        return answer(filter, extension, outPath);
     }
-    bool chooseFileToSave(const char* title, const char* folder, const char* fileName,
-                          const char* filter, const char* extension, char* outPath) override
+    bool answer(const char* filter, const char* extension, char* outPath)
     {
-        chooser = {title, folder, fileName, filter, extension};
-        return answer(outPath);
-    }
-    bool answer(char* outPath)
-    {
-        if (chosenPath.empty())
-            return false;
+        chooser = {filter, extension};
         std::snprintf(outPath, kPathCapacity, "%s", chosenPath.c_str());
-        return true;
+        return !chosenPath.empty();
     }
 
     std::vector<bool> hints;
-    std::vector<std::string> chooser;
+    std::pair<std::string, std::string> chooser; // filter, extension
     std::string chosenPath;
 };
 
@@ -68,6 +65,7 @@ struct OpenBar
     {
         return owner.edits.size() >= 10 ? Sent(owner.edits.end() - 10, owner.edits.end()) : Sent{};
     }
+    bool shown(const ORLBaseControl* control) { return owner.container(0)->isShown(control); }
     Sent transferOf(int32_t index) const
     {
         Sent expected{{47, 1.0}};
@@ -86,13 +84,11 @@ struct OpenBar
 TEST(PresetBar, opens_with_its_popups_hidden_and_spells_out_its_labels_when_wide)
 {
     OpenBar b;
-    FakeContainer& panel = *b.owner.container(0);
     const ORLPresetBarEditor& bar = b.bar;
     EXPECT_STREQ(bar.getManageButton()->getText(), "MNG");
     EXPECT_STREQ(bar.getCompareButton()->getText(), "CMP");
-    EXPECT_FALSE(panel.isShown(bar.getActionsMenu()));
-    EXPECT_FALSE(panel.isShown(bar.getPresetList()));
-    EXPECT_FALSE(panel.isShown(bar.getNameEditor()));
+    EXPECT_FALSE(b.shown(bar.getActionsMenu()) || b.shown(bar.getPresetList()) ||
+                 b.shown(bar.getNameEditor()));
 
     b.bar.resize(447, 301);
     EXPECT_STREQ(bar.getManageButton()->getText(), "MANAGE");
@@ -111,7 +107,7 @@ TEST(PresetBar, list_names_presets_00_to_09_and_the_arrows_stop_at_the_ends)
     EXPECT_EQ(b.bank.currentIndex(), 0);
     EXPECT_EQ(b.lastTransfer(), b.transferOf(0)) << "a refresh sends the preset even so";
     b.bar.valueChanged(34, 9.0);
-    EXPECT_FALSE(b.owner.container(0)->isShown(b.bar.getPresetList()));
+    EXPECT_FALSE(b.shown(b.bar.getPresetList()));
     b.bar.valueChanged(20, 1.0);
     EXPECT_EQ(b.bank.currentIndex(), 9);
     b.bar.valueChanged(20, 0.0);
@@ -122,7 +118,7 @@ TEST(PresetBar, list_names_presets_00_to_09_and_the_arrows_stop_at_the_ends)
     EXPECT_EQ(b.owner.edits.size(), sent) << "exactly 0.5 does nothing";
 
     b.bar.valueChanged(18, 0.0);
-    EXPECT_TRUE(b.owner.container(0)->isShown(b.bar.getPresetList()));
+    EXPECT_TRUE(b.shown(b.bar.getPresetList()));
     EXPECT_EQ(list.popups, 1);
     EXPECT_EQ(list.current, 8);
 }
@@ -144,16 +140,15 @@ TEST(PresetBar, edited_marker_follows_decay_and_compare_and_goes_when_the_name_i
     EXPECT_STREQ(b.bar.getNameDisplay()->getName(), "Default  [EDIT]");
     EXPECT_EQ(b.lastTransfer().at(3).second, 0.9f);
 
-    FakeContainer& panel = *b.owner.container(0);
     b.bar.valueChanged(18, 1.0);
-    EXPECT_TRUE(panel.isShown(b.bar.getNameEditor()));
+    EXPECT_TRUE(b.shown(b.bar.getNameEditor()));
     EXPECT_EQ(static_cast<FakeTextView*>(b.bar.getNameEditor()->getEngineView())->editsStarted, 1);
     EXPECT_STREQ(b.bar.getNameEditor()->getText(), "Default  [EDIT]");
     b.bar.valueChanged(19, 1.0); // confirmed unchanged
     EXPECT_STREQ(b.bank.presetName(0), "Default");
     EXPECT_FALSE(b.bank.isEdited(0)) << "renaming commits";
     EXPECT_STREQ(b.bar.getNameDisplay()->getName(), "Default");
-    EXPECT_FALSE(panel.isShown(b.bar.getNameEditor()));
+    EXPECT_FALSE(b.shown(b.bar.getNameEditor()));
 }
 
 TEST(PresetBar, recall_sends_a_framed_transfer_even_from_an_empty_slot)
@@ -201,11 +196,11 @@ TEST(PresetBar, file_commands_go_through_the_choosers_and_reach_the_bank)
     b.bank.renameCurrentPreset("Saved");
     b.bar.chosenPath = folder + "mine";
     b.bar.valueChanged(36, 1.0);
-    EXPECT_TRUE(b.owner.container(0)->isShown(b.bar.getActionsMenu()));
+    EXPECT_TRUE(b.shown(b.bar.getActionsMenu()));
     b.bar.valueChanged(42, 2.0);
-    EXPECT_FALSE(b.owner.container(0)->isShown(b.bar.getActionsMenu()));
+    EXPECT_FALSE(b.shown(b.bar.getActionsMenu()));
     EXPECT_EQ(menuOf(b.bar.getActionsMenu()).current, 1);
-    EXPECT_EQ(b.bar.chooser.at(3), "ORL Preset");
+    EXPECT_EQ(b.bar.chooser.first, "ORL Preset");
     EXPECT_TRUE(std::filesystem::exists(folder + "mine.orl"));
 
     b.bank.renameCurrentPreset("Changed");
@@ -216,7 +211,7 @@ TEST(PresetBar, file_commands_go_through_the_choosers_and_reach_the_bank)
 
     b.bar.chosenPath = folder + "all";
     b.bar.valueChanged(42, 5.0);
-    EXPECT_EQ(b.bar.chooser.at(4), "orb");
+    EXPECT_EQ(b.bar.chooser.second, "orb");
     EXPECT_TRUE(std::filesystem::exists(folder + "all.orb"));
 
     b.bar.chosenPath.clear();

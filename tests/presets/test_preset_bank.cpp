@@ -2,16 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <array>
 #include <limits>
 
 namespace
 {
-bool sameValues(const PresetRecord& a, const PresetRecord& b)
-{
-    return std::memcmp(a.values, b.values, sizeof a.values) == 0;
-}
-
 TEST(PresetBank, shared_slots_reach_every_preset_own_slots_the_current_one_kept_on_selecting)
 {
     PresetBank bank(nullptr);
@@ -52,14 +47,15 @@ TEST(PresetBank, shared_slots_reach_every_preset_own_slots_the_current_one_kept_
 TEST(PresetBank, compare_swaps_between_edited_and_committed_values)
 {
     PresetBank bank(nullptr);
-    const PresetRecord factory = bank.workingPreset(0);
+    const auto values = [&bank] { return std::to_array(bank.workingPreset(0).values); };
+    const auto factory = values();
     bank.toggleCompare();
-    EXPECT_TRUE(sameValues(bank.workingPreset(0), factory)) << "nothing to compare";
+    EXPECT_EQ(values(), factory) << "nothing to compare";
     EXPECT_FALSE(bank.isEdited(0));
 
     bank.setParameterValue(2, 0.9);
     bank.toggleCompare();
-    EXPECT_TRUE(sameValues(bank.workingPreset(0), factory));
+    EXPECT_EQ(values(), factory);
     EXPECT_FALSE(bank.isEdited(0));
     bank.toggleCompare();
     EXPECT_FLOAT_EQ(bank.workingPreset(0).values[2], 0.9f);

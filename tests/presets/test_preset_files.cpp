@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #ifndef _WIN32
@@ -24,10 +25,9 @@ std::vector<uint8_t> fileBytes(const std::string& path)
 
 TEST(PresetFiles, fix_extension_keeps_exactly_one_ending)
 {
-    EXPECT_EQ(fixExtension("a.orl.orl", "orl"), "a.orl");
-    EXPECT_EQ(fixExtension("a", "orl"), "a.orl");
-    EXPECT_EQ(fixExtension("a.ORL", "orl"), "a.ORL.orl");
-    EXPECT_EQ(fixExtension("", "orb"), ".orb");
+    for (const auto& [name, fixed] :
+         {std::pair{"a.orl.orl", "a.orl"}, {"a", "a.orl"}, {"a.ORL", "a.ORL.orl"}, {"", ".orl"}})
+        EXPECT_EQ(fixExtension(name, "orl"), fixed) << name;
 }
 
 TEST(PresetFiles, a_loaded_bank_is_every_stored_preset_of_the_file_the_last_too_with_no_edits)
@@ -64,11 +64,9 @@ TEST(PresetFiles, a_loaded_bank_is_every_stored_preset_of_the_file_the_last_too_
         EXPECT_FALSE(bank.isEdited(q));
         EXPECT_STREQ(bank.storedPreset(q).name, source.storedPreset(q).name);
         EXPECT_STREQ(bank.presetName(q), source.storedPreset(q).name);
-        for (int p = 0; p < PresetRecord::kValueCount; ++p)
-        {
-            EXPECT_EQ(bank.storedPreset(q).values[p], source.storedPreset(q).values[p]) << p;
-            EXPECT_EQ(bank.workingPreset(q).values[p], source.storedPreset(q).values[p]) << p;
-        }
+        const auto values = std::to_array(source.storedPreset(q).values);
+        EXPECT_EQ(std::to_array(bank.storedPreset(q).values), values);
+        EXPECT_EQ(std::to_array(bank.workingPreset(q).values), values);
     }
     // Compare has nothing else to offer than what was loaded.
     bank.toggleCompare();
@@ -105,10 +103,8 @@ TEST(PresetFiles, a_preset_file_loads_into_the_current_preset_and_commits_it)
 TEST(PresetFiles, unusable_files_and_paths_change_nothing)
 {
     ScratchFolder scratch;
-    {
-        std::ofstream(scratch.path("short.orl")) << "lWc";
-        std::ofstream(scratch.path("text.orb")) << "not a bank at all";
-    }
+    std::ofstream(scratch.path("short.orl")) << "lWc";
+    std::ofstream(scratch.path("text.orb")) << "not a bank at all";
     PresetBank bank(nullptr);
     bank.setParameterValue(2, 0.9);
     const auto before = bank.makeBankImage();

@@ -156,8 +156,7 @@ TEST(PresetImages, readers_never_run_past_the_bytes_they_were_given)
     EXPECT_EQ(bank.applyBankImage(header), LoadResult::Refused);
     EXPECT_EQ(bank.makeBankImage(), before);
 
-    const auto preset = source.makePresetImage();
-    EXPECT_EQ(bank.applyBankImage(preset), LoadResult::OtherType);
+    EXPECT_EQ(bank.applyBankImage(source.makePresetImage()), LoadResult::OtherType);
     EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>{'l', 'W', 'c'}), LoadResult::NotAnImage);
     EXPECT_EQ(bank.applyPresetImage(std::vector<uint8_t>(465, 0)), LoadResult::NotAnImage);
     EXPECT_EQ(bank.makeBankImage(), before);
@@ -224,9 +223,8 @@ TEST(PresetImages, host_state_restores_the_bank_and_a_damaged_block_changes_no_p
     EXPECT_EQ(bank.currentIndex(), 7);
     EXPECT_FLOAT_EQ(bank.workingPreset(7).values[4], 0.1f);
 
-    // A block of other bytes is read all the same; its records run past the end, so it is
-    // refused and nothing changes, not even the header's extra value. A header whose records
-    // name no preset of the bank keeps nothing either.
+    // Other bytes read as records running past the end: refused, the header's extra value
+    // kept too. A header whose records name no preset keeps nothing either.
     PresetBank other(nullptr);
     other.selectPreset(3);
     const auto before = other.makeBankImage();

@@ -11,19 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 using platform::StoredValue;
 
 namespace
 {
-std::string text(const StoredValue& value)
-{
-    return {value.data.begin(), value.data.end()};
-}
-
 TEST(RegistryValues, settings_outside_0_to_1_or_of_another_size_keep_the_default)
 {
     ScratchStore scratch;
@@ -68,17 +63,16 @@ TEST(RegistryValues, a_destroyed_bank_stores_the_hints_flag_and_its_file_locatio
     StoredValue value;
     const auto store = productSettings();
     ASSERT_EQ(store.read("ORLChordwell: 45", value), platform::kStoreOk);
-    ASSERT_EQ(value.data.size(), 4u);
-    float stored = -1.0f;
-    std::memcpy(&stored, value.data.data(), 4);
-    EXPECT_EQ(stored, 0.0f);
-    ASSERT_EQ(store.read("CurrDir", value), platform::kStoreOk);
-    EXPECT_EQ(text(value), files.root() + "/");
-    ASSERT_EQ(store.read("CurrBank", value), platform::kStoreOk);
-    EXPECT_EQ(text(value), "my.orb");
-    ASSERT_EQ(store.read("CurrPreset", value), platform::kStoreOk);
-    EXPECT_EQ(value.type, platform::StoredType::String);
-    EXPECT_EQ(text(value), "");
+    EXPECT_EQ(value.data, std::vector<uint8_t>(4, 0)) << "0.0f";
+    for (const auto& [name, expected] :
+         {std::pair<std::string, std::string>{"CurrDir", files.root() + "/"},
+          {"CurrBank", "my.orb"},
+          {"CurrPreset", ""}})
+    {
+        ASSERT_EQ(store.read(name, value), platform::kStoreOk) << name;
+        EXPECT_EQ(value.type, platform::StoredType::String) << name;
+        EXPECT_EQ(std::string(value.data.begin(), value.data.end()), expected) << name;
+    }
 }
 
 TEST(RegistryValues, a_recalled_memo_replaces_working_values_and_keeps_the_compare_state)
@@ -131,23 +125,22 @@ TEST(RegistryValues, the_manual_shows_which_message_fits_the_shells_answer)
     setenv("XDG_DATA_DIRS", scratch.root().c_str(), 1);
 #endif
     const auto previous = platform::setMessageBoxHandler(captureBox);
-    shellResult = 2;
-    openManual(fakeOpen);
-    EXPECT_EQ(openedPath, "") << "no ManualPath";
-    EXPECT_EQ(shownText, "Could not open user manual");
-    EXPECT_EQ(shownCaption, "");
-
-    productSettings().write("ManualPath", StoredValue::text("/opt/orl/manual.pdf"));
-    shellResult = 31;
-    openManual(fakeOpen);
-    EXPECT_EQ(openedPath, "/opt/orl/manual.pdf");
-    EXPECT_EQ(shownText, "Make sure Acrobat Reader is installed");
-    EXPECT_EQ(shownCaption, "Could not open manual file");
-
-    shownText = "none";
-    shellResult = 33;
-    openManual(fakeOpen);
-    EXPECT_EQ(shownText, "none") << "opened: no box";
+    // Without a ManualPath, then with one the shell cannot open, then one it opens: no box.
+    const std::tuple<int, std::string, std::string, std::string> cases[] = {
+        {2, "", "Could not open user manual", ""},
+        {31, "/opt/orl/manual.pdf", "Make sure Acrobat Reader is installed",
+         "Could not open manual file"},
+        {33, "/opt/orl/manual.pdf", "none", "none"}};
+    for (const auto& [result, opened, box, caption] : cases)
+    {
+        shellResult = result;
+        openedPath.clear();
+        shownText = shownCaption = "none";
+        openManual(fakeOpen);
+        EXPECT_EQ(std::tie(openedPath, shownText, shownCaption), std::tie(opened, box, caption))
+            << "shell answer " << result;
+        productSettings().write("ManualPath", StoredValue::text("/opt/orl/manual.pdf"));
+    }
     platform::setMessageBoxHandler(previous);
 #ifndef _WIN32
     unsetenv("XDG_DATA_HOME");

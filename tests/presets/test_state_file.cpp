@@ -39,6 +39,12 @@ std::vector<uint8_t> bankState()
 
 const std::vector<uint8_t> kBank = bankState();
 
+std::vector<uint8_t> decayFile(double decay, std::vector<uint8_t> bank = kBank)
+{
+    return statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", decay}})},
+                              {statefile::kBankChunk, std::move(bank)}});
+}
+
 TEST(StateFile, a_written_file_reads_back_its_chunks_bank_state_and_host_values)
 {
     const auto elck = parameterData({{"MasterBypassID", 1.0}, {"1: Mix", 0.25}});
@@ -64,9 +70,7 @@ TEST(StateFile, a_written_file_reads_back_its_chunks_bank_state_and_host_values)
 
 TEST(StateFile, damaged_files_are_refused_and_read_within_their_bytes)
 {
-    const auto good =
-        statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 0.5}})},
-                           {statefile::kBankChunk, kBank}});
+    const auto good = decayFile(0.5);
     std::string error;
     // Every cut inside the header or a chunk (a sanitizer sees any read past the copy).
     for (size_t size = 4; size < good.size(); ++size)
@@ -74,16 +78,13 @@ TEST(StateFile, damaged_files_are_refused_and_read_within_their_bytes)
         const std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<long>(size));
         EXPECT_FALSE(statefile::decode(cut, error)) << size;
     }
-    auto changed = [&good](size_t at, uint8_t value)
+    // Another version, no chunks, too many chunks, a size past the end.
+    for (const auto& [at, value] : {std::pair{4, 2}, {8, 0}, {8, 17}, {19, 0x7F}})
     {
-        auto bytes = good;
-        bytes[at] = value;
-        return bytes;
-    };
-    EXPECT_FALSE(statefile::decode(changed(4, 2), error)) << "another version";
-    EXPECT_FALSE(statefile::decode(changed(8, 0), error)) << "no chunks";
-    EXPECT_FALSE(statefile::decode(changed(8, 17), error)) << "too many chunks";
-    EXPECT_FALSE(statefile::decode(changed(19, 0x7F), error)) << "a size past the end";
+        auto changed = good;
+        changed[at] = static_cast<uint8_t>(value);
+        EXPECT_FALSE(statefile::decode(changed, error)) << at << " " << value;
+    }
     auto trailing = good;
     trailing.push_back(0);
     EXPECT_FALSE(statefile::decode(trailing, error)) << "bytes after the last chunk";
@@ -104,11 +105,7 @@ TEST(StateFile, damaged_files_are_refused_and_read_within_their_bytes)
 TEST(StateFile, one_verdict_refuses_damaged_banks_stray_values_and_a_missing_bank)
 {
     std::string error;
-    auto withBank = [](std::vector<uint8_t> bank)
-    {
-        return statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 0.5}})},
-                                  {statefile::kBankChunk, std::move(bank)}});
-    };
+    const auto withBank = [](std::vector<uint8_t> bank) { return decayFile(0.5, std::move(bank)); };
     ASSERT_TRUE(statefile::read(withBank(kBank), error)) << error;
     auto damagedCode = kBank;
     damagedCode[8] ^= 0x01; // the bank image's code, behind the 8-byte prefix
@@ -122,11 +119,7 @@ TEST(StateFile, one_verdict_refuses_damaged_banks_stray_values_and_a_missing_ban
         << "cut short";
 
     for (double bad : {-1.0, 1.5, std::nan(""), 1e308})
-        EXPECT_FALSE(statefile::read(
-            statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", bad}})},
-                               {statefile::kBankChunk, kBank}}),
-            error))
-            << bad;
+        EXPECT_FALSE(statefile::read(decayFile(bad), error)) << bad;
     EXPECT_FALSE(statefile::read(
         statefile::encode({{statefile::kParameterChunk, parameterData({{"2: Decay", 0.5}})}}),
         error));

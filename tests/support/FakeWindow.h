@@ -64,13 +64,12 @@ template <typename T> void moveToTop(std::vector<T*>& items, T* item)
 
 struct FakeContainer : ORLViewContainer
 {
-    explicit FakeContainer(const ORLRect& r) : rect(r) {}
     ~FakeContainer() override
     {
         for (auto& control : controls)
             control->setEngineView(nullptr);
     }
-    void setViewSize(const ORLRect& r) override { rect = r; }
+    void setViewSize(const ORLRect&) override {}
     void setBackground(int32_t) override {}
     void setBackgroundColor(uint8_t, uint8_t, uint8_t, uint8_t) override {}
     void setAlphaValue(float) override {}
@@ -105,7 +104,6 @@ struct FakeContainer : ORLViewContainer
         return *static_cast<FakeEngineView*>(control->getEngineView());
     }
 
-    ORLRect rect;
     std::vector<std::unique_ptr<ORLEngineView>> views;
     std::vector<std::unique_ptr<ORLBaseControl>> controls;
     std::vector<ORLBaseControl*> shown;
@@ -142,11 +140,11 @@ struct FakeWindow : ORLMasterGraphicalEngine
         ++calls;
         shown.erase(std::remove(shown.begin(), shown.end(), c), shown.end());
     }
-    ORLViewContainer* createViewContainer(const ORLRect& r) override
+    ORLViewContainer* createViewContainer(const ORLRect&) override
     {
         if (!windowOpen)
             return nullptr;
-        containers.push_back(std::make_unique<FakeContainer>(r));
+        containers.push_back(std::make_unique<FakeContainer>());
         return containers.back().get();
     }
     // Every image the size of a panel: where the images land is checked on rendered panels.
