@@ -48,7 +48,7 @@ void ORLShellController::storeAndShow(int32_t index, double value)
         if (editor != nullptr)
             editor->updateDisplay(index, value);
         if (index <= 16)
-            pending.store(index, value);
+            internalValueSet(index, value);
     }
     if (index >= 0 && index <= 16)
         current[index] = value;
@@ -168,11 +168,6 @@ void ORLShellController::hostParameterEcho(int32_t index, double value)
         expectedEchoes = 0;
         transferActive = false;
     }
-}
-
-bool ORLShellController::takePending(double* out)
-{
-    return pending.take(out);
 }
 
 void ORLShellController::pushInternalToEditor()

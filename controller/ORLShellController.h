@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ORLHostParameters.h"
-#include "PendingSlots.h"
 
 #include <ORLChordwellController.h>
 #include <ORLMasterController.h>
@@ -15,10 +14,9 @@ class PresetBank;
 // The master controller that every plug-in shell shares: the hub through which editor, preset
 // model, host and render path exchange parameter values. Sends public slot changes to the
 // host side as touch, set and release; reports changes to the preset model outside preset
-// transfers; frames the echoes of a transfer with the markers 47 and 48; keeps internal slot
-// values pending for the render path. Knows nothing of any plug-in format: a shell gives it
-// its host side (ORLHostParameters) and delivers the host's echoes.
-// Main thread, except takePending (the render path's hand-over thread).
+// transfers; frames the echoes of a transfer with the markers 47 and 48; tells a shell that
+// wants them of the internal slots' values. Knows nothing of any plug-in format: a shell gives
+// it its host side (ORLHostParameters) and delivers the host's echoes. Main thread.
 class ORLShellController : public ORLMasterController
 {
   public:
@@ -53,9 +51,6 @@ class ORLShellController : public ORLMasterController
     // Main thread. Touch, set and release of public slot index (value clamped to 0..1),
     // then the preset model hears of it when the slot is reported to it.
     void sendToHost(int32_t index, double value);
-    // Hand-over thread (the AAX host's timer thread). true with all 17 pending values (-1.0
-    // for none) when there are any. Lock-free.
-    bool takePending(double* out);
     // Main thread. Shows the internal slots that hold a value in a newly opened editor.
     void pushInternalToEditor();
 
@@ -73,6 +68,11 @@ class ORLShellController : public ORLMasterController
     // still sending its values; a shell holds its echoes back until the end marker.
     bool isRecordingTransfer() const { return recording; }
 
+  protected:
+    // Main thread. Internal slot index (8-16) took a value; a shell that hands these values to
+    // its render side keeps them. Nothing by default.
+    virtual void internalValueSet(int32_t, double) {}
+
   private:
     void storeAndShow(int32_t index, double value);
 
@@ -88,5 +88,4 @@ class ORLShellController : public ORLMasterController
     ORLEditorDisplay* editor = nullptr;
     uint32_t openGestures = 0; // bit n: a press on slot n
     double current[17];
-    PendingSlots pending;
 };

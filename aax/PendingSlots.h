@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-// Internal slot values on their way from the main thread to the AAX host's timer thread, which
+// Internal slot values on their way from the main thread to the host's timer thread, which
 // puts them into the render callback's private data. Each entry is handed over by an atomic
 // exchange, so a value is taken exactly once or replaced by a newer one before it is taken; no
 // lock on either side. -1.0 means nothing pending.
