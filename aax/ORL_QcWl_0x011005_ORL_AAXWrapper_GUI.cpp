@@ -38,9 +38,8 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::unwire()
 {
     if (ORLShellController* master = editor->masterController())
         master->setEditor(nullptr);
-    editor->setMasterController(nullptr);
+    editor->disconnect();
     editor->setGUI(nullptr);
-    editor->setPresetBarValue(0);
 }
 
 void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
@@ -56,17 +55,14 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
     auto* parameters =
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
     ORL_AAX_ControllerWrapper* master = parameters ? &parameters->masterController() : nullptr;
-    editor->setMasterController(master);
     editor->setGUI(this);
     if (master != nullptr)
-    {
-        editor->setPresetBarValue(reinterpret_cast<intptr_t>(master->getPresetModel()));
-        master->setEditor(editor);
-    }
+        editor->connect(*master);
+    else
+        editor->disconnect();
     // Type 1 is the platform's native view object: here a component of the shared toolkit.
     editor->open(native, type == AAX_eViewContainer_Type_NSView);
-    if (master != nullptr)
-        master->pushInternalToEditor();
+    editor->showConnected();
     reportLatency();
 }
 

@@ -38,16 +38,14 @@ bool ORL_LV2_UI::open(uintptr_t parent)
 {
     ORLShellController& master = plugin->masterController();
     master.setHostParameters(this);
-    setMasterController(&master);
-    setPresetBarValue(reinterpret_cast<intptr_t>(master.getPresetModel()));
+    connect(master);
     attached(reinterpret_cast<void*>(parent), Steinberg::kPlatformTypeX11EmbedWindowID);
     if (!isOpen())
     {
         close();
         return false;
     }
-    master.setEditor(this);
-    master.pushInternalToEditor();
+    showConnected();
     return true;
 }
 
@@ -65,8 +63,7 @@ void ORL_LV2_UI::close()
         master.setHostParameters(nullptr);
     }
     removed();
-    setMasterController(nullptr);
-    setPresetBarValue(0);
+    disconnect();
     plugin = nullptr;
 }
 

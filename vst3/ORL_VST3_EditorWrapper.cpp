@@ -36,16 +36,14 @@ template <typename F> void ORL_VST3_EditorWrapper::intoEffect(F&& call)
 tresult PLUGIN_API ORL_VST3_EditorWrapper::isPlatformTypeSupported(FIDString type)
 {
     return type != nullptr && std::strcmp(type, kPlatformTypeNativeWindow) == 0 ? kResultTrue
-                                                                               : kResultFalse;
+                                                                                : kResultFalse;
 }
 
 tresult PLUGIN_API ORL_VST3_EditorWrapper::attached(void* parent, FIDString type)
 {
     if (effect == nullptr || parent == nullptr || isPlatformTypeSupported(type) != kResultTrue)
         return kResultFalse;
-    ORLShellController& master = effect->masterController();
-    setMasterController(&master);
-    setPresetBarValue(reinterpret_cast<intptr_t>(master.getPresetModel()));
+    connect(effect->masterController());
     // Attach to the host's loop first: the window's toolkit calls then run on its thread.
     runLoop.attach(plugFrame);
     const tresult result = ORLShellEditorWrapper::attached(parent, type);
@@ -55,9 +53,8 @@ tresult PLUGIN_API ORL_VST3_EditorWrapper::attached(void* parent, FIDString type
         return kResultFalse;
     }
     effect->editor = this;
-    master.setEditor(this);
     effect->hostSide.setEditor(this);
-    master.pushInternalToEditor();
+    showConnected();
     for (int32_t slot = 0; slot < 8; ++slot)
         updateDisplay(slot, effect->getParamNormalized(static_cast<Vst::ParamID>(slot)));
     return result;
@@ -75,16 +72,14 @@ void ORL_VST3_EditorWrapper::unwire()
 {
     if (effect != nullptr)
         effect->editorGone(this);
-    setMasterController(nullptr);
-    setPresetBarValue(0);
+    disconnect();
 }
 
 void ORL_VST3_EditorWrapper::effectGone()
 {
     closeWindow();
     runLoop.detach();
-    setMasterController(nullptr);
-    setPresetBarValue(0);
+    disconnect();
     effect = nullptr;
 }
 

@@ -24,6 +24,26 @@ void ORLShellEditorWrapper::removedFromParent()
     ORLVSTGUIEditorWrapperV4_PresetBar::removedFromParent();
 }
 
+void ORLShellEditorWrapper::connect(ORLShellController& controller)
+{
+    master = &controller;
+    setPresetBarValue(reinterpret_cast<intptr_t>(controller.getPresetModel()));
+}
+
+void ORLShellEditorWrapper::showConnected()
+{
+    if (master == nullptr)
+        return;
+    master->setEditor(this);
+    master->pushInternalToEditor();
+}
+
+void ORLShellEditorWrapper::disconnect()
+{
+    master = nullptr;
+    setPresetBarValue(0);
+}
+
 void ORLShellEditorWrapper::controlChanged(int32_t index, double value)
 {
     if (master != nullptr)

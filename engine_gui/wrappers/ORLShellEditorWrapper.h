@@ -19,6 +19,14 @@ class ORLShellEditorWrapper : public ORLVSTGUIEditorWrapperV4_PresetBar, public 
     void setMasterController(ORLShellController* controller) { master = controller; }
     ORLShellController* masterController() const { return master; }
 
+    // The wiring every shell makes around its window, main thread. connect, before the window
+    // opens: the editor's edits go to the instance's master controller and the preset bar
+    // shows its bank. showConnected, once the window is open: the master controller shows its
+    // changes here, the internal slots' values first. disconnect cuts what connect made.
+    void connect(ORLShellController& controller);
+    void showConnected();
+    void disconnect();
+
     // Main thread. A change made in the editor or the preset bar goes to the master controller.
     void controlChanged(int32_t index, double value);
     void parameterEdited(int32_t tag, double value) override;
