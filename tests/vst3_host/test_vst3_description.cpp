@@ -40,7 +40,7 @@ TEST(Vst3Description, one_reverb_by_orlund_whose_parameters_show_its_texts_and_p
     EXPECT_EQ(plugin->getCurrentProgram(), 3);
 }
 
-#ifndef _WIN32
+#ifdef ORL_BUNDLE_HAS_MODULE_INFO
 // Hosts that list plug-ins without loading them read the bundle's moduleinfo.json instead: it
 // must say what loading the binary says.
 TEST(Vst3Description, the_bundles_module_info_names_what_a_scan_finds)
