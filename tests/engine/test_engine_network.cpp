@@ -32,9 +32,12 @@ TEST(EngineNetwork, impulse_first_arrives_at_frames_213_and_226)
     std::vector<float> in(frames, 0.0f), out0(frames), out1(frames);
     in[0] = 1.0f;
     engine->process({in.data(), nullptr}, {out0.data(), out1.data()}, frames);
-    const auto first = [](const std::vector<float>& v)
-    { return std::ranges::find_if(v, [](float x) { return x != 0.0f; }) - v.begin(); };
-    ASSERT_EQ(std::pair(first(out1), first(out0)), std::pair(213L, 226L));
+    const auto first = [](const std::vector<float>& v) -> int
+    {
+        return static_cast<int>(std::ranges::find_if(v, [](float x) { return x != 0.0f; }) -
+                                v.begin());
+    };
+    ASSERT_EQ(std::pair(first(out1), first(out0)), std::pair(213, 226));
     // 0.075 * (1 + the default damping coefficient).
     EXPECT_NEAR(out1[213], 0.13922, 1e-5);
     EXPECT_NEAR(out0[226], 0.13922, 1e-5);
