@@ -34,7 +34,7 @@ function(check)
 endfunction()
 
 check(WHY "the engine and the models know no toolkit and no plug-in format"
-  FOLDERS numeric engine params presets state controller render platform
+  FOLDERS numeric engine params presets state controller render instance platform
   HEADERS "^juce_" "^pluginterfaces/" "^public\\.sdk/" "^base/" "^lv2/" "^AAX")
 check(WHY "a shell reaches the toolkit only through its runtime's services (PrivateToolkit.h, ToolkitPump.h)"
   FOLDERS aax vst3 lv2

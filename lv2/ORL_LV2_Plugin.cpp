@@ -1,8 +1,5 @@
 #include "ORL_LV2_Plugin.h"
 
-#include <ChordwellState.h>
-#include <PresetBank.h>
-
 #include <lv2/atom/atom.h>
 
 #include <algorithm>
@@ -44,10 +41,10 @@ ORL_LV2_Plugin::ORL_LV2_Plugin(const LayoutInfo& layout, double rate, const LV2_
     : layoutInfo(layout)
 {
     // The bundle declares the three layouts only.
-    audio.setLayout(ChordwellAudioPath::layoutOf(static_cast<int32_t>(layout.inputs),
-                                                 static_cast<int32_t>(layout.outputs))
-                        .value_or(ChordwellAudioPath::Layout::Stereo));
-    audio.setSampleRate(rate);
+    instance.setLayout(ChordwellAudioPath::layoutOf(static_cast<int32_t>(layout.inputs),
+                                                    static_cast<int32_t>(layout.outputs))
+                           .value_or(ChordwellAudioPath::Layout::Stereo));
+    instance.setSampleRate(rate);
     if (map != nullptr)
     {
         bankKey = map->map(map->handle, chordwell::lv2::kStateBankKey);
@@ -74,7 +71,7 @@ void ORL_LV2_Plugin::connectPort(uint32_t port, void* data)
 
 void ORL_LV2_Plugin::activate()
 {
-    audio.reset();
+    instance.reset();
 }
 
 void ORL_LV2_Plugin::run(uint32_t frames)
@@ -89,15 +86,14 @@ void ORL_LV2_Plugin::run(uint32_t frames)
                            (layoutInfo.inputs < 2 || in.channel1 != nullptr) &&
                            (layoutInfo.outputs < 2 || out.channel1 != nullptr);
     PortPoints points(controls);
-    audio.render(in, out, connected ? static_cast<int32_t>(frames) : 0, points);
+    instance.render(in, out, connected ? static_cast<int32_t>(frames) : 0, points);
 }
 
 LV2_State_Status ORL_LV2_Plugin::save(LV2_State_Store_Function store, LV2_State_Handle handle)
 {
     if (bankKey == 0 || store == nullptr)
         return LV2_STATE_ERR_NO_FEATURE;
-    const std::vector<uint8_t> chunk =
-        chordwell::sessionstate::bankStateOf(master.productController());
+    const std::vector<uint8_t> chunk = instance.saveBank();
     if (chunk.empty())
         return LV2_STATE_ERR_UNKNOWN;
     return store(handle, bankKey, chunk.data(), chunk.size(), bankType,
@@ -126,7 +122,7 @@ LV2_State_Status ORL_LV2_Plugin::restore(LV2_State_Retrieve_Function retrieve,
             std::memcpy(&place, value, sizeof place);
         else
             return LV2_STATE_ERR_BAD_TYPE;
-        if (place < 0 || place >= PresetBank::kPresetCount)
+        if (place < 0 || place >= ChordwellInstance::programCount())
             return LV2_STATE_ERR_UNKNOWN;
     }
     const void* value = retrieve(handle, bankKey, &size, &type, &flags);
@@ -137,13 +133,13 @@ LV2_State_Status ORL_LV2_Plugin::restore(LV2_State_Retrieve_Function retrieve,
             return LV2_STATE_ERR_BAD_TYPE;
         // Checked whole on a scratch bank first: a damaged bank changes nothing.
         const auto decoded =
-            chordwell::sessionstate::decode({static_cast<const uint8_t*>(value), size});
+            ChordwellInstance::readSession({static_cast<const uint8_t*>(value), size});
         if (!decoded || decoded->values)
             return LV2_STATE_ERR_UNKNOWN;
-        chordwell::sessionstate::restoreBank(master.productController(), *decoded);
+        instance.restoreBank(*decoded);
     }
     if (place >= 0)
-        master.hostChoseFactoryPreset(static_cast<int32_t>(place));
+        instance.hostChoseFactoryPreset(static_cast<int32_t>(place));
     return LV2_STATE_SUCCESS;
 }
 

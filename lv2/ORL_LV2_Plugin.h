@@ -2,8 +2,7 @@
 
 #include "ChordwellLv2.h"
 
-#include <ChordwellAudioPath.h>
-#include <ORLShellController.h>
+#include <ChordwellInstance.h>
 
 #include <lv2/core/lv2.h>
 #include <lv2/state/state.h>
@@ -12,9 +11,9 @@
 #include <array>
 #include <cstdint>
 
-// One instance of the LV2 plug-in: the render path fed from the eight control ports, and the
-// master controller with the preset bank that the session state saves and restores. The
-// host's port values are the values the engine hears; the bank is kept for the session.
+// One instance of the LV2 plug-in: the plug-in instance's render path fed from the eight
+// control ports, and its preset bank, which the session state saves and restores. The host's
+// port values are the values the engine hears; the bank is kept for the session.
 //
 // Threads, as LV2 has them: run() on the host's audio thread, real-time safe (no allocation,
 // no lock, no system call); connectPort() on the audio thread or between runs; every other
@@ -44,12 +43,11 @@ class ORL_LV2_Plugin
     LV2_State_Status restore(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle);
 
     // Instantiation class. The master controller the bank belongs to.
-    ORLShellController& masterController() { return master; }
+    ORLShellController& masterController() { return instance.masterController(); }
 
   private:
     const chordwell::lv2::LayoutInfo& layoutInfo;
-    ChordwellAudioPath audio;
-    ORLShellController master;
+    ChordwellInstance instance;
     std::array<const float*, 8> controls{};
     float* latency = nullptr;
     std::array<const float*, 2> inputs{};

@@ -2,13 +2,10 @@
 
 #include "ChordwellIds.h"
 #include "ChordwellParameters.h"
-#include "ChordwellState.h"
 #include "ORL_VST3_EditorWrapper.h"
-#include "TailLength.h"
 
 #include <HostValue.h>
 #include <ParameterTable.h>
-#include <PresetBank.h>
 #include <ProductIdentity.h>
 
 #include <pluginterfaces/base/ibstream.h>
@@ -115,26 +112,22 @@ template <typename Sample> bool silent(const Sample* samples, int32 frames)
 }
 
 template <typename Sample>
-void renderBlock(ChordwellAudioPath& audio, ProcessData& data, HostPoints& points)
+void renderBlock(ChordwellInstance& instance, ProcessData& data, HostPoints& points)
 {
     const bool haveAudio = data.numInputs > 0 && data.numOutputs > 0 && data.inputs != nullptr &&
                            data.outputs != nullptr;
     ChannelPair<Sample> in, out;
     if (haveAudio)
     {
-        const auto layout = audio.layout();
         in.channel0 = channel<Sample>(data.inputs[0], 0);
-        in.channel1 = ChordwellAudioPath::inputChannels(layout) == 2
-                          ? channel<Sample>(data.inputs[0], 1)
-                          : nullptr;
+        in.channel1 = instance.inputChannels() == 2 ? channel<Sample>(data.inputs[0], 1) : nullptr;
         out.channel0 = channel<Sample>(data.outputs[0], 0);
-        out.channel1 = ChordwellAudioPath::outputChannels(layout) == 2
-                           ? channel<Sample>(data.outputs[0], 1)
-                           : nullptr;
+        out.channel1 =
+            instance.outputChannels() == 2 ? channel<Sample>(data.outputs[0], 1) : nullptr;
     }
     const bool playable = in.channel0 != nullptr && out.channel0 != nullptr;
     const int32 frames = playable ? data.numSamples : 0;
-    audio.render(in, out, frames, points);
+    instance.render(in, out, frames, points);
     // The input's silence flags are not read: the strings ring on after the input stops.
     if (haveAudio)
         data.outputs[0].silenceFlags = playable ? (silent(out.channel0, frames) ? 1u : 0u) |
@@ -161,21 +154,22 @@ bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
 }
 } // namespace
 
-ORL_VST3_Effect::ORL_VST3_Effect() : hostSide(*this, audio, master)
+ORL_VST3_Effect::ORL_VST3_Effect()
+    : hostSide(*this, instance.audioPath(), instance.masterController())
 {
-    master.setHostParameters(&hostSide);
+    instance.masterController().setHostParameters(&hostSide);
     // The first block applies every default as the host's 32-bit value, as a fresh AAX
     // instance's data ports do.
     for (int32_t slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
-        audio.post(slot, getParameterDefault(slot));
+        instance.post(slot, getParameterDefault(slot));
 }
 
 ORL_VST3_Effect::~ORL_VST3_Effect()
 {
     if (editor != nullptr)
         editor->effectGone();
-    master.setEditor(nullptr);
-    master.setHostParameters(nullptr);
+    instance.masterController().setEditor(nullptr);
+    instance.masterController().setHostParameters(nullptr);
 }
 
 FUnknown* ORL_VST3_Effect::create(void*)
@@ -193,7 +187,7 @@ tresult PLUGIN_API ORL_VST3_Effect::initialize(FUnknown* context)
         for (int slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
             parameters.addParameter(chordwell::vst3params::makeSlotParameter(slot));
         parameters.addParameter(chordwell::vst3params::makeProgramParameter(
-            [this](int index) { return master.presetBank().presetName(index); }));
+            [this](int index) { return instance.programName(index); }));
     }
     syncPrograms();
     // A new instance has nothing to tell its host yet.
@@ -229,14 +223,13 @@ void ORL_VST3_Effect::settle()
 
 void ORL_VST3_Effect::syncPrograms()
 {
-    PresetBank& bank = master.presetBank();
     for (int32_t i = 0; i < kProgramCount; ++i)
-        if (shownNames[i] != bank.presetName(i))
+        if (const char* name = instance.programName(i); shownNames[i] != name)
         {
-            shownNames[i] = bank.presetName(i);
+            shownNames[i] = name;
             namesPending = true;
         }
-    const int32_t current = bank.currentIndex();
+    const int32_t current = instance.currentProgram();
     if (current != shownProgram)
     {
         shownProgram = current;
@@ -272,16 +265,6 @@ int32 PLUGIN_API ORL_VST3_Effect::getBusCount(MediaType type, BusDirection)
     return type == kAudio ? 1 : 0;
 }
 
-int32_t ORL_VST3_Effect::inputChannels() const
-{
-    return ChordwellAudioPath::inputChannels(audio.layout());
-}
-
-int32_t ORL_VST3_Effect::outputChannels() const
-{
-    return ChordwellAudioPath::outputChannels(audio.layout());
-}
-
 tresult PLUGIN_API ORL_VST3_Effect::getBusInfo(MediaType type, BusDirection dir, int32 index,
                                                BusInfo& bus)
 {
@@ -289,7 +272,7 @@ tresult PLUGIN_API ORL_VST3_Effect::getBusInfo(MediaType type, BusDirection dir,
         return kInvalidArgument;
     bus.mediaType = kAudio;
     bus.direction = dir;
-    bus.channelCount = dir == kInput ? inputChannels() : outputChannels();
+    bus.channelCount = dir == kInput ? instance.inputChannels() : instance.outputChannels();
     chordwell::vst3params::toString128(dir == kInput ? "Input" : "Output", bus.name);
     bus.busType = kMain;
     bus.flags = BusInfo::kDefaultActive;
@@ -324,15 +307,13 @@ tresult PLUGIN_API ORL_VST3_Effect::getState(IBStream* state)
 {
     if (state == nullptr)
         return kInvalidArgument;
-    const std::vector<uint8_t> bank =
-        chordwell::sessionstate::bankStateOf(master.productController());
-    if (bank.empty())
-        return kResultFalse;
     std::array<float, 8> values{};
     const auto current = currentValues();
     for (int slot = 0; slot < 8; ++slot)
         values[slot] = static_cast<float>(current[slot]);
-    const std::vector<uint8_t> bytes = chordwell::sessionstate::encode(values, bank);
+    const std::vector<uint8_t> bytes = instance.saveSession(values);
+    if (bytes.empty())
+        return kResultFalse;
     int32 written = 0;
     if (state->write(const_cast<uint8_t*>(bytes.data()), static_cast<int32>(bytes.size()),
                      &written) != kResultOk ||
@@ -357,11 +338,11 @@ tresult PLUGIN_API ORL_VST3_Effect::setState(IBStream* state)
 bool ORL_VST3_Effect::applyState(const std::vector<uint8_t>& bytes)
 {
     // Everything is checked before anything changes: a refused state leaves all as it was.
-    const auto decoded = chordwell::sessionstate::decode(bytes);
+    const auto decoded = ChordwellInstance::readSession(bytes);
     if (!decoded)
         return false;
     hostSide.setRestoring(true);
-    chordwell::sessionstate::restoreBank(master.productController(), *decoded);
+    instance.restoreBank(*decoded);
     // The session's values win over the preset's: automation may have moved them.
     if (decoded->values)
         for (int32_t slot = 0; slot < 8; ++slot)
@@ -392,7 +373,7 @@ tresult PLUGIN_API ORL_VST3_Effect::setBusArrangements(SpeakerArrangement* input
                                                      SpeakerArr::getChannelCount(outputs[0]));
     if (!layout)
         return kResultFalse;
-    audio.setLayout(*layout);
+    instance.setLayout(*layout);
     return kResultTrue;
 }
 
@@ -401,7 +382,7 @@ tresult PLUGIN_API ORL_VST3_Effect::getBusArrangement(BusDirection dir, int32 in
 {
     if (index != 0)
         return kInvalidArgument;
-    const int32_t channels = dir == kInput ? inputChannels() : outputChannels();
+    const int32_t channels = dir == kInput ? instance.inputChannels() : instance.outputChannels();
     arr = channels == 2 ? SpeakerArr::kStereo : SpeakerArr::kMono;
     return kResultTrue;
 }
@@ -420,8 +401,7 @@ tresult PLUGIN_API ORL_VST3_Effect::setupProcessing(ProcessSetup& setup)
 {
     if (setup.symbolicSampleSize != kSample32 && setup.symbolicSampleSize != kSample64)
         return kResultFalse;
-    sampleRate = setup.sampleRate;
-    audio.setSampleRate(setup.sampleRate);
+    instance.setSampleRate(setup.sampleRate);
     return kResultOk;
 }
 
@@ -434,16 +414,15 @@ tresult PLUGIN_API ORL_VST3_Effect::process(ProcessData& data)
 {
     HostPoints points(data.inputParameterChanges);
     if (data.symbolicSampleSize == kSample64)
-        renderBlock<double>(audio, data, points);
+        renderBlock<double>(instance, data, points);
     else
-        renderBlock<float>(audio, data, points);
+        renderBlock<float>(instance, data, points);
     return kResultOk;
 }
 
 uint32 PLUGIN_API ORL_VST3_Effect::getTailSamples()
 {
-    const auto values = currentValues();
-    return tailSamples(values.data(), sampleRate);
+    return instance.tailSamples(currentValues());
 }
 
 uint32 PLUGIN_API ORL_VST3_Effect::getProcessContextRequirements()
@@ -467,11 +446,11 @@ tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue v
     if (tag == kProgramParameter)
     {
         const auto index = static_cast<int32_t>(std::lround(value * (kProgramCount - 1)));
-        if (index != master.presetBank().currentIndex())
+        if (index != instance.currentProgram())
         {
             {
                 const HostCall call(*this);
-                master.recallPreset(index);
+                instance.selectProgram(index);
             }
             // The host chose this program: it knows the program, and the values reached it
             // through their edits.
@@ -483,7 +462,7 @@ tresult PLUGIN_API ORL_VST3_Effect::setParamNormalized(ParamID tag, ParamValue v
     if (result == kResultTrue && tag < 8)
     {
         // The host's own change (automation): engine and knobs, never the preset bank.
-        audio.post(static_cast<int32_t>(tag), value);
+        instance.post(static_cast<int32_t>(tag), value);
         if (editor != nullptr)
             editor->updateDisplay(static_cast<int32_t>(tag), value);
     }
@@ -502,7 +481,7 @@ void ORL_VST3_Effect::editorGone(ORL_VST3_EditorWrapper* closing)
     if (editor != closing)
         return;
     editor = nullptr;
-    master.setEditor(nullptr);
+    instance.masterController().setEditor(nullptr);
     hostSide.setEditor(nullptr);
 }
 
@@ -544,7 +523,7 @@ tresult PLUGIN_API ORL_VST3_Effect::getProgramName(ProgramListID listId, int32 p
 {
     if (listId != kProgramList || programIndex < 0 || programIndex >= kProgramCount)
         return kInvalidArgument;
-    chordwell::vst3params::toString128(master.presetBank().presetName(programIndex), name);
+    chordwell::vst3params::toString128(instance.programName(programIndex), name);
     return kResultTrue;
 }
 

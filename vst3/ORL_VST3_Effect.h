@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ChordwellAudioPath.h"
 #include "ORL_VST3_HostParameters.h"
 
-#include <ORLShellController.h>
+#include <ChordwellInstance.h>
 
 #include <pluginterfaces/vst/ivstaudioprocessor.h>
 #include <pluginterfaces/vst/ivstcomponent.h>
@@ -16,8 +15,8 @@
 class ORL_VST3_EditorWrapper;
 
 // The product as one VST 3 object: component, audio processor, edit controller and unit info
-// (the ten presets as the host's program list). It maps the host's calls onto the shared
-// master controller and the render path and nothing more: behaviour lives in the layers below.
+// (the ten presets as the host's program list). It maps the host's calls onto one plug-in
+// instance and nothing more: behaviour lives in the layers below.
 //
 // Threads, as VST 3 has them: process() on the host's audio thread (real-time safe); every
 // other call on the host's main (UI) thread, setupProcessing and setActive only while not
@@ -124,7 +123,7 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     // Main thread. An editor of this effect closes (or goes): nothing is shown in it any more.
     void editorGone(ORL_VST3_EditorWrapper* editor);
 
-    ORLShellController& masterController() { return master; }
+    ORLShellController& masterController() { return instance.masterController(); }
 
     OBJ_METHODS(ORL_VST3_Effect, Steinberg::Vst::EditController)
     DEFINE_INTERFACES
@@ -164,14 +163,10 @@ class ORL_VST3_Effect final : public Steinberg::Vst::EditController,
     void syncPrograms();
     bool applyState(const std::vector<uint8_t>& bytes);
     std::array<double, 8> currentValues();
-    int32_t inputChannels() const;
-    int32_t outputChannels() const;
 
-    ChordwellAudioPath audio;
-    ORLShellController master;
+    ChordwellInstance instance;
     ORL_VST3_HostParameters hostSide;
     ORL_VST3_EditorWrapper* editor = nullptr;
-    double sampleRate = 44100.0;
     int mainCallDepth = 0;
     // HostCalls under way: the host is not told of changes then.
     int hostCallDepth = 0;
