@@ -25,6 +25,8 @@ class ChordwellInstance
 {
   public:
     using Layout = ChordwellAudioPath::Layout;
+    using Point = ChordwellAudioPath::Point;
+    using PointSource = ChordwellAudioPath::PointSource;
     // A session checked whole and ready to restore.
     using Session = chordwell::sessionstate::Decoded;
 
@@ -38,6 +40,11 @@ class ChordwellInstance
     PresetBank& presetBank() { return master.presetBank(); }
 
     // --- audio --------------------------------------------------------------------------------
+    // Any thread. The layout with these channel counts, or nothing (two in, one out).
+    static std::optional<Layout> layoutOf(int32_t inputs, int32_t outputs)
+    {
+        return ChordwellAudioPath::layoutOf(inputs, outputs);
+    }
     // Main thread, while not processing.
     void setLayout(Layout layout) { audio.setLayout(layout); }
     // Any thread; changes only while not processing.
@@ -56,12 +63,10 @@ class ChordwellInstance
     // Audio thread. Real-time safe: no allocation, no lock, no system call.
     template <typename Sample>
     void render(const ChannelPair<Sample>& input, const ChannelPair<Sample>& output, int32_t frames,
-                ChordwellAudioPath::PointSource& points)
+                PointSource& points)
     {
         audio.render(input, output, frames, points);
     }
-    // Main thread. The render path itself, for a shell's host side that posts to it.
-    ChordwellAudioPath& audioPath() { return audio; }
 
     // Main thread. How long the strings ring after the input stops, in samples at the current
     // rate, for the given normalized values of slot 0-7.

@@ -16,11 +16,11 @@ namespace
 {
 // The control ports as timed points at the block's start: the render path applies only the
 // values that differ from what the engine last heard.
-class PortPoints final : public ChordwellAudioPath::PointSource
+class PortPoints final : public ChordwellInstance::PointSource
 {
   public:
     explicit PortPoints(const std::array<const float*, 8>& ports) : ports(ports) {}
-    bool next(ChordwellAudioPath::Point& point) override
+    bool next(ChordwellInstance::Point& point) override
     {
         while (slot < 8 && ports[slot] == nullptr)
             ++slot;
@@ -41,9 +41,9 @@ ORL_LV2_Plugin::ORL_LV2_Plugin(const LayoutInfo& layout, double rate, const LV2_
     : layoutInfo(layout)
 {
     // The bundle declares the three layouts only.
-    instance.setLayout(ChordwellAudioPath::layoutOf(static_cast<int32_t>(layout.inputs),
-                                                    static_cast<int32_t>(layout.outputs))
-                           .value_or(ChordwellAudioPath::Layout::Stereo));
+    instance.setLayout(ChordwellInstance::layoutOf(static_cast<int32_t>(layout.inputs),
+                                                   static_cast<int32_t>(layout.outputs))
+                           .value_or(ChordwellInstance::Layout::Stereo));
     instance.setSampleRate(rate);
     if (map != nullptr)
     {

@@ -30,7 +30,7 @@ constexpr size_t kMaxStateBytes =
 
 // The host's timed parameter points of one block, merged across queues in offset order.
 // Audio thread: reads the host's queues in place, each point once, allocates nothing.
-class HostPoints final : public ChordwellAudioPath::PointSource
+class HostPoints final : public ChordwellInstance::PointSource
 {
   public:
     explicit HostPoints(IParameterChanges* changes)
@@ -48,7 +48,7 @@ class HostPoints final : public ChordwellAudioPath::PointSource
         }
     }
 
-    bool next(ChordwellAudioPath::Point& point) override
+    bool next(ChordwellInstance::Point& point) override
     {
         // The earliest head; among equal offsets, the first queue's.
         Queue* best = nullptr;
@@ -154,8 +154,7 @@ bool readWhole(IBStream* stream, std::vector<uint8_t>& bytes)
 }
 } // namespace
 
-ORL_VST3_Effect::ORL_VST3_Effect()
-    : hostSide(*this, instance.audioPath(), instance.masterController())
+ORL_VST3_Effect::ORL_VST3_Effect() : hostSide(*this, instance)
 {
     instance.masterController().setHostParameters(&hostSide);
     // The first block applies every default as the host's 32-bit value, as a fresh AAX
@@ -369,8 +368,8 @@ tresult PLUGIN_API ORL_VST3_Effect::setBusArrangements(SpeakerArrangement* input
     { return a == SpeakerArr::kMono || a == SpeakerArr::kStereo; };
     if (!plain(inputs[0]) || !plain(outputs[0]))
         return kResultFalse;
-    const auto layout = ChordwellAudioPath::layoutOf(SpeakerArr::getChannelCount(inputs[0]),
-                                                     SpeakerArr::getChannelCount(outputs[0]));
+    const auto layout = ChordwellInstance::layoutOf(SpeakerArr::getChannelCount(inputs[0]),
+                                                    SpeakerArr::getChannelCount(outputs[0]));
     if (!layout)
         return kResultFalse;
     instance.setLayout(*layout);

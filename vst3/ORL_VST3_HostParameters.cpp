@@ -1,16 +1,14 @@
 #include "ORL_VST3_HostParameters.h"
 
-#include "ChordwellAudioPath.h"
-
+#include <ChordwellInstance.h>
 #include <ORLEditorDisplay.h>
 #include <ORLShellController.h>
 
 #include <public.sdk/source/vst/vsteditcontroller.h>
 
 ORL_VST3_HostParameters::ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller,
-                                                 ChordwellAudioPath& audio,
-                                                 ORLShellController& master)
-    : controller(controller), audio(audio), master(master)
+                                                 ChordwellInstance& instance)
+    : controller(controller), instance(instance), master(instance.masterController())
 {
 }
 
@@ -30,7 +28,7 @@ void ORL_VST3_HostParameters::setParameterValue(int32_t slot, double value)
     const auto id = static_cast<Steinberg::Vst::ParamID>(slot);
     if (auto* parameter = controller.getParameterObject(id))
         parameter->setNormalized(value);
-    audio.post(slot, value);
+    instance.post(slot, value);
     // The master controller's re-send of an echo: the host has that value already.
     if (echoes.isResend(slot))
         return;

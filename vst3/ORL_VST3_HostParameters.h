@@ -9,7 +9,7 @@ namespace Steinberg::Vst
 {
 class EditController;
 }
-class ChordwellAudioPath;
+class ChordwellInstance;
 class ORLEditorDisplay;
 class ORLShellController;
 
@@ -26,9 +26,10 @@ class ORLShellController;
 class ORL_VST3_HostParameters final : public ORLHostParameters
 {
   public:
-    // The master controller is the one this side serves; it keeps the record of presses.
-    ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller, ChordwellAudioPath& audio,
-                            ORLShellController& master);
+    // The instance's master controller is the one this side serves; it keeps the record of
+    // presses.
+    ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller,
+                            ChordwellInstance& instance);
 
     // Main thread. The open editor that host-side changes move, or null.
     void setEditor(ORLEditorDisplay* display) { editor = display; }
@@ -51,7 +52,7 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
     bool inGesture(int32_t slot) const;
 
     Steinberg::Vst::EditController& controller;
-    ChordwellAudioPath& audio;
+    ChordwellInstance& instance;
     ORLShellController& master;
     ORLEditorDisplay* editor = nullptr;
     OwedEchoes echoes;
