@@ -10,8 +10,6 @@
 #include <span>
 #include <vector>
 
-class PresetBank;
-
 // One instance of the plug-in as every format's shell holds it: the render path, the master
 // controller with its preset bank, the channel layout and sample rate, the session state a
 // host keeps, the bank's presets as the host's programs, and the tail. A shell translates its
@@ -35,9 +33,8 @@ class ChordwellInstance
     ChordwellInstance(const ChordwellInstance&) = delete;
     ChordwellInstance& operator=(const ChordwellInstance&) = delete;
 
-    // Main thread. The master controller and its bank, for the shell's host side and editor.
+    // Main thread. The master controller (with its bank), for the shell's host side and editor.
     ORLShellController& masterController() { return master; }
-    PresetBank& presetBank() { return master.presetBank(); }
 
     // --- audio --------------------------------------------------------------------------------
     // Any thread. The layout with these channel counts, or nothing (two in, one out).
