@@ -1,14 +1,14 @@
 #include "EditCommand.h"
 
-#include "AudioFile.h"
 #include "AudioLoop.h"
-#include "BinaryFile.h"
-#include "DemoSignal.h"
 #include "HostViewContainer.h"
-#include "OptionChecks.h"
-#include "OutputFile.h"
-#include "SessionState.h"
 #include "WindowManagerAtoms.h"
+#include "audio/AudioFile.h"
+#include "audio/BinaryFile.h"
+#include "audio/DemoSignal.h"
+#include "audio/OutputFile.h"
+#include "cli/OptionChecks.h"
+#include "render/SessionState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

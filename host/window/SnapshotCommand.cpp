@@ -1,9 +1,9 @@
 #include "SnapshotCommand.h"
 
 #include "OffscreenView.h"
-#include "OutputFile.h"
-#include "SessionState.h"
 #include "ToolkitClick.h"
+#include "audio/OutputFile.h"
+#include "render/SessionState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AudioFile.h"
 #include "Layout.h"
 #include "Renderer.h"
+#include "audio/AudioFile.h"
 
 #include <cstdint>
 #include <functional>

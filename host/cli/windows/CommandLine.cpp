@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "SystemText.h"
+#include "aax_host/windows/SystemText.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "FileReportCommand.h"
+#include "InspectCommand.h"
 
-#include "PresetSources.h"
+#include "render/PresetSources.h"
 
 #include <BankState.h>
 #include <ImageFile.h>

@@ -1,7 +1,7 @@
-#include "AudioFile.h"
+#include "audio/AudioFile.h"
 
-#include "Dither.h"
-#include "WavFile.h"
+#include "audio/Dither.h"
+#include "audio/WavFile.h"
 
 #include <sndfile.h>
 

@@ -1,4 +1,4 @@
-#include "RealtimeWatch.h"
+#include "realtime/RealtimeWatch.h"
 
 #include <dlfcn.h>
 #include <poll.h>

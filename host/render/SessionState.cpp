@@ -1,7 +1,7 @@
 #include "SessionState.h"
 
-#include "BinaryFile.h"
 #include "aax_host/PluginLibrary.h"
+#include "audio/BinaryFile.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "OutputFormat.h"
 
-#include "NamedWords.h"
+#include "cli/NamedWords.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RenderCommand.h"
+#include "cli/RenderCommand.h"
 
 #include <string>
 #include <vector>

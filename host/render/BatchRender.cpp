@@ -1,7 +1,7 @@
 #include "BatchRender.h"
 
-#include "OutputFile.h"
-#include "OutputFormat.h"
+#include "audio/OutputFile.h"
+#include "audio/OutputFormat.h"
 
 #include <FileAccess.h>
 

@@ -1,6 +1,6 @@
 #include "PresetSources.h"
 
-#include "OptionChecks.h"
+#include "cli/OptionChecks.h"
 
 #include <ImageFile.h>
 #include <PresetBank.h>

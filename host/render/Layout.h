@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NamedWords.h"
+#include "cli/NamedWords.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 #include "ValidateCommand.h"
 
 #include "PresetNameStates.h"
-#include "RealtimeWatch.h"
-#include "SessionState.h"
 #include "aax_host/EffectInstance.h"
 #include "aax_host/PluginLibrary.h"
+#include "realtime/RealtimeWatch.h"
+#include "render/SessionState.h"
 
 #include <ParameterTable.h>
 

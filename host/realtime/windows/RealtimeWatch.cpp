@@ -1,4 +1,4 @@
-#include "RealtimeWatch.h"
+#include "realtime/RealtimeWatch.h"
 
 // A DLL calls the C library and the system through its own import table, so no definition in
 // the executable can stand in for them as it does on Linux: nothing is counted.

@@ -1,6 +1,6 @@
-#include "OutputFile.h"
+#include "audio/OutputFile.h"
 
-#include "SystemText.h"
+#include "aax_host/windows/SystemText.h"
 
 #include <windows.h>
 

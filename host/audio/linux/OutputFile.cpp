@@ -1,4 +1,4 @@
-#include "OutputFile.h"
+#include "audio/OutputFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>

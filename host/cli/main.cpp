@@ -1,15 +1,15 @@
 #include "CommandLine.h"
 #include "DescribeCommand.h"
-#include "EditCommand.h"
-#include "FileReportCommand.h"
+#include "InspectCommand.h"
 #include "InstallManualCommand.h"
 #include "PresetsCommand.h"
 #include "RenderCommand.h"
-#include "SnapshotCommand.h"
 #include "UsageFormatter.h"
-#include "ValidateCommand.h"
-#include "ValidateEditor.h"
-#include "ValidateNames.h"
+#include "validate/ValidateCommand.h"
+#include "window/EditCommand.h"
+#include "window/SnapshotCommand.h"
+#include "window/ValidateEditor.h"
+#include "window/ValidateNames.h"
 
 #include <CLI/CLI.hpp>
 #include <ProductIdentity.h>

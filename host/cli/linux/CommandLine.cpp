@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 std::vector<std::string> commandLineArguments(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
-#include "AudioFile.h"
+#include "audio/AudioFile.h"
 
-#include "WavFile.h"
+#include "audio/WavFile.h"
 
 #include <io.h>
 

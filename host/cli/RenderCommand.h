@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PresetSources.h"
+#include "render/PresetSources.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,6 @@
 #include "InstallManualCommand.h"
 
-#include "OutputFile.h"
+#include "audio/OutputFile.h"
 
 #include "aax_host/SharedLibrary.h"
 
