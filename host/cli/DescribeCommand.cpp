@@ -1,5 +1,6 @@
 #include "DescribeCommand.h"
 
+#include "CommandExit.h"
 #include "aax_host/EffectInstance.h"
 #include "aax_host/PluginLibrary.h"
 
@@ -226,7 +227,6 @@ int runDescribe(const DescribeOptions& options)
     }
     catch (const HostError& e)
     {
-        std::fprintf(stderr, "chordwell-host describe: %s\n", e.what());
-        return 1;
+        return fail("describe", e.what());
     }
 }

@@ -1,5 +1,6 @@
 #include "InspectCommand.h"
 
+#include "CommandExit.h"
 #include "render/PresetSources.h"
 
 #include <BankState.h>
@@ -21,9 +22,6 @@
 
 namespace
 {
-constexpr int kFailed = 1;
-constexpr int kRefused = 2;
-
 struct FileContents
 {
     bool isBank = false;
@@ -164,9 +162,7 @@ int reportState(const InspectOptions& options, const statefile::Contents& state)
     if (state.bankState.size() < kClosing ||
         !bank.applyHostState(state.bankState.data(), state.bankState.size() - kClosing))
     {
-        std::fprintf(stderr, "chordwell-host inspect: '%s' is not a valid state file\n",
-                     printable(options.file).c_str());
-        return kRefused;
+        return refuse("inspect", "'" + printable(options.file) + "' is not a valid state file");
     }
     FileContents contents;
     contents.isBank = true;
@@ -197,9 +193,7 @@ int runInspect(const InspectOptions& options)
     const auto bytes = readImageFile(options.file, false);
     if (!bytes)
     {
-        std::fprintf(stderr, "chordwell-host inspect: cannot read '%s'\n",
-                     printable(options.file).c_str());
-        return kFailed;
+        return fail("inspect", "cannot read '" + printable(options.file) + "'");
     }
     // A state file (render/edit --state-out) starts with its magic; one of the old kind (the
     // bank chunk alone) with 00 00 00 02, which no preset or bank image is taken for here
@@ -215,38 +209,34 @@ int runInspect(const InspectOptions& options)
             return reportState(options, *state);
         if (stateMagic)
         {
-            std::fprintf(stderr, "chordwell-host inspect: '%s' is not a valid state file: %s\n",
-                         printable(options.file).c_str(), error.c_str());
-            return kRefused;
+            return refuse("inspect",
+                          "'" + printable(options.file) + "' is not a valid state file: " + error);
         }
     }
     const auto reversed = presetimage::detectByteReversal(*bytes);
     const uint8_t type = bytes->size() > 4 ? (*bytes)[4] : 0;
     if (reversed && type != presetimage::kPresetType && type != presetimage::kBankType)
     {
-        std::fprintf(stderr,
-                     "chordwell-host inspect: '%s' is not a valid preset or bank file: image "
-                     "type 0x%02x is neither\n",
-                     printable(options.file).c_str(), type);
-        return kRefused;
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02x", type);
+        return refuse("inspect", "'" + printable(options.file) +
+                                     "' is not a valid preset or bank file: image type " + hex +
+                                     " is neither");
     }
     if (bytes->size() >= kMaxImageFileBytes || presetimage::hasBytesAfterImage(*bytes))
     {
-        std::fprintf(stderr,
-                     "chordwell-host inspect: '%s' is not a valid preset or bank file: it has "
-                     "bytes after its image\n",
-                     options.file.c_str());
-        return kRefused;
+        return refuse("inspect", "'" + options.file +
+                                     "' is not a valid preset or bank file: it has bytes after "
+                                     "its image");
     }
     const bool isBank = type == presetimage::kBankType;
     PresetBank bank(nullptr, false);
     const LoadResult result = isBank ? bank.loadBankImage(*bytes) : bank.loadPresetImage(*bytes);
     if (result != LoadResult::Loaded || !reversed)
     {
-        std::fprintf(stderr,
-                     "chordwell-host inspect: '%s' is not a valid preset or bank file: %s\n",
-                     printable(options.file).c_str(), describeLoadFailure(result).c_str());
-        return kRefused;
+        return refuse("inspect",
+                      "'" + printable(options.file) +
+                          "' is not a valid preset or bank file: " + describeLoadFailure(result));
     }
     const auto header = presetimage::readHeader(*bytes, *reversed);
     FileContents contents;

@@ -1,5 +1,6 @@
 #include "InstallManualCommand.h"
 
+#include "CommandExit.h"
 #include "audio/OutputFile.h"
 
 #include "aax_host/SharedLibrary.h"
@@ -40,37 +41,32 @@ int runInstallManual(const InstallManualOptions& options)
     const std::string chosen = options.file.empty() ? manualWithTheProgram() : options.file;
     if (chosen.empty())
     {
-        std::fprintf(stderr, "chordwell-host install-manual: no manual beside this program or "
-                             "installed with it; give its path: install-manual FILE\n");
-        return 2;
+        return refuse("install-manual", "no manual beside this program or installed with it; "
+                                        "give its path: install-manual FILE");
     }
     std::error_code error;
     const std::filesystem::path given = platform::pathFromUtf8(chosen);
     const std::filesystem::path path = std::filesystem::absolute(given, error).lexically_normal();
     if (error || !std::filesystem::is_regular_file(path, error))
     {
-        std::fprintf(stderr, "chordwell-host install-manual: no such file: %s\n",
-                     platform::utf8FromPath(given).c_str());
-        return 1;
+        return fail("install-manual", "no such file: " + platform::utf8FromPath(given));
     }
     // A manual the window's "?" button could not open is not recorded.
     std::string unreadable;
     const int fd = openRegularFile(platform::utf8FromPath(path), unreadable);
     if (fd < 0)
     {
-        std::fprintf(stderr, "chordwell-host install-manual: %s\n", unreadable.c_str());
-        return 1;
+        return fail("install-manual", unreadable);
     }
     ::close(fd);
     if (platform::utf8FromPath(path).size() > 1024)
     {
-        std::fprintf(stderr, "chordwell-host install-manual: the path is longer than the 1024 "
-                             "bytes the settings store keeps\n");
-        return 1;
+        return fail("install-manual",
+                    "the path is longer than the 1024 bytes the settings store keeps");
     }
     // The store has said why on stderr, once.
     if (storeManualPath(platform::utf8FromPath(path)) != 0)
-        return 1;
+        return kFailed;
     std::printf("manual: %s\n", platform::utf8FromPath(path).c_str());
     return 0;
 }

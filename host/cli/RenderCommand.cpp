@@ -1,6 +1,8 @@
 #include "RenderCommand.h"
 
 #include "AutomationArg.h"
+#include "BatchRender.h"
+#include "CommandExit.h"
 #include "OptionChecks.h"
 #include "ParameterArgs.h"
 #include "Progress.h"
@@ -8,7 +10,6 @@
 #include "audio/ChannelPeaks.h"
 #include "audio/DemoSignal.h"
 #include "audio/OutputFile.h"
-#include "render/BatchRender.h"
 #include "render/PluginRenderer.h"
 #include "render/PresetSources.h"
 #include "render/PresetState.h"
@@ -21,47 +22,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <mutex>
 
 namespace
 {
-// Where a captured render's lines go (runRenderCaptured); null: stdout and stderr.
-thread_local std::string* captured = nullptr;
-
-// printf to the stream, or into the captured lines.
-[[gnu::format(gnu_printf, 2, 3)]] void report(FILE* stream, const char* format, ...)
-{
-    char small[1024];
-    va_list arguments;
-    va_start(arguments, format);
-    va_list again;
-    va_copy(again, arguments);
-    const int length = std::vsnprintf(small, sizeof small, format, arguments);
-    va_end(arguments);
-    std::string text;
-    if (length >= 0 && static_cast<size_t>(length) < sizeof small)
-        text = small;
-    else if (length >= 0)
-    {
-        text.resize(static_cast<size_t>(length) + 1);
-        std::vsnprintf(text.data(), text.size(), format, again);
-        text.resize(static_cast<size_t>(length));
-    }
-    va_end(again);
-    if (captured != nullptr)
-        *captured += text;
-    else
-        std::fputs(text.c_str(), stream);
-}
-
-void flushReport()
-{
-    if (captured == nullptr)
-        std::fflush(stdout);
-}
-
 // Renders on several threads take turns to make, set up and unmake the plug-in's instance
 // (and to load and unload its library): a host does those on one thread.
 std::mutex instanceTurn;
@@ -78,24 +43,10 @@ struct TurnAtEnd
     }
 };
 
-constexpr int kFailed = 1;
-constexpr int kRefused = 2;
 // How much of the end a render's closing level covers, and the levels the warnings name.
 constexpr double kEndSeconds = 0.05;
 constexpr float kSilence = 1e-7f;      // -140 dBFS
 constexpr float kStillRinging = 1e-3f; // -60 dBFS
-
-int refuse(const std::string& message)
-{
-    report(stderr, "chordwell-host render: %s\n", message.c_str());
-    return kRefused;
-}
-
-int fail(const std::string& message)
-{
-    report(stderr, "chordwell-host render: %s\n", message.c_str());
-    return kFailed;
-}
 
 std::string decibels(float peak)
 {
@@ -361,11 +312,7 @@ void addRenderOptions(CLI::App& command, RenderOptions& options)
 
 int runRenderCaptured(const RenderOptions& options, std::string& lines)
 {
-    captured = &lines;
-    struct Release
-    {
-        ~Release() { captured = nullptr; }
-    } release;
+    const CapturedReport capture(lines);
     return runRender(options);
 }
 
@@ -374,9 +321,9 @@ int runRender(const RenderOptions& options)
     if (!options.outputDir.empty())
         return runBatchRender(options);
     if (options.files.size() > 2)
-        return refuse("more than [IN] OUT: for many files use --output-dir DIR IN...");
+        return refuse("render", "more than [IN] OUT: for many files use --output-dir DIR IN...");
     if (!options.suffix.empty() || options.jobs != 0)
-        return refuse("--suffix and -j go with --output-dir");
+        return refuse("render", "--suffix and -j go with --output-dir");
     // Everything the command line says is checked before any file is touched.
     std::optional<int> preset;
     if (!options.preset.empty())
@@ -384,19 +331,19 @@ int runRender(const RenderOptions& options)
         std::string error;
         preset = parsePresetArg(options.preset, &error);
         if (!preset)
-            return refuse(error);
+            return refuse("render", error);
     }
     if (hasPresetSource(options.presetSource) && preset)
-        return refuse("use either --preset or a preset or bank file, not both");
+        return refuse("render", "use either --preset or a preset or bank file, not both");
     if ((preset || hasPresetSource(options.presetSource)) && !options.stateIn.empty())
-        return refuse("--state-in sets the whole state; use it without presets");
+        return refuse("render", "--state-in sets the whole state; use it without presets");
     std::vector<std::pair<int, float>> sets;
     for (const std::string& set : options.sets)
     {
         std::string error;
         const auto assignment = parseSlotAssignment(set, error);
         if (!assignment)
-            return refuse(error);
+            return refuse("render", error);
         sets.emplace_back(assignment->first, static_cast<float>(assignment->second));
     }
     std::vector<AutomationPoint> automation;
@@ -405,7 +352,7 @@ int runRender(const RenderOptions& options)
         std::string error;
         const auto point = parseAutomationArg(text, error);
         if (!point)
-            return refuse(error);
+            return refuse("render", error);
         automation.push_back(*point);
     }
     std::optional<Layout> layout;
@@ -413,14 +360,14 @@ int runRender(const RenderOptions& options)
     {
         layout = parseLayout(options.layout);
         if (!layout)
-            return refuse("unknown layout '" + options.layout +
-                          "' (use mono, stereo or mono-stereo)");
+            return refuse("render", "unknown layout '" + options.layout +
+                                        "' (use mono, stereo or mono-stereo)");
     }
     if (!std::isfinite(options.tailSeconds) || options.tailSeconds < 0.0 ||
         options.tailSeconds > 3600.0)
-        return refuse("--tail must be between 0 and 3600 seconds");
+        return refuse("render", "--tail must be between 0 and 3600 seconds");
     if (options.blockFrames < 1 || options.blockFrames > 1048576)
-        return refuse("--block must be from 1 to 1048576 frames");
+        return refuse("render", "--block must be from 1 to 1048576 frames");
 
     // No output may be one of the inputs: the render would destroy what it reads.
     const bool hasInput = options.files.size() == 2;
@@ -429,7 +376,7 @@ int runRender(const RenderOptions& options)
     const std::optional<OutputFormat> format =
         chooseOutputFormat(options.format, outPath, formatError);
     if (!format)
-        return refuse(formatError);
+        return refuse("render", formatError);
     std::vector<std::pair<std::string, std::string>> inputs;
     if (hasInput)
         inputs.emplace_back("IN", options.files.front());
@@ -446,18 +393,19 @@ int runRender(const RenderOptions& options)
     for (const auto& [outName, out] : outputs)
         for (const auto& [inName, in] : inputs)
             if (sameFile(out, in))
-                return refuse(outName + " '" + out + "' is the same file as " + inName + " '" + in +
-                              "'");
+                return refuse("render", outName + " '" + out + "' is the same file as " + inName +
+                                            " '" + in + "'");
     if (outputs.size() == 2 &&
         (outputs[0].second == outputs[1].second || sameFile(outputs[0].second, outputs[1].second)))
-        return refuse("OUT and --state-out name the same file");
+        return refuse("render", "OUT and --state-out name the same file");
     if (hasInput && options.demo)
-        return refuse("--demo renders the built-in demo: give OUT alone");
+        return refuse("render", "--demo renders the built-in demo: give OUT alone");
     // A lone file that is there is most likely the input the user meant to process.
     if (!hasInput && !options.demo && isExistingFile(outPath))
-        return refuse("'" + outPath +
-                      "' is there already; to process it, give an output too: render '" + outPath +
-                      "' OUT.wav; to render the built-in demo over it, add --demo");
+        return refuse("render",
+                      "'" + outPath +
+                          "' is there already; to process it, give an output too: render '" +
+                          outPath + "' OUT.wav; to render the built-in demo over it, add --demo");
 
     // Presets reach the plug-in as a state chunk, the way a host restores a project.
     std::vector<statefile::Chunk> state;
@@ -471,7 +419,7 @@ int runRender(const RenderOptions& options)
         bool unreadable = false;
         PresetBank bank(nullptr, false);
         if (!loadPresetSourceBank(options.presetSource, bank, error, &unreadable))
-            return unreadable ? fail(error) : refuse(error);
+            return unreadable ? fail("render", error) : refuse("render", error);
         state.push_back({statefile::kBankChunk, stateChunkOf(bank)});
     }
 
@@ -490,7 +438,7 @@ int runRender(const RenderOptions& options)
         {
             std::string error;
             if (!reader.open(options.files.front(), error))
-                return reader.contentRefused() ? refuse(error) : fail(error);
+                return reader.contentRefused() ? refuse("render", error) : fail("render", error);
             source = std::make_unique<ReaderSource>(reader);
             rate = reader.sampleRate();
             inputFrames = reader.frames();
@@ -516,12 +464,13 @@ int runRender(const RenderOptions& options)
         const uint64_t totalFrames = inputFrames + tailFrames;
         const double seconds = static_cast<double>(totalFrames) / rate;
         if (totalFrames * static_cast<uint64_t>(outputChannels(*layout)) * 4 > kMaxWavDataBytes)
-            return refuse("the render would be " + std::to_string(totalFrames) +
-                          " frames, more than a WAV file holds; shorten --tail or the input");
+            return refuse("render",
+                          "the render would be " + std::to_string(totalFrames) +
+                              " frames, more than a WAV file holds; shorten --tail or the input");
         for (const AutomationPoint& point : automation)
             if (point.seconds >= seconds)
-                return refuse("--automate at " + std::to_string(point.seconds) +
-                              " s lies beyond the rendered length");
+                return refuse("render", "--automate at " + std::to_string(point.seconds) +
+                                            " s lies beyond the rendered length");
 
         std::unique_lock<std::mutex> turn(instanceTurn);
         PluginLibrary library(pluginPath(options.plugin));
@@ -556,16 +505,16 @@ int runRender(const RenderOptions& options)
             WavWriter writer;
             std::string error;
             if (!writer.open(outPath, rate, outputChannels(*layout), error, *format))
-                return fail(error);
+                return fail("render", error);
             WriterSink sink(writer, outputChannels(*layout), rate);
             if (options.tailAuto)
                 sink.endAfterQuiet(
                     inputFrames, static_cast<uint64_t>(std::llround(kAutoTailQuietSeconds * rate)));
             MeasuredSource measuredSource(*source);
-            ProgressBar bar(seconds > 1.0 && captured == nullptr);
+            ProgressBar bar(seconds > 1.0 && !reportCaptured());
             if (!renderStream(renderer, measuredSource, inputFrames, tailFrames, request, sink,
                               [&bar](double done) { bar.update(done); }))
-                return fail("cannot write '" + outPath + "': " + writer.writeFailure());
+                return fail("render", "cannot write '" + outPath + "': " + writer.writeFailure());
             inputPeaks = peaksText(measuredSource.measured());
             outputPeaks = peaksText(sink.measured());
             outputLevels = sink.measured();
@@ -577,13 +526,13 @@ int runRender(const RenderOptions& options)
             // audio comes last: it is what the command makes, and a file that is not newer
             // than its inputs tells a rerun (make, a batch script) that it is not done.
             if (!writer.prepare(error))
-                return fail(error);
+                return fail("render", error);
             if (!options.stateOut.empty() &&
                 !writeOutputFile(options.stateOut,
                                  statefile::encode(saveStateChunks(renderer.instance())), error))
-                return fail(error);
+                return fail("render", error);
             if (!writer.commit(error))
-                return fail(error);
+                return fail("render", error);
         }
         report(stdout, "wrote %s: %llu frames, %d Hz, %s, %s%s\n", outPath.c_str(),
                static_cast<unsigned long long>(writtenFrames), static_cast<int>(rate),
@@ -598,10 +547,10 @@ int runRender(const RenderOptions& options)
     }
     catch (const RefusedContent& e)
     {
-        return refuse(e.what());
+        return refuse("render", e.what());
     }
     catch (const HostError& e)
     {
-        return fail(e.what());
+        return fail("render", e.what());
     }
 }

@@ -1,3 +1,4 @@
+#include "CommandExit.h"
 #include "CommandLine.h"
 #include "DescribeCommand.h"
 #include "InspectCommand.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv)
     catch (const CLI::ParseError& e)
     {
         // Help is a success; every other parse error is a refused command line.
-        return app.exit(e) == 0 ? 0 : 2;
+        return app.exit(e) == 0 ? 0 : kRefused;
     }
 
     // Whatever escapes a command (memory running out, above all) is a failure with a message,
@@ -117,11 +118,8 @@ int main(int argc, char** argv)
                                           .c_str());
                     return 0;
                 }
-            std::fprintf(stderr,
-                         "chordwell-host help: no command '%s'; `chordwell-host help` "
-                         "lists them\n",
-                         helpTopic.c_str());
-            return 2;
+            return refuse("help",
+                          "no command '" + helpTopic + "'; `chordwell-host help` lists them");
         }
         if (presetsCommand->parsed())
             return runPresets();
@@ -146,12 +144,12 @@ int main(int argc, char** argv)
     catch (const std::bad_alloc&)
     {
         std::fprintf(stderr, "chordwell-host: out of memory\n");
-        return 1;
+        return kFailed;
     }
     catch (const std::exception& e)
     {
         std::fprintf(stderr, "chordwell-host: %s\n", e.what());
-        return 1;
+        return kFailed;
     }
-    return 2;
+    return kRefused;
 }

@@ -3,6 +3,7 @@
 #include "Checks.h"
 #include "Report.h"
 #include "aax_host/PluginLibrary.h"
+#include "cli/CommandExit.h"
 
 #include <algorithm>
 #include <chrono>
@@ -27,8 +28,7 @@ int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraC
 {
     if (options.level < 1 || options.level > 10)
     {
-        std::fprintf(stderr, "chordwell-host validate: --level must be 1 to 10\n");
-        return 2;
+        return refuse("validate", "--level must be 1 to 10");
     }
     struct Check
     {
@@ -101,15 +101,13 @@ int runValidate(const ValidateOptions& options, const std::vector<ValidateExtraC
         }
         if (ran == 0)
         {
-            std::fprintf(stderr, "chordwell-host validate: no check is named like that\n");
-            return 2;
+            return refuse("validate", "no check is named like that");
         }
         std::printf("validate: %zu checks, %d failed\n", ran, failed);
-        return failed > 0 ? 1 : 0;
+        return failed > 0 ? kFailed : 0;
     }
     catch (const HostError& e)
     {
-        std::fprintf(stderr, "chordwell-host validate: %s\n", e.what());
-        return 1;
+        return fail("validate", e.what());
     }
 }

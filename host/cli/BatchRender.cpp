@@ -1,5 +1,6 @@
 #include "BatchRender.h"
 
+#include "CommandExit.h"
 #include "audio/OutputFile.h"
 #include "audio/OutputFormat.h"
 
@@ -21,7 +22,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-constexpr int kRefused = 2;
 
 bool isAudioName(const fs::path& path)
 {
@@ -128,41 +128,33 @@ int runBatchRender(const RenderOptions& options)
         const auto format = parseOutputFormat(options.format);
         if (!format || !isWritableFormat(*format))
         {
-            std::fprintf(stderr,
-                         "chordwell-host render: --format '%s' is not one this build "
-                         "writes\n",
-                         options.format.c_str());
-            return kRefused;
+            return refuse("render",
+                          "--format '" + options.format + "' is not one this build writes");
         }
         if (*format == OutputFormat::Flac)
             extension = ".flac";
     }
     if (!options.stateOut.empty())
     {
-        std::fprintf(stderr, "chordwell-host render: --state-out keeps one render's state: "
-                             "render the files one at a time for it\n");
-        return kRefused;
+        return refuse("render", "--state-out keeps one render's state: render the files one "
+                                "at a time for it");
     }
     if (options.demo)
     {
-        std::fprintf(stderr, "chordwell-host render: --demo renders the built-in demo: give OUT "
-                             "alone, without --output-dir\n");
-        return kRefused;
+        return refuse("render", "--demo renders the built-in demo: give OUT alone, without "
+                                "--output-dir");
     }
     std::error_code code;
     const fs::path dir = platform::pathFromUtf8(options.outputDir);
     if (!fs::is_directory(dir, code))
     {
-        std::fprintf(stderr, "chordwell-host render: --output-dir '%s' is not a folder\n",
-                     options.outputDir.c_str());
-        return kRefused;
+        return refuse("render", "--output-dir '" + options.outputDir + "' is not a folder");
     }
     const std::vector<BatchJob> jobs =
         planBatch(options.files, options.outputDir, options.suffix, extension, error);
     if (jobs.empty())
     {
-        std::fprintf(stderr, "chordwell-host render: %s\n", error.c_str());
-        return kRefused;
+        return refuse("render", error);
     }
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());

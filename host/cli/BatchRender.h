@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/RenderCommand.h"
+#include "RenderCommand.h"
 
 #include <string>
 #include <vector>
