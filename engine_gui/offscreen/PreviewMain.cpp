@@ -3,8 +3,8 @@
 #include "ORLOffscreenEditorEngine.h"
 
 #include "FactoryPresets.h"
-#include "ParameterArgs.h"
 #include "ParameterTable.h"
+#include "cli/ParameterArgs.h"
 
 #include <CLI/CLI.hpp>
 

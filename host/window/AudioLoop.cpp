@@ -1,6 +1,6 @@
 #include "AudioLoop.h"
 
-#include "PluginRenderer.h"
+#include "render/PluginRenderer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AudioFile.h"
+#include "audio/AudioFile.h"
 
 #include <juce_audio_devices/juce_audio_devices.h>
 

@@ -1,14 +1,15 @@
 #include "EditCommand.h"
 
-#include "AudioFile.h"
 #include "AudioLoop.h"
-#include "BinaryFile.h"
-#include "DemoSignal.h"
 #include "HostViewContainer.h"
-#include "OptionChecks.h"
-#include "OutputFile.h"
-#include "SessionState.h"
 #include "WindowManagerAtoms.h"
+#include "audio/AudioFile.h"
+#include "audio/BinaryFile.h"
+#include "audio/DemoSignal.h"
+#include "audio/OutputFile.h"
+#include "cli/CommandExit.h"
+#include "cli/OptionChecks.h"
+#include "render/SessionState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -26,12 +27,6 @@ std::atomic<bool> stopRequested{false};
 void requestStop(int)
 {
     stopRequested.store(true);
-}
-
-int report(int status, const std::string& message)
-{
-    std::fprintf(stderr, "chordwell-host edit: %s\n", message.c_str());
-    return status;
 }
 
 // The host's own window around the plug-in's view.
@@ -116,20 +111,21 @@ int runEdit(const EditOptions& options)
 {
     std::string error;
     if (!checkSessionOptions(options.session, error))
-        return report(2, error);
+        return refuse("edit", error);
     if (!options.stateOut.empty() && (sameFile(options.stateOut, options.session.stateIn) ||
                                       sameFile(options.stateOut, options.input)))
-        return report(2, "--state-out '" + options.stateOut + "' is the same file as an input");
+        return refuse("edit",
+                      "--state-out '" + options.stateOut + "' is the same file as an input");
     AudioBuffer audio;
     if (options.input.empty())
         audio = makeDemoSignal();
     else if (!readAudioFile(options.input, audio, error))
-        return report(1, error);
+        return fail("edit", error);
     if (audio.channels.size() > 2 || audio.frames() == 0)
-        return report(1, options.input + ": the host plays one or two channels");
+        return fail("edit", options.input + ": the host plays one or two channels");
 
     if (!orl::createWindowManagerAtoms())
-        return report(1, "no display: set DISPLAY to an X server (or use xvfb-run)");
+        return fail("edit", "no display: set DISPLAY to an X server (or use xvfb-run)");
     // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
     std::unique_ptr<PluginLibrary> library;
     juce::ScopedJuceInitialiser_GUI toolkit;
@@ -146,7 +142,7 @@ int runEdit(const EditOptions& options)
         window.setVisible(true);
         void* native = window.getWindowHandle();
         if (native == nullptr)
-            return report(1, "the window system gave the window no handle");
+            return fail("edit", "the window system gave the window no handle");
 
         HostViewContainer container(AAX_eViewContainer_Type_NativeWindow, native);
         container.onSetViewSize = [&window](const AAX_Point& s)
@@ -189,17 +185,17 @@ int runEdit(const EditOptions& options)
         if (!options.stateOut.empty())
         {
             if (!writeBinaryFile(options.stateOut, session.saveState(), error))
-                return report(1, error);
+                return fail("edit", error);
             std::printf("saved the state to %s\n", options.stateOut.c_str());
         }
         return 0;
     }
     catch (const RefusedContent& e)
     {
-        return report(2, e.what());
+        return refuse("edit", e.what());
     }
     catch (const HostError& e)
     {
-        return report(1, e.what());
+        return fail("edit", e.what());
     }
 }

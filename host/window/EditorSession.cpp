@@ -1,7 +1,7 @@
 #include "EditorSession.h"
 
-#include "ParameterArgs.h"
-#include "SessionState.h"
+#include "cli/ParameterArgs.h"
+#include "render/SessionState.h"
 
 #include <AAX_IEffectGUI.h>
 #include <ParameterTable.h>

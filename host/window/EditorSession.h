@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PluginRenderer.h"
 #include "aax_host/PluginLibrary.h"
+#include "render/PluginRenderer.h"
 
 #include <AAX.h>
 

@@ -1,9 +1,10 @@
 #include "SnapshotCommand.h"
 
 #include "OffscreenView.h"
-#include "OutputFile.h"
-#include "SessionState.h"
 #include "ToolkitClick.h"
+#include "audio/OutputFile.h"
+#include "cli/CommandExit.h"
+#include "render/SessionState.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -14,11 +15,6 @@ namespace
 // The title band of the front panel, which turns the window to the rear panel.
 const juce::Point<int> kTitleBand{200, 30};
 
-int report(int status, const std::string& message)
-{
-    std::fprintf(stderr, "chordwell-host snapshot: %s\n", message.c_str());
-    return status;
-}
 } // namespace
 
 void addSnapshotOptions(CLI::App& command, SnapshotOptions& options)
@@ -32,9 +28,9 @@ int runSnapshot(const SnapshotOptions& options)
 {
     std::string error;
     if (!checkSessionOptions(options.session, error))
-        return report(2, error);
+        return refuse("snapshot", error);
     if (sameFile(options.output, options.session.stateIn))
-        return report(2, "'" + options.output + "' is the same file as --state-in");
+        return refuse("snapshot", "'" + options.output + "' is the same file as --state-in");
 
     // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
     std::unique_ptr<PluginLibrary> library;
@@ -58,21 +54,21 @@ int runSnapshot(const SnapshotOptions& options)
         // the path is never removed.
         juce::MemoryOutputStream png;
         if (!juce::PNGImageFormat().writeImageToStream(picture, png))
-            return report(1, "could not encode the picture");
+            return fail("snapshot", "could not encode the picture");
         const auto* data = static_cast<const uint8_t*>(png.getData());
         if (!writeOutputFile(options.output, std::vector<uint8_t>(data, data + png.getDataSize()),
                              error))
-            return report(1, error);
+            return fail("snapshot", error);
         std::printf("wrote %s: %d x %d\n", options.output.c_str(), picture.getWidth(),
                     picture.getHeight());
         return 0;
     }
     catch (const RefusedContent& e)
     {
-        return report(2, e.what());
+        return refuse("snapshot", e.what());
     }
     catch (const HostError& e)
     {
-        return report(1, e.what());
+        return fail("snapshot", e.what());
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ValidateCommand.h"
+#include "validate/ValidateCommand.h"
 
 // validate's editor check: the editor opened and closed while another thread renders and
 // host automation arrives, drawn offscreen (no display needed); the process's locale and

@@ -2,8 +2,8 @@
 
 #include "EditorSession.h"
 #include "OffscreenView.h"
-#include "PresetNameStates.h"
 #include "aax_host/EffectInstance.h"
+#include "validate/PresetNameStates.h"
 
 #include <StateFile.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ValidateCommand.h"
+#include "validate/ValidateCommand.h"
 
 // validate's window checks. Main thread; each starts and ends the toolkit itself.
 

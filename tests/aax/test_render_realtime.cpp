@@ -3,7 +3,7 @@
 #include "HandContext.h"
 #include "InProcessPlugin.h"
 
-#include <RealtimeWatch.h>
+#include <realtime/RealtimeWatch.h>
 
 #include <tuple>
 

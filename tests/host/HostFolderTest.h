@@ -1,8 +1,8 @@
 #pragma once
 
-#include <AudioFile.h>
-#include <BinaryFile.h>
-#include <DemoSignal.h>
+#include <audio/AudioFile.h>
+#include <audio/BinaryFile.h>
+#include <audio/DemoSignal.h>
 
 #include <gtest/gtest.h>
 

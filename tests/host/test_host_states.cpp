@@ -1,8 +1,8 @@
 #include "HostFolderTest.h"
 
 #include <PresetBank.h>
-#include <PresetState.h>
 #include <StateFile.h>
+#include <render/PresetState.h>
 
 namespace
 {

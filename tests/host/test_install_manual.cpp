@@ -1,4 +1,4 @@
-#include "InstallManualCommand.h"
+#include "cli/InstallManualCommand.h"
 
 #include <Manual.h>
 #include <ScratchStore.h>

@@ -1,6 +1,6 @@
-#include <AutomationArg.h>
-#include <ParameterArgs.h>
 #include <ParameterTable.h>
+#include <cli/AutomationArg.h>
+#include <cli/ParameterArgs.h>
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "HostFolderTest.h"
 #include "LiteralChordwell.h"
 #include <FactoryPresets.h>
-#include <PluginRenderer.h>
-#include <PresetState.h>
-#include <RenderLoop.h>
+#include <render/PluginRenderer.h>
+#include <render/PresetState.h>
+#include <render/RenderLoop.h>
 
 #include <dlfcn.h>
 #include <link.h>

@@ -1,8 +1,8 @@
 #include "HostFolderTest.h"
 
-#include <FileReportCommand.h>
 #include <PresetBank.h>
-#include <PresetSources.h>
+#include <cli/InspectCommand.h>
+#include <render/PresetSources.h>
 
 #include <nlohmann/json.hpp>
 

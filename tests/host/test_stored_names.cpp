@@ -1,8 +1,8 @@
 #include "HostFolderTest.h"
 
 #include <PresetBank.h>
-#include <PresetNameStates.h>
 #include <StateFile.h>
+#include <validate/PresetNameStates.h>
 
 namespace
 {

@@ -2,7 +2,7 @@
 // which the Linux build uses: equal files must come out of both and read to equal floats.
 #include "HostFolderTest.h"
 
-#include <WavFile.h>
+#include <audio/WavFile.h>
 
 #include <sndfile.h>
 

@@ -5,7 +5,7 @@
 #include "LilvHost.h"
 #include "Lv2Paths.h"
 
-#include <RealtimeWatch.h>
+#include <realtime/RealtimeWatch.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Renderer.h"
+#include "render/Renderer.h"
 
 #include <ORLChordwellEffect.h>
 

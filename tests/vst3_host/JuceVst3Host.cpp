@@ -1,6 +1,6 @@
 #include "JuceVst3Host.h"
 
-#include <AudioFile.h>
+#include <audio/AudioFile.h>
 
 #include <pluginterfaces/vst/ivstcomponent.h>
 

@@ -7,7 +7,7 @@
 // 2 bad arguments or unreadable files.
 #include "JuceVst3Host.h"
 
-#include <AudioFile.h>
+#include <audio/AudioFile.h>
 
 #include <cstdio>
 #include <cstring>

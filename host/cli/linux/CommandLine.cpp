@@ -1,0 +1,6 @@
+#include "cli/CommandLine.h"
+
+std::vector<std::string> commandLineArguments(int argc, char** argv)
+{
+    return std::vector<std::string>(argv, argv + argc);
+}

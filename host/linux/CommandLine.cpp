@@ -1,6 +1,0 @@
-#include "CommandLine.h"
-
-std::vector<std::string> commandLineArguments(int argc, char** argv)
-{
-    return std::vector<std::string>(argv, argv + argc);
-}
