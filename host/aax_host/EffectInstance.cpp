@@ -223,42 +223,6 @@ const uint8_t* EffectInstance::privateData(int32_t index) const
     return nullptr;
 }
 
-int EffectInstance::parameterIndex(const std::string& id) const
-{
-    for (size_t i = 0; i < hostParameters.size(); ++i)
-        if (hostParameters[i].id == id)
-            return static_cast<int>(i);
-    return -1;
-}
-
-EffectInstance::HostParameter* EffectInstance::find(AAX_CParamID id)
-{
-    if (id == nullptr)
-        return nullptr;
-    const int index = parameterIndex(id);
-    return index < 0 ? nullptr : &hostParameters[static_cast<size_t>(index)];
-}
-
-bool EffectInstance::automate(const std::string& id, double value)
-{
-    HostParameter* p = find(id.c_str());
-    if (p == nullptr)
-        return false;
-    p->value = value;
-    updates.push_back({id, value, false});
-    return true;
-}
-
-bool EffectInstance::edit(const std::string& id, double value)
-{
-    if (find(id.c_str()) == nullptr)
-        return false;
-    TouchParameter(id.c_str());
-    PostSetValueRequest(id.c_str(), value);
-    ReleaseParameter(id.c_str());
-    return true;
-}
-
 std::vector<AAX_CTypeID> EffectInstance::chunkIDs() const
 {
     std::vector<AAX_CTypeID> ids;
@@ -272,70 +236,6 @@ std::vector<AAX_CTypeID> EffectInstance::chunkIDs() const
             ids.push_back(id);
     }
     return ids;
-}
-
-void EffectInstance::deliverUpdates()
-{
-    while (!updates.empty())
-    {
-        const Update update = updates.front();
-        updates.pop_front();
-        delivering = true;
-        deliveringID = update.id;
-        deliveringTouched = update.touched;
-        callLog.push_back({"update", update.id, update.value});
-        parametersObj->UpdateParameterNormalizedValue(update.id.c_str(), update.value,
-                                                      AAX_eUpdateSource_Unspecified);
-        if (guiObject != nullptr)
-            guiObject->ParameterUpdated(update.id.c_str());
-        delivering = false;
-    }
-}
-
-AAX_Result EffectInstance::TouchParameter(AAX_CParamID id)
-{
-    HostParameter* p = find(id);
-    if (p == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    p->touched = true;
-    callLog.push_back({"touch", p->id, p->value});
-    return AAX_SUCCESS;
-}
-
-AAX_Result EffectInstance::ReleaseParameter(AAX_CParamID id)
-{
-    HostParameter* p = find(id);
-    if (p == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    p->touched = false;
-    callLog.push_back({"release", p->id, p->value});
-    return AAX_SUCCESS;
-}
-
-AAX_Result EffectInstance::PostSetValueRequest(AAX_CParamID id, double value)
-{
-    HostParameter* p = find(id);
-    if (p == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    p->value = value;
-    // The plug-in's re-send while its own echo is being delivered changes the value only.
-    if (delivering && deliveringID == p->id)
-    {
-        callLog.push_back({"echo-set", p->id, value});
-        return AAX_SUCCESS;
-    }
-    callLog.push_back({"set", p->id, value});
-    updates.push_back({p->id, value, p->touched});
-    return AAX_SUCCESS;
-}
-
-AAX_Result EffectInstance::GetTouchState(AAX_CParamID id, bool* touched)
-{
-    HostParameter* p = find(id);
-    if (p == nullptr || touched == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *touched = delivering && deliveringID == p->id ? deliveringTouched : p->touched;
-    return AAX_SUCCESS;
 }
 
 AAX_Result EffectInstance::PostPacket(AAX_CFieldIndex port, const void* data, uint32_t size)
@@ -442,35 +342,14 @@ AAX_Result EffectInstance::wakeDirectData()
 
 void EffectInstance::startTimer(std::chrono::milliseconds period)
 {
-    if (timer.joinable() || directData == nullptr)
+    if (timer.running() || directData == nullptr)
         return;
-    {
-        std::lock_guard lock(timerLock);
-        timerRunning = true;
-    }
-    timer = std::thread(
-        [this, period]
-        {
-            std::unique_lock lock(timerLock);
-            while (timerRunning)
-            {
-                lock.unlock();
-                wakeDirectData();
-                lock.lock();
-                timerWake.wait_for(lock, period, [this] { return !timerRunning; });
-            }
-        });
+    timer.start(period, [this] { wakeDirectData(); });
 }
 
 void EffectInstance::stopTimer()
 {
-    {
-        std::lock_guard lock(timerLock);
-        timerRunning = false;
-    }
-    timerWake.notify_all();
-    if (timer.joinable())
-        timer.join();
+    timer.stop();
 }
 
 bool EffectInstance::openGUI()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PluginDescription.h"
+#include "WakeTimer.h"
 
 #include <AAX_IEffectDirectData.h>
 #include <AAX_IEffectGUI.h>
@@ -186,8 +187,5 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     mutable std::mutex renderLock;
 
     std::unique_ptr<DataAccess> access;
-    std::thread timer;
-    std::mutex timerLock;
-    std::condition_variable timerWake;
-    bool timerRunning = false;
+    WakeTimer timer;
 };
