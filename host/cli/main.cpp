@@ -1,7 +1,7 @@
 #include "CommandExit.h"
 #include "CommandLine.h"
 #include "DescribeCommand.h"
-#include "InspectCommand.h"
+#include "FileContentsCommand.h"
 #include "InstallManualCommand.h"
 #include "PresetsCommand.h"
 #include "RenderCommand.h"

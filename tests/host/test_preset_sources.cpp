@@ -1,7 +1,7 @@
 #include "HostFolderTest.h"
 
 #include <PresetBank.h>
-#include <cli/InspectCommand.h>
+#include <cli/FileContentsCommand.h>
 #include <render/PresetSources.h>
 
 #include <nlohmann/json.hpp>

@@ -1,4 +1,4 @@
-#include "InspectCommand.h"
+#include "FileContentsCommand.h"
 
 #include "CommandExit.h"
 #include "render/PresetSources.h"
