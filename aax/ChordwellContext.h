@@ -39,6 +39,4 @@ inline constexpr int32_t kCount = 17;
 inline constexpr uint32_t kParameterCacheSize = 68;
 inline constexpr uint32_t kLastSampleRateSize = 4;
 inline constexpr uint32_t kEngineSize = 528;
-// Marks a cache entry and the last rate as never applied.
-inline constexpr float kUnsetMark = -1.666f;
 } // namespace chordwell::field

@@ -6,6 +6,7 @@
 #include <AAX_CParameter.h>
 #include <AAX_IHostInterfaces.h>
 #include <BankState.h>
+#include <EnginePorts.h>
 #include <HostValue.h>
 #include <ORLChordwellEffect.h>
 #include <ParameterTable.h>
@@ -121,12 +122,12 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::ResetFieldData(AAX_CFieldIn
         if (data == nullptr || size != field::kParameterCacheSize)
             return AAX_ERROR_INVALID_FIELD_DATA;
         for (int i = 0; i < kSlotCount; ++i)
-            static_cast<float*>(data)[i] = field::kUnsetMark;
+            static_cast<float*>(data)[i] = EnginePorts::kUnset;
         return AAX_SUCCESS;
     case field::kLastSampleRate:
         if (data == nullptr || size != field::kLastSampleRateSize)
             return AAX_ERROR_INVALID_FIELD_DATA;
-        *static_cast<float*>(data) = field::kUnsetMark;
+        *static_cast<float*>(data) = EnginePorts::kUnset;
         return AAX_SUCCESS;
     case field::kEngine:
         if (data == nullptr || size != field::kEngineSize)

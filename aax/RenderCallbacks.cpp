@@ -2,103 +2,62 @@
 
 #include "ChordwellContext.h"
 
-#include <HostValue.h>
-#include <ORLChordwellEffect.h>
-
-#include <cmath>
+#include <ChordwellAudioPath.h>
+#include <EnginePorts.h>
+#include <PeakMeter.h>
 
 namespace
 {
-enum class Variant
-{
-    Mono,
-    Stereo,
-    MonoStereo,
-};
+using Layout = ChordwellAudioPath::Layout;
 
-void meter(float& value, const float* samples, int32_t frames)
+template <Layout L> void renderInstance(SChordwellContext& context)
 {
-    for (int32_t i = 0; i < frames; ++i)
-    {
-        const auto magnitude = static_cast<float>(std::fabs(static_cast<double>(samples[i])));
-        if (magnitude >= value)
-            value = magnitude;
-    }
-}
-
-template <Variant V> void renderInstance(SChordwellContext& context)
-{
-    const int32_t bypass = *context.masterBypass;
     const int32_t frames = *context.bufferLength;
-    const float rate = *context.sampleRate;
-    float* in0 = context.inputs[0];
-    float* in1 = V == Variant::Stereo ? context.inputs[1] : nullptr;
-    float* out0 = context.outputs[0];
-    float* out1 = V == Variant::Mono ? nullptr : context.outputs[1];
-    float* meters = *context.meters;
-    float* cache = context.parameterCache;
     ORLChordwellEffect& engine = *context.engine;
+    EnginePorts ports(engine, context.parameterCache, *context.lastSampleRate);
+    ports.setRate(*context.sampleRate);
+    for (int32_t slot = 0; slot < 8; ++slot)
+        ports.setHostValue(slot, static_cast<double>(*context.parameterPorts[slot]));
+    for (int32_t slot = 8; slot < 17; ++slot)
+        ports.takeHandedOver(slot);
 
-    // An unordered pair (NaN) counts as a change.
-    if (!(*context.lastSampleRate == rate))
-    {
-        *context.lastSampleRate = rate;
-        engine.setSampleRate(static_cast<double>(rate));
-    }
-    for (uint32_t slot = 0; slot < 8; ++slot)
-    {
-        // A host may write anything into its ports: clamped to the range, and a NaN keeps
-        // the last good value.
-        float value = 0.0f;
-        if (!hostvalue::normalized(*context.parameterPorts[slot], value))
-            continue;
-        if (value != cache[slot])
-        {
-            cache[slot] = value;
-            engine.setParameter(slot, static_cast<double>(value));
-        }
-    }
-    for (uint32_t slot = 8; slot < 17; ++slot)
-    {
-        if (cache[slot] >= 0.0f)
-        {
-            engine.setParameter(slot, static_cast<double>(cache[slot]));
-            cache[slot] = -1.0f;
-        }
-    }
-
-    const ChannelPair<float> input{in0, in1};
-    const ChannelPair<float> output{out0, out1};
+    // A missing second channel is what the engine takes for a one-channel side.
+    const ChannelPair<float> input{
+        context.inputs[0], ChordwellAudioPath::inputChannels(L) == 2 ? context.inputs[1] : nullptr};
+    const ChannelPair<float> output{context.outputs[0], ChordwellAudioPath::outputChannels(L) == 2
+                                                            ? context.outputs[1]
+                                                            : nullptr};
     const auto count = frames > 0 ? static_cast<uint32_t>(frames) : 0u;
-    if (bypass != 0)
+    if (*context.masterBypass != 0)
         engine.processBypass(input, output, count);
     else
         engine.process(input, output, count);
 
-    meter(meters[0], in0, frames);
-    meter(meters[1], out0, frames);
+    float* meters = *context.meters;
+    holdPeak(meters[0], input.channel0, frames);
+    holdPeak(meters[1], output.channel0, frames);
 }
 
-template <Variant V> void render(void* const begin[], const void* end)
+template <Layout L> void render(void* const begin[], const void* end)
 {
     for (void* const* instance = begin; instance < static_cast<void* const*>(end); ++instance)
-        renderInstance<V>(*static_cast<SChordwellContext*>(*instance));
+        renderInstance<L>(*static_cast<SChordwellContext*>(*instance));
 }
 } // namespace
 
 void ORL_AAX_RenderMono(void* const instancesBegin[], const void* instancesEnd)
 {
-    render<Variant::Mono>(instancesBegin, instancesEnd);
+    render<Layout::Mono>(instancesBegin, instancesEnd);
 }
 
 void ORL_AAX_RenderStereo(void* const instancesBegin[], const void* instancesEnd)
 {
-    render<Variant::Stereo>(instancesBegin, instancesEnd);
+    render<Layout::Stereo>(instancesBegin, instancesEnd);
 }
 
 void ORL_AAX_RenderMonoStereo(void* const instancesBegin[], const void* instancesEnd)
 {
-    render<Variant::MonoStereo>(instancesBegin, instancesEnd);
+    render<Layout::MonoToStereo>(instancesBegin, instancesEnd);
 }
 
 AAX_Result ORL_AAX_InstanceInit(const void* instanceContext, int32_t action)

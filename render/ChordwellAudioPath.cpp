@@ -6,8 +6,7 @@
 
 ChordwellAudioPath::ChordwellAudioPath() : engine(std::make_unique<ORLChordwellEffect>())
 {
-    // Differs from every value, so the first block applies all eight.
-    cache.fill(-1.666f);
+    cache.fill(EnginePorts::kUnset);
     for (auto& m : mailbox)
         m.store(0.0f, std::memory_order_relaxed);
 }
@@ -28,34 +27,14 @@ void ChordwellAudioPath::reset()
     engine->reset();
 }
 
-void ChordwellAudioPath::apply(int32_t slot, double value)
-{
-    // Whatever the host sent: clamped to the range, or a NaN that keeps the last good value.
-    double sane = 0.0;
-    if (hostvalue::normalized(value, sane))
-        setPort(slot, static_cast<float>(sane));
-}
-
-void ChordwellAudioPath::setPort(int32_t slot, float port)
-{
-    if (port == cache[slot])
-        return;
-    cache[slot] = port;
-    engine->setParameter(static_cast<uint32_t>(slot), static_cast<double>(port));
-}
-
 void ChordwellAudioPath::applyPending()
 {
-    const float rate = static_cast<float>(pendingRate);
-    if (!(rate == lastRate))
-    {
-        lastRate = rate;
-        engine->setSampleRate(static_cast<double>(rate));
-    }
+    EnginePorts engineInputs = ports();
+    engineInputs.setRate(static_cast<float>(pendingRate));
     uint32_t bits = posted.exchange(0, std::memory_order_acquire);
     for (int32_t slot = 0; bits != 0; ++slot, bits >>= 1)
         if (bits & 1u)
-            setPort(slot, mailbox[slot].load(std::memory_order_relaxed));
+            engineInputs.setPort(slot, mailbox[slot].load(std::memory_order_relaxed));
 }
 
 template <typename Sample>
@@ -75,7 +54,7 @@ void ChordwellAudioPath::render(const ChannelPair<Sample>& input, const ChannelP
         while (havePoint && std::min(point.offset, frames) <= position)
         {
             if (point.slot >= 0 && point.slot < 8)
-                apply(point.slot, point.value);
+                ports().setHostValue(point.slot, point.value);
             havePoint = points.next(point);
         }
         if (position >= frames)

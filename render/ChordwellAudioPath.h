@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ChannelPair.h>
+#include <EnginePorts.h>
 #include <ORLChordwellEffect.h>
 
 #include <array>
@@ -10,11 +11,11 @@
 #include <optional>
 
 // The render side of the VST 3 and LV2 shells: owns the engine and brings it up to date before
-// each stretch of audio, the way the AAX render callback does with its port cache. Values come
-// from two roads: changes that the main thread posts (a restored state, a value the host set
-// while nothing was playing) and the host's timed parameter points, which split the block
-// at their sample offsets. Every value is narrowed to a 32-bit float, as on the AAX data
-// ports, so both shells feed the engine the same numbers.
+// each stretch of audio through EnginePorts, as the AAX render callback does over its private
+// data. Values come from two roads: changes that the main thread posts (a restored state, a
+// value the host set while nothing was playing) and the host's timed parameter points, which
+// split the block at their sample offsets. Every value is narrowed to a 32-bit float, as on the
+// AAX data ports, so every shell feeds the engine the same numbers.
 class ChordwellAudioPath
 {
   public:
@@ -82,16 +83,14 @@ class ChordwellAudioPath
     void reset();
 
   private:
-    // Audio thread. A host's timed value, made sane first.
-    void apply(int32_t slot, double value);
-    // Audio thread. A value already within 0..1 (a posted one, made sane by post).
-    void setPort(int32_t slot, float port);
+    // Audio thread. The engine's inputs over this path's kept values.
+    EnginePorts ports() { return EnginePorts(*engine, cache.data(), lastRate); }
     void applyPending();
 
     std::unique_ptr<ORLChordwellEffect> engine;
     Layout currentLayout = Layout::Stereo;
     double pendingRate = 44100.0;
-    float lastRate = -1.666f;
+    float lastRate = EnginePorts::kUnset;
     std::array<float, 8> cache;
     std::array<std::atomic<float>, 8> mailbox;
     std::atomic<uint32_t> posted{0};
