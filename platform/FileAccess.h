@@ -18,6 +18,12 @@ std::FILE* openFile(const std::string& path, const char* mode);
 // failure.
 std::FILE* openRegularFile(const std::string& path, bool forUpdate);
 
+// Any thread. As openRegularFile for reading, as the system's descriptor (POSIX, or the C
+// runtime's on Windows) for readers that take one; -1 on failure. notRegular then says whether
+// something other than a regular file is there; otherwise the system's last error (errno,
+// GetLastError) says why.
+int openRegularDescriptor(const std::string& path, bool& notRegular);
+
 // Any thread. Opens path for writing ("wb"), creating it when missing and emptying it when it
 // is a regular file; a FIFO or a device in its place is left alone and never waited on. Null
 // on failure.

@@ -1,5 +1,7 @@
 #include "audio/OutputFile.h"
 
+#include <FileAccess.h>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -256,22 +258,10 @@ int openScratchFile(const std::string& path, std::string& error)
 
 int openRegularFile(const std::string& path, std::string& error)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    bool notRegular = false;
+    const int fd = platform::openRegularDescriptor(path, notRegular);
     if (fd < 0)
-    {
-        error = "cannot read '" + path + "': " + reason();
-        return -1;
-    }
-    struct stat info
-    {
-    };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-    {
-        ::close(fd);
-        error = "cannot read '" + path + "': not a regular file";
-        return -1;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        error = "cannot read '" + path + "': " + (notRegular ? "not a regular file" : reason());
     return fd;
 }
 
