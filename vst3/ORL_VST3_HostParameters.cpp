@@ -8,13 +8,13 @@
 
 ORL_VST3_HostParameters::ORL_VST3_HostParameters(Steinberg::Vst::EditController& controller,
                                                  ChordwellInstance& instance)
-    : controller(controller), instance(instance), master(instance.masterController())
+    : controller(controller), instance(instance)
 {
 }
 
 bool ORL_VST3_HostParameters::inGesture(int32_t slot) const
 {
-    return master.gestureOpen(slot);
+    return instance.masterController().gestureOpen(slot);
 }
 
 void ORL_VST3_HostParameters::touchParameter(int32_t slot)
@@ -57,7 +57,7 @@ void ORL_VST3_HostParameters::endGesture(int32_t slot)
 
 void ORL_VST3_HostParameters::deliverEchoes()
 {
-    echoes.deliver(master,
+    echoes.deliver(instance.masterController(),
                    [this](int32_t slot, double value)
                    {
                        if (editor != nullptr)

@@ -11,7 +11,6 @@ class EditController;
 }
 class ChordwellInstance;
 class ORLEditorDisplay;
-class ORLShellController;
 
 // The master controller's host side in a VST 3 host: a change becomes beginEdit,
 // performEdit and endEdit of the slot's parameter (one gesture spanning a whole press in the
@@ -53,7 +52,6 @@ class ORL_VST3_HostParameters final : public ORLHostParameters
 
     Steinberg::Vst::EditController& controller;
     ChordwellInstance& instance;
-    ORLShellController& master;
     ORLEditorDisplay* editor = nullptr;
     OwedEchoes echoes;
     bool restoring = false;
