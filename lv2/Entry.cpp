@@ -15,7 +15,9 @@ lv2ui_descriptor(uint32_t index)
 {
     // A host may put its own window up for ours before our UI runs (JUCE's LV2 hosting asks
     // for the descriptor when it makes the instance, and opens its window later); its toolkit
-    // may need the window manager's atoms as well, as in the VST 3 module's entry.
+    // needs the window manager's atoms then, before our toolkit starts with the first UI (the
+    // VST 3 module starts its toolkit, and so makes them, in its entry). Without this, JUCE's
+    // LV2 hosting on an X server with no window manager ends on BadAtom.
     orl::createWindowManagerAtoms();
     return chordwellUiDescriptor(index);
 }
