@@ -25,3 +25,22 @@ inline std::string makeTempFolder(const std::string& prefix)
     }
     return {};
 }
+
+// A new, empty folder as makeTempFolder makes it, removed with all it holds when the test's
+// scope ends, pass or fail. path is empty when none could be made.
+struct TempFolder
+{
+    explicit TempFolder(const std::string& prefix) : path(makeTempFolder(prefix)) {}
+    ~TempFolder()
+    {
+        if (path.empty())
+            return;
+        std::error_code error;
+        std::filesystem::remove_all(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                                    error);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string path;
+};

@@ -14,7 +14,8 @@ using namespace vst3host;
 
 TEST(Vst3Render, every_layout_renders_the_same_bits_as_chordwell_host)
 {
-    const std::string folder = makeTempFolder("orl-vst3-render-");
+    const TempFolder scratch("orl-vst3-render-");
+    const std::string& folder = scratch.path;
     ASSERT_FALSE(folder.empty());
     const std::tuple<Layout, const char*, int, int> layouts[] = {
         {Layout::Mono, "mono", 1, 1},

@@ -51,7 +51,8 @@ TEST(Vst3State, a_reloaded_session_has_the_same_bank_values_and_sound)
 
 TEST(Vst3State, a_state_saved_by_chordwell_host_loads_and_sounds_the_same)
 {
-    const std::string folder = makeTempFolder("orl-vst3-state-");
+    const TempFolder scratch("orl-vst3-state-");
+    const std::string& folder = scratch.path;
     ASSERT_FALSE(folder.empty());
     const Audio input = testSignal(2, 24000, 48000.0);
     ASSERT_TRUE(writeWav(folder + "/in.wav", input, 48000));
