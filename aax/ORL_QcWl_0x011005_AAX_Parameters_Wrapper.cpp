@@ -21,8 +21,7 @@ using namespace chordwell;
 
 namespace
 {
-constexpr uint32_t kChunkTrailer = 0x00300000;
-constexpr uint32_t kChunkTrailerSize = 8;
+constexpr uint32_t kChunkTrailerSize = bankstate::kClosingWordsSize;
 } // namespace
 
 ORL_QcWl_0x011005_AAX_Parameters_Wrapper::ORL_QcWl_0x011005_AAX_Parameters_Wrapper()
@@ -206,8 +205,7 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::GetChunk(AAX_CTypeID id,
     uint8_t* data = AAX_ChunkData(chunk);
     if (copied > 0)
         std::memcpy(data, image, copied);
-    std::memcpy(data + copied, &kChunkTrailer, 4);
-    std::memcpy(data + copied + 4, &kChunkTrailer, 4);
+    std::memcpy(data + copied, bankstate::kClosingWords, kChunkTrailerSize);
     return AAX_SUCCESS;
 }
 

@@ -12,6 +12,9 @@
 namespace bankstate
 {
 inline constexpr size_t kClosingWordsSize = 8;
+// The chunk's two closing words as stored (two little-endian 32-bit 0x00300000).
+inline constexpr uint8_t kClosingWords[kClosingWordsSize] = {0x00, 0x00, 0x30, 0x00,
+                                                             0x00, 0x00, 0x30, 0x00};
 // Far above any bank state: a larger claim is damage, never a reason to allocate.
 inline constexpr size_t kMaxSize = 64 * 1024;
 

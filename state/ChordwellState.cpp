@@ -28,10 +28,8 @@ constexpr size_t kClosingWordsSize = bankstate::kClosingWordsSize;
 
 std::vector<uint8_t> bankStateOf(std::span<const uint8_t> stateImage)
 {
-    static constexpr uint8_t kClosingWords[kClosingWordsSize] = {0x00, 0x00, 0x30, 0x00,
-                                                                 0x00, 0x00, 0x30, 0x00};
     std::vector<uint8_t> out(stateImage.begin(), stateImage.end());
-    out.insert(out.end(), kClosingWords, kClosingWords + kClosingWordsSize);
+    out.insert(out.end(), bankstate::kClosingWords, bankstate::kClosingWords + kClosingWordsSize);
     return out;
 }
 

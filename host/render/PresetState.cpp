@@ -1,21 +1,17 @@
 #include "PresetState.h"
 
+#include <BankState.h>
 #include <PresetBank.h>
 
-#include <cstring>
+#include <iterator>
 
 std::vector<uint8_t> stateChunkOf(PresetBank& bank)
 {
     int32_t size = 0;
     const uint8_t* state = bank.makeHostState(size);
     std::vector<uint8_t> chunk(state, state + (size > 0 ? size : 0));
-    constexpr uint32_t kClosingWord = 0x00300000;
-    for (int i = 0; i < 2; ++i)
-    {
-        uint8_t word[4];
-        std::memcpy(word, &kClosingWord, 4);
-        chunk.insert(chunk.end(), word, word + 4);
-    }
+    chunk.insert(chunk.end(), std::begin(bankstate::kClosingWords),
+                 std::end(bankstate::kClosingWords));
     return chunk;
 }
 
