@@ -59,14 +59,12 @@ TEST(Lv2State, TheBankComesBackByteForByteAndDamagedOrForeignStateIsRefusedWitho
     EXPECT_EQ(saveState(runner).type, good.type);
     EXPECT_EQ(bankOf(saveState(runner).value), "3 Long Hall 0.875000, Bright");
 
-    std::vector<StateProperty> bad(5, good);
+    // The bank's own refusals: tests/state.
+    std::vector<StateProperty> bad(3, good);
     bad[0].type = host.mapped(LV2_ATOM_PREFIX "Chunk");
     EXPECT_EQ(restoreState(runner, bad[0]), LV2_STATE_ERR_BAD_TYPE);
     bad[1].value.resize(good.value.size() / 2);
-    bad[2].value[5] ^= 0x20; // the prefix
-    // A value in the middle of the records made larger than 1.
-    std::fill_n(bad[3].value.begin() + 1200, 20, 0x7F);
-    bad[4].value = {0};
+    bad[2].value = {0};
     for (const StateProperty& b : bad)
         EXPECT_NE(restoreState(runner, b), LV2_STATE_SUCCESS) << b.value.size();
     EXPECT_EQ(saveState(runner).value, good.value);
