@@ -1,6 +1,7 @@
 #include "EditCommand.h"
 
 #include "AudioLoop.h"
+#include "DesktopScale.h"
 #include "HostViewContainer.h"
 #include "WindowManagerAtoms.h"
 #include "audio/AudioFile.h"
@@ -133,6 +134,11 @@ int runEdit(const EditOptions& options)
     {
         library = loadSessionLibrary(options.session);
         EditorSession session(*library, options.session);
+#ifndef _WIN32
+        // As a desktop's own windows: the X server's DPI setting scales the window.
+        if (options.session.scale == 0.0)
+            session.setViewScale(platform::desktopScale());
+#endif
         const AAX_Point size = session.viewSize();
         HostWindow window;
         window.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
