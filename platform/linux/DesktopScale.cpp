@@ -14,4 +14,6 @@ float desktopScale()
     XCloseDisplay(display);
     return scale > 0.0f ? scale : 1.0f;
 }
+
+void drawForDevicePixels() {}
 } // namespace platform
