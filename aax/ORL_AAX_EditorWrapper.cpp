@@ -15,8 +15,7 @@ ORL_AAX_EditorWrapper::ORL_AAX_EditorWrapper() : chordQuery(platform::ctrlAltWin
 
 void ORL_AAX_EditorWrapper::open(void* nativeView, bool inComponent)
 {
-    openWindow(nativeView, inComponent ? kPlatformTypeToolkitComponent
-                                       : kPlatformTypeNativeWindow);
+    openWindow(nativeView, inComponent ? kPlatformTypeToolkitComponent : kPlatformTypeNativeWindow);
 }
 
 void ORL_AAX_EditorWrapper::resized()
@@ -33,6 +32,16 @@ void ORL_AAX_EditorWrapper::resized()
         size.horz = static_cast<float>(rect.right - rect.left);
         container->SetViewSize(size);
     }
+}
+
+bool ORL_AAX_EditorWrapper::requestWindowSize(int width, int height)
+{
+    if (gui == nullptr || gui->viewContainer() == nullptr)
+        return false;
+    // The container makes room and never answers with a size of its own: the window follows.
+    resized();
+    hostResized(width, height);
+    return true;
 }
 
 void ORL_AAX_EditorWrapper::resizeEditor(int32_t, int32_t)

@@ -33,6 +33,10 @@ class ORL_AAX_EditorWrapper final : public Orlund::ORLShellEditorWrapper
     void hostMouseDown(int32_t tag, int32_t buttons) override;
     void resizeEditor(int32_t width, int32_t height) override;
 
+  protected:
+    // The host's view container takes the new size.
+    bool requestWindowSize(int width, int height) override;
+
   private:
     ORL_QcWl_0x011005_ORL_AAXWrapper_GUI* gui = nullptr;
     ORLRect rect{-1.0, -1.0, -1.0, -1.0};

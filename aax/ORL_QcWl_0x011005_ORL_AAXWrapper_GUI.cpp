@@ -4,6 +4,9 @@
 #include "ORL_AAX_EditorWrapper.h"
 #include "ORL_QcWl_0x011005_AAX_Parameters_Wrapper.h"
 
+#include "ORLScaledWindow.h"
+#include "WindowZoom.h"
+
 #include <AAX_IHostInterfaces.h>
 #include <ORLChordwellEffect.h>
 #include <ParameterTable.h>
@@ -56,6 +59,7 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
     ORL_AAX_ControllerWrapper* master = parameters ? &parameters->masterController() : nullptr;
     editor->setGUI(this);
+    editor->setHostScale(viewScale);
     if (master != nullptr)
         editor->connect(*master);
     else
@@ -95,10 +99,13 @@ AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::GetViewSize(AAX_Point* size) co
 {
     if (size == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    // The window has one size, known before any view exists: hosts size their frame from
-    // this answer before they open the view.
-    size->horz = static_cast<float>(Orlund::ORLVSTGUIEditorWrapperV2::kWidth);
-    size->vert = static_cast<float>(Orlund::ORLVSTGUIEditorWrapperV2::kHeight);
+    // Known before any view exists (the host's scale and the user's stored zoom): hosts size
+    // their frame from this answer before they open the view.
+    const auto wanted = Orlund::ORLScaledWindow::scaledBounds(
+        Orlund::ORLVSTGUIEditorWrapperV2::kWidth, Orlund::ORLVSTGUIEditorWrapperV2::kHeight,
+        viewScale * static_cast<float>(windowzoom::storedPercent()) / 100.0f);
+    size->horz = static_cast<float>(wanted.getWidth());
+    size->vert = static_cast<float>(wanted.getHeight());
     if (editor == nullptr)
         return AAX_SUCCESS;
     ORLRect r = editor->viewRect();
@@ -110,6 +117,18 @@ AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::GetViewSize(AAX_Point* size) co
     }
     size->horz = static_cast<float>(r.right - r.left);
     size->vert = static_cast<float>(r.bottom - r.top);
+    return AAX_SUCCESS;
+}
+
+AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::NotificationReceived(AAX_CTypeID type,
+                                                                      const void* data,
+                                                                      uint32_t size)
+{
+    if (type != AAX_eNotificationEvent_ViewScale || data == nullptr || size != sizeof(float))
+        return AAX_SUCCESS;
+    std::memcpy(&viewScale, data, sizeof viewScale);
+    if (editor != nullptr)
+        editor->setHostScale(viewScale);
     return AAX_SUCCESS;
 }
 

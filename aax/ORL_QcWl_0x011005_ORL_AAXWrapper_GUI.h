@@ -24,6 +24,9 @@ class ORL_QcWl_0x011005_ORL_AAXWrapper_GUI final : public AAX_CEffectGUI, privat
     AAX_Result GetViewSize(AAX_Point* size) const override;
     // Every slot with this identifier shows the parameter's value in the editor.
     AAX_Result ParameterUpdated(AAX_CParamID id) override;
+    // The view's scale (AAX_eNotificationEvent_ViewScale) reaches the editor object, now or
+    // when it is made.
+    AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) override;
 
     ORL_AAX_EditorWrapper* editorWrapper() const { return editor; }
     AAX_IViewContainer* viewContainer() const { return GetViewContainer(); }
@@ -42,4 +45,5 @@ class ORL_QcWl_0x011005_ORL_AAXWrapper_GUI final : public AAX_CEffectGUI, privat
 
     ORL_AAX_EditorWrapper* editor = nullptr;
     void* native = nullptr;
+    float viewScale = 1.0f;
 };

@@ -82,3 +82,8 @@ AAX_IEffectParameters* AAX_CEffectGUI::GetEffectParameters() const
 {
     return controller != nullptr ? controller->GetEffectParameters() : nullptr;
 }
+
+AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, uint32_t)
+{
+    return AAX_SUCCESS;
+}

@@ -16,6 +16,7 @@ class AAX_CEffectGUI : public AAX_IEffectGUI
     AAX_Result SetViewContainer(AAX_IViewContainer* container) override;
     AAX_Result GetViewSize(AAX_Point* size) const override;
     AAX_Result ParameterUpdated(AAX_CParamID id) override;
+    AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) override;
 
   protected:
     virtual void CreateViewContents() {}

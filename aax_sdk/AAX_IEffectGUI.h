@@ -21,4 +21,10 @@ class AAX_IEffectGUI
     virtual AAX_Result GetViewSize(AAX_Point* size) const = 0;
     // The host delivered a change of parameter id.
     virtual AAX_Result ParameterUpdated(AAX_CParamID id) = 0;
+    // The host tells the GUI something of a type (below); unknown types are ignored.
+    virtual AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) = 0;
 };
+
+// The view's scale (device pixels per unit of the view's own layout): data is one float. The
+// view asks for its new size through its container.
+inline constexpr AAX_CTypeID AAX_eNotificationEvent_ViewScale = AAX_FourCC("VwSc");

@@ -17,7 +17,9 @@ void CORLBaseControlWrapper::paint(juce::Graphics& g)
     // Controls draw in panel pixels.
     g.setOrigin(-getX(), -getY());
     g.setImageResamplingQuality(juce::Graphics::highResamplingQuality);
-    setGraphics(&g);
+    // Drawing in the panel's units, so images are placed against the panel's device origin.
+    const juce::Component* panel = getParentComponent();
+    setGraphics(&g, panel ? panel : this);
     control->draw(*this);
     setGraphics(nullptr);
 }

@@ -4,9 +4,9 @@
 
 namespace Orlund
 {
-CORLBitmap::CORLBitmap(int32_t resource)
+CORLBitmap::CORLBitmap(int32_t number)
 {
-    const ORLArtworkImage* entry = findArtworkImage(resource);
+    const ORLArtworkImage* entry = findArtworkImage(number);
     if (!entry)
     {
         image = juce::Image(juce::Image::ARGB, kBlankWidth, kBlankHeight, true);
@@ -18,6 +18,7 @@ CORLBitmap::CORLBitmap(int32_t resource)
     {
         stream.setPosition(0);
         image = png.decodeImage(stream);
+        resource = number;
     }
 }
 

@@ -19,12 +19,15 @@ class CORLBitmap
     // Wraps an image made elsewhere (offscreen drawing).
     explicit CORLBitmap(juce::Image image);
 
+    // The artwork number the image came from; 0 for an image made elsewhere.
+    int32_t getResource() const { return resource; }
     const juce::Image& getImage() const { return image; }
     juce::Image& getImage() { return image; }
     int32_t getWidth() const { return image.isValid() ? image.getWidth() : 0; }
     int32_t getHeight() const { return image.isValid() ? image.getHeight() : 0; }
 
   private:
+    int32_t resource = 0;
     juce::Image image;
 };
 } // namespace Orlund

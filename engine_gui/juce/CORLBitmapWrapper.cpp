@@ -18,6 +18,13 @@ juce::Image imageOf(ORLBitmap* bitmap)
     return {};
 }
 
+const CORLBitmap* bitmapOf(ORLBitmap* bitmap)
+{
+    if (auto* wrapper = dynamic_cast<CORLBitmapWrapper*>(bitmap))
+        return &wrapper->getBitmap();
+    return nullptr;
+}
+
 bool CORLBitmapPixelAccessWrapper::inside(int32_t x, int32_t y) const
 {
     return image.isValid() && x >= 0 && y >= 0 && x < image.getWidth() && y < image.getHeight();

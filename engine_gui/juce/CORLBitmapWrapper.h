@@ -17,6 +17,7 @@ class CORLBitmapWrapper : public ORLCounted<ORLBitmap>
     std::unique_ptr<ORLBitmapPixelAcces> createPixelAccess() override;
 
     const juce::Image& getImage() const { return bitmap.getImage(); }
+    const CORLBitmap& getBitmap() const { return bitmap; }
 
   private:
     CORLBitmap bitmap;
@@ -24,4 +25,6 @@ class CORLBitmapWrapper : public ORLCounted<ORLBitmap>
 
 // The toolkit image behind any of our images (an invalid image for another implementation).
 juce::Image imageOf(ORLBitmap* bitmap);
+// The image with its artwork number, or null for another implementation.
+const CORLBitmap* bitmapOf(ORLBitmap* bitmap);
 } // namespace Orlund

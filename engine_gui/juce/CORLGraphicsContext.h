@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CORLArtworkPainter.h"
 #include "CORLBitmapWrapper.h"
 #include "CORLConversions.h"
 #include "CORLFontWrapper.h"
@@ -83,19 +84,26 @@ template <typename Interface> class CORLGraphicsContext : public Interface
     {
         if (!graphics || !bitmap)
             return;
-        const juce::Image image = imageOf(bitmap);
-        if (!image.isValid())
+        const CORLBitmap* image = bitmapOf(bitmap);
+        if (!image || !image->getImage().isValid())
             return;
         const auto target = toJuceInt(dest);
         const int sx = static_cast<int>(source.x);
         const int sy = static_cast<int>(source.y);
-        const int w = std::min(target.getWidth(), image.getWidth() - sx);
-        const int h = std::min(target.getHeight(), image.getHeight() - sy);
+        const int w = std::min(target.getWidth(), image->getWidth() - sx);
+        const int h = std::min(target.getHeight(), image->getHeight() - sy);
         if (w <= 0 || h <= 0 || sx < 0 || sy < 0)
             return;
-        graphics->setOpacity(juce::jlimit(0.0f, 1.0f, opacity));
-        graphics->drawImage(image, target.getX(), target.getY(), w, h, sx, sy, w, h);
-        graphics->setOpacity(1.0f);
+        if (component)
+            paintArtwork(*graphics, *component, *image, {sx, sy, w, h}, target.getPosition(),
+                         opacity);
+        else
+        {
+            graphics->setOpacity(juce::jlimit(0.0f, 1.0f, opacity));
+            graphics->drawImage(image->getImage(), target.getX(), target.getY(), w, h, sx, sy, w,
+                                h);
+            graphics->setOpacity(1.0f);
+        }
     }
     void drawString(const char* text, const ORLRect& r, int32_t alignment) override
     {
@@ -122,8 +130,13 @@ template <typename Interface> class CORLGraphicsContext : public Interface
     }
 
   protected:
-    // The graphics context of the pass now running, or null.
-    void setGraphics(juce::Graphics* g) { graphics = g; }
+    // The graphics context of the pass now running, or null; with the component it paints,
+    // images are drawn for the device's scale.
+    void setGraphics(juce::Graphics* g, const juce::Component* painted = nullptr)
+    {
+        graphics = g;
+        component = painted;
+    }
 
   private:
     void drawPath(const juce::Path& path, int32_t style)
@@ -143,6 +156,7 @@ template <typename Interface> class CORLGraphicsContext : public Interface
     }
 
     juce::Graphics* graphics = nullptr;
+    const juce::Component* component = nullptr;
     float lineWidth = 1.0f;
     ORLPoint penPosition;
     juce::Colour fillColor = juce::Colours::white;

@@ -1,5 +1,6 @@
 #include "CORLViewContainerWrapper.h"
 
+#include "CORLArtworkPainter.h"
 #include "CORLBaseControlWrapper.h"
 #include "CORLBitmap.h"
 #include "CORLConversions.h"
@@ -28,8 +29,7 @@ CORLViewContainerWrapper::~CORLViewContainerWrapper()
 void CORLViewContainerWrapper::Panel::paint(juce::Graphics& g)
 {
     g.fillAll(backgroundColor);
-    if (background.isValid())
-        g.drawImageAt(background, 0, 0);
+    paintArtwork(g, *this, background, background.getImage().getBounds(), {});
 }
 
 void CORLViewContainerWrapper::setViewSize(const ORLRect& r)
@@ -41,7 +41,7 @@ void CORLViewContainerWrapper::setViewSize(const ORLRect& r)
 
 void CORLViewContainerWrapper::setBackground(int32_t resource)
 {
-    panel.background = CORLBitmap(resource).getImage();
+    panel.background = CORLBitmap(resource);
     panel.repaint();
 }
 

@@ -3,6 +3,8 @@
 #include "CORLControlListener.h"
 #include "ORLViewContainer.h"
 
+#include "CORLBitmap.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <vector>
@@ -39,7 +41,7 @@ class CORLViewContainerWrapper : public ORLViewContainer
     {
       public:
         void paint(juce::Graphics& g) override;
-        juce::Image background;
+        CORLBitmap background{juce::Image()};
         juce::Colour backgroundColor = juce::Colours::transparentBlack;
     };
 

@@ -1,5 +1,6 @@
 #include "ORLFrame.h"
 
+#include "CORLArtworkPainter.h"
 #include "CORLConversions.h"
 #include "CORLFontWrapper.h"
 #include "ORLSharedFonts.h"
@@ -39,7 +40,7 @@ ORLFrame::~ORLFrame()
     removeMouseListener(this);
 }
 
-void ORLFrame::setBackgroundImage(const juce::Image& image)
+void ORLFrame::setBackgroundImage(const CORLBitmap& image)
 {
     backgroundImage = image;
     repaint();
@@ -48,8 +49,7 @@ void ORLFrame::setBackgroundImage(const juce::Image& image)
 void ORLFrame::paint(juce::Graphics& g)
 {
     g.fillAll(backgroundColour);
-    if (backgroundImage.isValid())
-        g.drawImageAt(backgroundImage, 0, 0);
+    paintArtwork(g, *this, backgroundImage, backgroundImage.getImage().getBounds(), {});
 }
 
 ORLPoint ORLFrame::getPointerPosition()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CORLBitmap.h"
 #include "ORLHintFrame.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -18,7 +19,7 @@ class ORLFrame : public juce::Component, public ORLHintFrame
     ORLFrame(int width, int height, juce::Colour background);
     ~ORLFrame() override;
 
-    void setBackgroundImage(const juce::Image& image);
+    void setBackgroundImage(const CORLBitmap& image);
     bool isHintVisible() const { return hint.isVisible(); }
     juce::String getHintText() const { return hint.text; }
     int32_t getLastButtons() const { return lastButtons; }
@@ -54,7 +55,7 @@ class ORLFrame : public juce::Component, public ORLHintFrame
     };
 
     juce::Colour backgroundColour;
-    juce::Image backgroundImage;
+    CORLBitmap backgroundImage{juce::Image()};
     HintBubble hint;
     uint8_t pointerInside = 0;
     int32_t lastButtons = 0;

@@ -6,10 +6,13 @@
 #include "CORLViewContainerWrapper.h"
 #include "HintsFlag.h"
 #include "ORLFrame.h"
+#include "ORLScaledWindow.h"
 #include "ShellOpen.h"
+#include "WindowZoom.h"
 
 #include <pluginterfaces/gui/iplugview.h>
 
+#include <cmath>
 #include <cstring>
 
 namespace Orlund
@@ -31,8 +34,8 @@ ORLVSTGUIEditorWrapperV1::ORLVSTGUIEditorWrapperV1()
     : editor(std::make_unique<ORLChordwellEditor>(withToolkitFonts(this)))
 {
     editor->setWebOpener([](const char* address) { platform::shellOpen(address); });
-    const Steinberg::ViewRect size(0, 0, frameWidth(), frameHeight());
-    setRect(size);
+    userZoom = windowzoom::storedPercent();
+    setRect(wantedRect());
 }
 
 ORLVSTGUIEditorWrapperV1::~ORLVSTGUIEditorWrapperV1()
@@ -48,6 +51,73 @@ int ORLVSTGUIEditorWrapperV1::frameWidth() const
 int ORLVSTGUIEditorWrapperV1::frameHeight() const
 {
     return static_cast<int>(editor->getRect().getHeight()) + kPresetBarHeight;
+}
+
+juce::Component* ORLVSTGUIEditorWrapperV1::getWindow() const
+{
+    return window.get();
+}
+
+float ORLVSTGUIEditorWrapperV1::getScale() const
+{
+    return ORLScaledWindow::clampScale(hostScale * static_cast<float>(userZoom) / 100.0f);
+}
+
+Steinberg::ViewRect ORLVSTGUIEditorWrapperV1::wantedRect() const
+{
+    const auto size = ORLScaledWindow::scaledBounds(frameWidth(), frameHeight(), getScale());
+    return Steinberg::ViewRect(0, 0, size.getWidth(), size.getHeight());
+}
+
+void ORLVSTGUIEditorWrapperV1::setHostScale(float scale)
+{
+    hostScale = std::isnan(scale) || scale <= 0.0f ? 1.0f : scale;
+    applyScale();
+}
+
+bool ORLVSTGUIEditorWrapperV1::setUserZoom(int percent)
+{
+    if (!windowzoom::storePercent(percent))
+        return false;
+    userZoom = percent;
+    applyScale();
+    return true;
+}
+
+void ORLVSTGUIEditorWrapperV1::applyScale()
+{
+    const Steinberg::ViewRect wanted = wantedRect();
+    const bool changed =
+        wanted.getWidth() != getRect().getWidth() || wanted.getHeight() != getRect().getHeight();
+    setRect(wanted);
+    if (!window)
+        return;
+    window->setZoomPercent(userZoom);
+    window->setScale(getScale());
+    // The host decides the window's size; without an answer the window takes it itself.
+    if (changed && !requestWindowSize(wanted.getWidth(), wanted.getHeight()))
+        hostResized(wanted.getWidth(), wanted.getHeight());
+}
+
+bool ORLVSTGUIEditorWrapperV1::requestWindowSize(int width, int height)
+{
+    if (!plugFrame)
+        return false;
+    Steinberg::ViewRect size(0, 0, width, height);
+    return plugFrame->resizeView(this, &size) == Steinberg::kResultTrue;
+}
+
+void ORLVSTGUIEditorWrapperV1::hostResized(int width, int height)
+{
+    if (window && width > 0 && height > 0)
+        window->setSize(width, height);
+}
+
+juce::Point<int> ORLVSTGUIEditorWrapperV1::toFrameUnits(juce::Point<int> p) const
+{
+    if (!window || !frame)
+        return p;
+    return frame->getLocalPoint(window.get(), p.toFloat()).toInt();
 }
 
 int32_t ORLVSTGUIEditorWrapperV1::getKnobMode()
@@ -91,16 +161,21 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (frame)
         return;
     frame = std::make_unique<ORLFrame>(frameWidth(), frameHeight(), kFrameBackground);
+    window = std::make_unique<ORLScaledWindow>(*frame, kFrameBackground);
+    window->setZoomPercent(userZoom);
+    window->setScale(getScale());
+    window->setBounds(window->wantedBounds());
+    window->onZoomChosen = [this](int percent) { setUserZoom(percent); };
     if (systemWindow && parentIsComponent)
-        static_cast<juce::Component*>(systemWindow)->addAndMakeVisible(*frame);
+        static_cast<juce::Component*>(systemWindow)->addAndMakeVisible(*window);
     else if (systemWindow)
-        frame->addToDesktop(0, systemWindow);
-    frame->setVisible(true);
+        window->addToDesktop(0, systemWindow);
+    window->setVisible(true);
     editor->open();
-    // Without a parent the frame itself marks the window as open (offscreen pictures).
-    windowHandle = frame->isOnDesktop() ? frame->getWindowHandle() : frame.get();
+    // Without a parent the window itself marks the window as open (offscreen pictures).
+    windowHandle = window->isOnDesktop() ? window->getWindowHandle() : window.get();
     if (!windowHandle)
-        windowHandle = frame.get();
+        windowHandle = window.get();
     openExtras();
     startTimer(kIdleMilliseconds);
 }
@@ -114,10 +189,11 @@ void ORLVSTGUIEditorWrapperV1::removedFromParent()
     editor->close();
     closeExtras();
     frame->hideHint();
-    if (frame->isOnDesktop())
-        frame->removeFromDesktop();
-    if (auto* parent = frame->getParentComponent())
-        parent->removeChildComponent(frame.get());
+    if (window->isOnDesktop())
+        window->removeFromDesktop();
+    if (auto* parent = window->getParentComponent())
+        parent->removeChildComponent(window.get());
+    window.reset();
     frame->removeAllChildren();
     containers.clear();
     frame.reset();
@@ -125,15 +201,15 @@ void ORLVSTGUIEditorWrapperV1::removedFromParent()
 
 juce::Image ORLVSTGUIEditorWrapperV1::snapshot()
 {
-    if (!frame)
+    if (!window)
         return {};
-    return frame->createComponentSnapshot(frame->getLocalBounds(), true, 1.0f);
+    return window->createComponentSnapshot(window->getLocalBounds(), true, 1.0f);
 }
 
 void ORLVSTGUIEditorWrapperV1::setFrameBackground(int32_t resource)
 {
     if (frame)
-        frame->setBackgroundImage(CORLBitmap(resource).getImage());
+        frame->setBackgroundImage(CORLBitmap(resource));
 }
 
 CORLViewContainerWrapper* ORLVSTGUIEditorWrapperV1::find(ORLViewContainer* container) const

@@ -16,6 +16,7 @@ namespace Orlund
 {
 class CORLViewContainerWrapper;
 class ORLFrame;
+class ORLScaledWindow;
 
 // The plug-in window for the product editor: a plug-in view of the host that, once attached
 // to a parent window, owns the frame with its panels, routes control changes to the editor
@@ -54,14 +55,55 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     bool openWindow(void* parent, const char* platformType = kPlatformTypeNativeWindow);
     // Main thread. Closes the window; the same as the plug-in view's removed().
     void closeWindow();
-    bool isOpen() const { return windowHandle != nullptr; }
+    bool isOpen() const
+    {
+        return windowHandle != nullptr;
+    }
     // Main thread. The window's content as an image (empty while closed).
     juce::Image snapshot();
 
-    ORLChordwellEditor& getEditor() { return *editor; }
-    ORLFrame* getFrame() const { return frame.get(); }
-    const ORLHintTracker& getHints() const { return hints; }
-    int32_t getHintsState() const { return hintsState; }
+    ORLChordwellEditor& getEditor()
+    {
+        return *editor;
+    }
+    ORLFrame* getFrame() const
+    {
+        return frame.get();
+    }
+    // The component the host holds (device pixels), null while closed.
+    juce::Component* getWindow() const;
+
+    // Main thread, any time (open or not). The host's scale (its content scale factor, the
+    // window's DPI): the window is drawn at this times the user's zoom, within 1 to 3. NaN,
+    // zero and negative scales count as 1. An open window asks its host for its new size.
+    void setHostScale(float scale);
+    float getHostScale() const
+    {
+        return hostScale;
+    }
+    // Main thread. The user's own zoom in percent (one of windowzoom::kChoices; others are
+    // refused), stored for every later window; an open window asks for its new size.
+    bool setUserZoom(int percent);
+    int getUserZoom() const
+    {
+        return userZoom;
+    }
+    // The scale the window is drawn at.
+    float getScale() const;
+    // The window's size at that scale (what getSize tells the host).
+    Steinberg::ViewRect wantedRect() const;
+    // Main thread. The host has given the window this size: all of it is painted.
+    void hostResized(int width, int height);
+    // A point of the window (device pixels) in the frame's units.
+    juce::Point<int> toFrameUnits(juce::Point<int> windowPoint) const;
+    const ORLHintTracker& getHints() const
+    {
+        return hints;
+    }
+    int32_t getHintsState() const
+    {
+        return hintsState;
+    }
 
     // The graphics engine.
     void setFrameBackground(int32_t resource) override;
@@ -101,19 +143,29 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     virtual void controlChangedBeforeEditor(int32_t, double) {}
     // Shows a host-side change in the extras after the editor.
     virtual void updateExtras(int32_t, double) {}
-    // The frame's size: the editor's panel and the strip under it.
+    // Asks the host to give the window this size, after the scale changed while open; true
+    // when the host took it. The plug-in view's host frame (VST 3) by default.
+    virtual bool requestWindowSize(int width, int height);
+    // The frame's size in 1x units: the editor's panel and the strip under it.
     int frameWidth() const;
     int frameHeight() const;
-    void setHintsState(int32_t state) { hintsState = state; }
+    void setHintsState(int32_t state)
+    {
+        hintsState = state;
+    }
 
   private:
     void timerCallback() override;
     CORLViewContainerWrapper* find(ORLViewContainer* container) const;
+    void applyScale();
 
     void* windowHandle = nullptr;
     bool parentIsComponent = false;
     std::unique_ptr<ORLChordwellEditor> editor;
     std::unique_ptr<ORLFrame> frame;
+    std::unique_ptr<ORLScaledWindow> window;
+    float hostScale = 1.0f;
+    int userZoom = 100;
     std::vector<std::unique_ptr<CORLViewContainerWrapper>> containers;
     ORLHintTracker hints;
     int32_t hintsState = 1;

@@ -12,31 +12,30 @@ namespace Orlund
 ORLVSTGUIEditorWrapperV2::ORLVSTGUIEditorWrapperV2()
 {
     IdleUpdate_ORL_Handler::start();
-    setRect(Steinberg::ViewRect(0, 0, kWidth, kHeight));
 }
 
 void ORLVSTGUIEditorWrapperV2::clamp(Steinberg::ViewRect& r) const
 {
-    const int width = std::clamp(r.getWidth(), minimumSize.getWidth(), maximumSize.getWidth());
-    const int height = std::clamp(r.getHeight(), minimumSize.getHeight(), maximumSize.getHeight());
-    r.right = r.left + width;
-    r.bottom = r.top + height;
+    const Steinberg::ViewRect wanted = wantedRect();
+    r.right = r.left + wanted.getWidth();
+    r.bottom = r.top + wanted.getHeight();
 }
 
 Steinberg::tresult PLUGIN_API ORLVSTGUIEditorWrapperV2::getSize(Steinberg::ViewRect* size)
 {
     if (!size)
         return Steinberg::kInvalidArgument;
-    *size = Steinberg::ViewRect(0, 0, kWidth, kHeight);
+    *size = wantedRect();
     return Steinberg::kResultTrue;
 }
 
 Steinberg::tresult PLUGIN_API ORLVSTGUIEditorWrapperV2::onSize(Steinberg::ViewRect* newSize)
 {
-    if (!newSize)
+    if (!newSize || newSize->getWidth() <= 0 || newSize->getHeight() <= 0)
         return Steinberg::kInvalidArgument;
-    clamp(*newSize);
-    setRect(*newSize);
+    // The host's size wins: the window fills it, the panel centred or anchored in it.
+    hostResized(std::min(newSize->getWidth(), kMaximumSide),
+                std::min(newSize->getHeight(), kMaximumSide));
     return Steinberg::kResultTrue;
 }
 
@@ -52,11 +51,12 @@ ORLVSTGUIEditorWrapperV2::checkSizeConstraint(Steinberg::ViewRect* rect)
 Steinberg::tresult PLUGIN_API ORLVSTGUIEditorWrapperV2::findParameter(
     Steinberg::int32 xPos, Steinberg::int32 yPos, Steinberg::Vst::ParamID& resultTag)
 {
-    ORLFrame* window = getFrame();
-    if (!window)
+    ORLFrame* frame = getFrame();
+    if (!frame)
         return Steinberg::kResultFalse;
+    const auto at = toFrameUnits({static_cast<int>(xPos), static_cast<int>(yPos)});
     const auto* view = static_cast<const juce::Component*>(
-        window->findViewAt({static_cast<double>(xPos), static_cast<double>(yPos)}));
+        frame->findViewAt({static_cast<double>(at.x), static_cast<double>(at.y)}));
     const auto* control = dynamic_cast<const CORLControlView*>(view);
     if (!control || control->getTag() < 0 || control->getTag() >= chordwell::kPublicSlotCount)
         return Steinberg::kResultFalse;

@@ -6,15 +6,18 @@
 
 namespace Orlund
 {
-// The window at its one size: every size the host proposes is clamped to 401 x 301. Tells the
-// host which parameter lies under a point. The first one in the process starts the idle
-// update handler. Main (UI) thread only.
+// The window's size for a VST 3 host: 401 x 301 times the window's scale, the size a resizing
+// host is held to; a size the host gives anyway is filled whole. Tells the host which
+// parameter lies under a point. The first one in the process starts the idle update handler.
+// Main (UI) thread only.
 class ORLVSTGUIEditorWrapperV2 : public ORLVSTGUIEditorWrapperV1,
                                  public Steinberg::Vst::IParameterFinder
 {
   public:
     static constexpr int kWidth = 401;
     static constexpr int kHeight = 301;
+    // The largest side a host may give the window (beyond it, the window stops growing).
+    static constexpr int kMaximumSide = 16384;
 
     ORLVSTGUIEditorWrapperV2();
 
@@ -33,8 +36,5 @@ class ORLVSTGUIEditorWrapperV2 : public ORLVSTGUIEditorWrapperV1,
 
   private:
     void clamp(Steinberg::ViewRect& r) const;
-
-    Steinberg::ViewRect minimumSize{0, 0, kWidth, kHeight};
-    Steinberg::ViewRect maximumSize{0, 0, kWidth, kHeight};
 };
 } // namespace Orlund

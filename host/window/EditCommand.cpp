@@ -1,6 +1,7 @@
 #include "EditCommand.h"
 
 #include "AudioLoop.h"
+#include "DesktopScale.h"
 #include "HostViewContainer.h"
 #include "WindowManagerAtoms.h"
 #include "audio/AudioFile.h"
@@ -124,6 +125,7 @@ int runEdit(const EditOptions& options)
     if (audio.channels.size() > 2 || audio.frames() == 0)
         return fail("edit", options.input + ": the host plays one or two channels");
 
+    platform::drawForDevicePixels();
     if (!orl::createWindowManagerAtoms())
         return fail("edit", "no display: set DISPLAY to an X server (or use xvfb-run)");
     // Unloaded last: the toolkit's shutdown still runs the plug-in's code.
@@ -133,6 +135,9 @@ int runEdit(const EditOptions& options)
     {
         library = loadSessionLibrary(options.session);
         EditorSession session(*library, options.session);
+        // As a desktop's own windows: the display's DPI setting scales the window.
+        if (options.session.scale == 0.0)
+            session.setViewScale(platform::desktopScale());
         const AAX_Point size = session.viewSize();
         HostWindow window;
         window.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));

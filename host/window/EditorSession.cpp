@@ -33,12 +33,16 @@ void addSessionOptions(CLI::App& command, SessionOptions& options)
         .add_option("--set", options.sets,
                     "SLOT=VALUE (repeatable): 60%, -6dB, -12st, +10c, on/off or normalized 0..1")
         ->allow_extra_args(false);
+    command.add_option("--scale", options.scale,
+                       "draw the window at this scale, 1 to 3 (a host's content scale)");
 }
 
 bool checkSessionOptions(const SessionOptions& options, std::string& error)
 {
     error.clear();
     parseSets(options.sets, error);
+    if (error.empty() && options.scale != 0.0 && !(options.scale >= 1.0 && options.scale <= 3.0))
+        error = "--scale must be between 1 and 3";
     return error.empty();
 }
 
@@ -66,6 +70,14 @@ EditorSession::EditorSession(const PluginLibrary& library, const SessionOptions&
     deliver();
     if (!instance().openGUI())
         throw HostError("the plug-in has no editor");
+    if (options.scale != 0.0)
+        setViewScale(static_cast<float>(options.scale));
+}
+
+void EditorSession::setViewScale(float scale)
+{
+    if (AAX_IEffectGUI* gui = instance().gui())
+        gui->NotificationReceived(AAX_eNotificationEvent_ViewScale, &scale, sizeof scale);
 }
 
 EditorSession::~EditorSession()

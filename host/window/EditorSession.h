@@ -20,6 +20,7 @@ struct SessionOptions
     std::string plugin;            // the library beside chordwell-host by default
     std::string stateIn;           // state file restored before the view opens
     std::vector<std::string> sets; // SLOT=VALUE as the user's own edits
+    double scale = 0.0;            // the window's scale, 1 to 3; 0: the command's default
 };
 
 void addSessionOptions(CLI::App& command, SessionOptions& options);
@@ -45,6 +46,8 @@ class EditorSession
 
     // The size the GUI object asks for.
     AAX_Point viewSize() const;
+    // Tells the GUI object the view's scale, as a host tells its content scale.
+    void setViewScale(float scale);
     // Opens the editor in the container's view; closes it again (before the container goes).
     void openView(AAX_IViewContainer& container);
     void closeView();

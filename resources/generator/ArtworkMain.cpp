@@ -34,12 +34,9 @@ int main(int argc, char** argv)
     const juce::File folder = juce::File::getCurrentWorkingDirectory().getChildFile(argv[1]);
     folder.createDirectory();
     using namespace chordwell::artwork;
-    bool ok = save(artwork::frontPanel(), folder, kFrontPanel);
-    ok = save(artwork::rearPanel(), folder, kRearPanel) && ok;
-    ok = save(artwork::largeHandle(), folder, kLargeHandle) && ok;
-    ok = save(artwork::smallHandle(), folder, kSmallHandle) && ok;
-    ok = save(artwork::bypassLed(), folder, kBypassLed) && ok;
-    ok = save(artwork::bypassButton(), folder, kBypassButton) && ok;
-    ok = save(artwork::webSiteButton(), folder, kWebSiteButton) && ok;
+    bool ok = true;
+    for (const int32_t id : {kFrontPanel, kRearPanel, kLargeHandle, kSmallHandle, kBypassLed,
+                             kBypassButton, kWebSiteButton})
+        ok = save(artwork::drawAtScale(id, artwork::bounds(id), 1.0f), folder, id) && ok;
     return ok ? 0 : 1;
 }

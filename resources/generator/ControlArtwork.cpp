@@ -5,10 +5,8 @@ namespace artwork
 {
 namespace
 {
-juce::Image handle(int size)
+void drawHandle(juce::Graphics& g, int size)
 {
-    juce::Image image(juce::Image::ARGB, size, size, true);
-    juce::Graphics g(image);
     const auto s = static_cast<float>(size);
     const juce::Rectangle<float> dot(0.5f, 0.5f, s - 1.0f, s - 1.0f);
     // Light rim, then the dark-blue dot sunk into it.
@@ -22,7 +20,6 @@ juce::Image handle(int size)
     g.fillEllipse(inner);
     g.setColour(juce::Colours::black.withAlpha(0.35f));
     g.drawEllipse(dot, 0.5f);
-    return image;
 }
 
 void drawButtonFrame(juce::Graphics& g, juce::Rectangle<float> area, bool pressed)
@@ -92,37 +89,29 @@ void drawLed(juce::Graphics& g, juce::Rectangle<float> area, bool lit)
 }
 } // namespace
 
-juce::Image largeHandle()
+void drawLargeHandle(juce::Graphics& g)
 {
-    return handle(11);
+    drawHandle(g, 11);
 }
-juce::Image smallHandle()
+void drawSmallHandle(juce::Graphics& g)
 {
-    return handle(8);
+    drawHandle(g, 8);
 }
 
-juce::Image bypassLed()
+void drawBypassLed(juce::Graphics& g)
 {
-    juce::Image image(juce::Image::ARGB, 13, 25, true);
-    juce::Graphics g(image);
     drawLed(g, {0.0f, 0.0f, 13.0f, 12.0f}, false);
     drawLed(g, {0.0f, 12.0f, 13.0f, 12.0f}, true);
-    return image;
 }
 
-juce::Image bypassButton()
+void drawBypassButton(juce::Graphics& g)
 {
-    juce::Image image(juce::Image::ARGB, 78, 70, true);
-    juce::Graphics g(image);
     drawButtonFrame(g, {0.0f, 0.0f, 78.0f, 35.0f}, false);
     drawButtonFrame(g, {0.0f, 35.0f, 78.0f, 35.0f}, true);
-    return image;
 }
 
-juce::Image webSiteButton()
+void drawWebSiteButton(juce::Graphics& g)
 {
-    juce::Image image(juce::Image::ARGB, 225, 60, true);
-    juce::Graphics g(image);
     const auto font = face(12.0f, true);
     const juce::String address("www.orlund-audio.com");
     const juce::Colour inks[] = {juce::Colour(0xffF2F4F6), juce::Colour(0xff6FC3FF),
@@ -139,6 +128,5 @@ juce::Image webSiteButton()
         if (frame == 1)
             g.fillRect(40.0f, top + 16.5f, 145.0f, 1.0f);
     }
-    return image;
 }
 } // namespace artwork

@@ -323,10 +323,8 @@ void drawPlate(juce::Graphics& g)
 }
 } // namespace
 
-juce::Image frontPanel()
+void drawFrontPanel(juce::Graphics& g)
 {
-    juce::Image image(juce::Image::ARGB, kWidth, kHeight, true);
-    juce::Graphics g(image);
     drawStringBed(g, {0, 0, kWidth, kHeight});
     drawAmberBox(g);
     drawTitleBand(g);
@@ -337,13 +335,10 @@ juce::Image frontPanel()
         drawKnobFace(g, k);
     drawBypassSeat(g);
     drawMakerMark(g);
-    return image;
 }
 
-juce::Image rearPanel()
+void drawRearPanel(juce::Graphics& g)
 {
-    juce::Image image(juce::Image::ARGB, kWidth, kHeight, true);
-    juce::Graphics g(image);
     drawStringBed(g, {0, 0, kWidth, kHeight});
     drawUnderside(g);
     drawPlate(g);
@@ -351,6 +346,5 @@ juce::Image rearPanel()
     g.setColour(juce::Colours::white.withAlpha(0.35f));
     drawTrackedText(g, "CLICK ANYWHERE TO TURN THE BOX OVER", face(7.0f, true), 200.5f, 238.0f,
                     1.5f);
-    return image;
 }
 } // namespace artwork

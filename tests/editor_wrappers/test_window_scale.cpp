@@ -1,0 +1,122 @@
+// The window at a host's scale and the user's zoom: drawn for the scale, every pixel of the
+// host's size painted, the zoom remembered.
+#include "Artwork.h"
+#include "ChordwellArtwork.h"
+#include "ORLVSTGUIEditorWrapperV4_PresetBar.h"
+#include "PresetBank.h"
+#include "ScratchStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using Orlund::ORLVSTGUIEditorWrapperV4_PresetBar;
+
+namespace
+{
+struct Window
+{
+    explicit Window(float hostScale = 1.0f)
+    {
+        wrapper->setPresetBarValue(reinterpret_cast<intptr_t>(static_cast<ORLPresetModel*>(&bank)));
+        wrapper->setHostScale(hostScale);
+        wrapper->openWindow(nullptr);
+    }
+    ~Window() { wrapper->release(); }
+
+    PresetBank bank{nullptr, false};
+    ORLVSTGUIEditorWrapperV4_PresetBar* wrapper = new ORLVSTGUIEditorWrapperV4_PresetBar;
+};
+
+// The energy of a picture's edges along rows: an edge spread over more pixels (blurred) has
+// less of it than the same edge drawn sharp.
+double edgeEnergy(const juce::Image& image, juce::Rectangle<int> area)
+{
+    double sum = 0.0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX() + 1; x < area.getRight(); ++x)
+        {
+            const double step =
+                image.getPixelAt(x, y).getBrightness() - image.getPixelAt(x - 1, y).getBrightness();
+            sum += step * step;
+        }
+    return sum;
+}
+
+int differingPixels(const juce::Image& a, const juce::Image& b, juce::Rectangle<int> area)
+{
+    int count = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            count += a.getPixelAt(x, y) != b.getPixelAt(x, y);
+    return count;
+}
+} // namespace
+
+TEST(WindowScale, at_2x_the_panel_is_the_artwork_drawn_for_2x_and_sharper_than_1x_enlarged)
+{
+    ScratchStore store;
+    const juce::Image one = Window(1.0f).wrapper->snapshot();
+    Window w(2.0f);
+    const juce::Image two = w.wrapper->snapshot();
+    ASSERT_EQ(two.getWidth(), 802);
+    ASSERT_EQ(two.getHeight(), 602);
+
+    using namespace chordwell::artwork;
+    const juce::Image drawn = artwork::drawAtScale(kFrontPanel, artwork::bounds(kFrontPanel), 2.0f);
+    // The string bed left of the box and the title band hold no control: the artwork's pixels.
+    const juce::Rectangle<int> bed(0, 0, 56, 564);
+    const juce::Rectangle<int> title(160, 40, 480, 90);
+    EXPECT_EQ(differingPixels(two, drawn, bed), 0);
+    EXPECT_EQ(differingPixels(two, drawn, title), 0);
+
+    const juce::Image enlarged = one.rescaled(802, 602, juce::Graphics::highResamplingQuality);
+    EXPECT_GT(edgeEnergy(two, title), 1.5 * edgeEnergy(enlarged, title))
+        << "the 2x window shows detail that the enlarged 1x picture lacks";
+}
+
+TEST(WindowScale, a_host_size_other_than_the_wanted_one_is_painted_whole)
+{
+    ScratchStore store;
+    Window w;
+    const juce::Image wanted = w.wrapper->snapshot();
+    for (const auto& [width, height] : {std::pair{422, 301}, std::pair{380, 280}})
+    {
+        Steinberg::ViewRect given(0, 0, width, height);
+        ASSERT_EQ(w.wrapper->onSize(&given), Steinberg::kResultTrue);
+        const juce::Image picture = w.wrapper->snapshot();
+        ASSERT_EQ(picture.getWidth(), width);
+        ASSERT_EQ(picture.getHeight(), height);
+        int unpainted = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                unpainted += picture.getPixelAt(x, y).getAlpha() != 255;
+        EXPECT_EQ(unpainted, 0) << width << " x " << height;
+        // Wider: the panel centred on whole pixels; smaller: anchored at the top left.
+        const int shift = width > 401 ? (width - 401) / 2 : 0;
+        EXPECT_EQ(picture.getPixelAt(shift + 30, 100), wanted.getPixelAt(30, 100));
+    }
+    Steinberg::ViewRect size;
+    w.wrapper->getSize(&size);
+    EXPECT_EQ(size.getWidth(), 401) << "the size the window asks for stays its own";
+}
+
+TEST(WindowScale, the_users_zoom_multiplies_the_hosts_scale_and_is_remembered)
+{
+    ScratchStore store;
+    {
+        Window w;
+        EXPECT_FALSE(w.wrapper->setUserZoom(133)) << "only the menu's choices";
+        ASSERT_TRUE(w.wrapper->setUserZoom(150));
+        EXPECT_EQ(w.wrapper->snapshot().getWidth(), 602) << "the open window follows";
+    }
+    Window again(2.0f);
+    EXPECT_EQ(again.wrapper->getUserZoom(), 150) << "a new window keeps the zoom";
+    EXPECT_FLOAT_EQ(again.wrapper->getScale(), 3.0f) << "2 x 150 % is held to 3";
+    again.wrapper->setHostScale(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_FLOAT_EQ(again.wrapper->getScale(), 1.5f) << "a NaN host scale counts as 1";
+    const Steinberg::ViewRect size = again.wrapper->wantedRect();
+    EXPECT_EQ(size.getWidth(), 602);
+    EXPECT_EQ(size.getHeight(), 452);
+}
