@@ -38,7 +38,9 @@ void CORLTextEditWrapper::beginEditing()
     style.font = getFont();
     style.textColor = getFontColor();
     style.justification = getJustification();
-    style.background = parent->createComponentSnapshot(place, false);
+    // Taken at the window's scale, so the field's background stays as sharp as the panel.
+    style.background = parent->createComponentSnapshot(
+        place, false, juce::Component::getApproximateScaleFactorForComponent(parent));
 
     box = std::make_unique<ORLSystemBox>(getText(), style);
     box->onEnd = [this](bool taken) { endEditing(taken); };

@@ -40,8 +40,9 @@ juce::String ORLSystemBox::getResultText() const
 
 void ORLSystemBox::paint(juce::Graphics& g)
 {
+    // The background may hold more pixels than the box has units (a scaled window).
     if (background.isValid())
-        g.drawImageAt(background, 0, 0);
+        g.drawImage(background, getLocalBounds().toFloat());
     juce::TextEditor::paint(g);
 }
 

@@ -2,7 +2,7 @@
 # under Wine: the unit tests built for Windows (ctest runs each program in wine), chordwell-host.exe
 # against the Linux build (render bit for bit, describe, inspect, snapshot pixel for pixel),
 # the registry round trip read back with `wine reg query`, the editor window under Wine on
-# Xvfb with a knob dragged by xdotool, and the VST 3 editor in JUCE's hosting under Wine
+# Xvfb with a knob dragged by xdotool (at 96 and at 192 DPI), and the VST 3 editor in JUCE's hosting under Wine
 # (tests/vst3_host). Skipped, with a message, only where Wine cannot run.
 windows_suite() {
   local dir="$root/build/windows"
@@ -45,6 +45,11 @@ windows_suite() {
   if ! timeout 300 xvfb-run "${screen[@]}" python3 "$root/tests/windows/wine_editor_test.py" \
        "$dir/host/chordwell-host.exe" "$dir/window-artefacts"; then
     status=1; failed+=("windows (editor)")
+  fi
+  echo "=== windows: the editor window at 192 DPI (drawn at 2x)"
+  if ! timeout 300 xvfb-run "${screen[@]}" python3 "$root/tests/windows/wine_editor_test.py" \
+       "$dir/host/chordwell-host.exe" "$dir/window-artefacts" 192; then
+    status=1; failed+=("windows (editor at 192 DPI)")
   fi
   echo "=== windows: the VST 3 editor in JUCE's hosting under Wine on Xvfb"
   # With no window manager Wine waits 2 s for one to withdraw each window it closes: the test
