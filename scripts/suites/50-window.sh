@@ -5,7 +5,7 @@
 window_suite() {
   local dir="$root/build/release"
   local artefacts="$dir/window-artefacts"
-  local screen=(-a -s "-screen 0 800x600x24")
+  local screen=(-a -s "-screen 0 1280x1024x24 -noreset")
   echo "=== window: real-window tests under Xvfb"
   if ! command -v xvfb-run >/dev/null || ! xvfb-run "${screen[@]}" true 2>/dev/null; then
     echo "window: SKIPPED: no X server can be started here (xvfb-run missing or failing)"

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Real-window tests of `chordwell-host edit`, driven by xdotool on an X server (xvfb-run).
 
-usage: window_test.py CHORDWELL_HOST ARTEFACT_DIR
+usage: window_test.py CHORDWELL_HOST ARTEFACT_DIR   (under xvfb-run -s "... -noreset")
 Prints one line per check and exits 1 when any failed. Screenshots go to ARTEFACT_DIR.
 """
 import os
@@ -151,6 +151,55 @@ try:
         check(False, "a second edit window opens")
 finally:
     stop(fresh)
-    shutil.rmtree(store, ignore_errors=True)
+
+
+def open_window(*arguments):
+    """An edit window and the size it reports ("W x H"), or None when none opens."""
+    process = subprocess.Popen([HOST, "edit", *arguments], stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, text=True, env=env)
+    opened = HostOutput(process).wait_for(r"^window 0x[0-9a-f]+", seconds=30)
+    size = re.search(r"(\d+ x \d+)", opened).group(1) if opened else None
+    return process, size
+
+
+def window_size():
+    found = xdotool("search", "--onlyvisible", "--name", "ORL Chordwell").split()
+    if not found:
+        return None
+    g = dict(re.findall(r"(\w+)=(\d+)", xdotool("getwindowgeometry", "--shell", found[-1])))
+    return "%s x %s" % (g.get("WIDTH"), g.get("HEIGHT"))
+
+
+# The X server's DPI setting scales the window as it scales the desktop's own. (The server
+# must not reset when its last client leaves, or the setting goes with it: Xvfb -noreset.)
+subprocess.run(["xrdb", "-nocpp", "-merge"], input="Xft.dpi: 144\n", text=True, check=False)
+process, size = open_window()
+stop(process)
+check(size == "602 x 452", f"at Xft.dpi 144 the window opens at 1.5x ({size})")
+subprocess.run(["xrdb", "-remove"], check=False)
+
+# The user's zoom: a right click on the panel's background, 150 % chosen with the keyboard.
+process, size = open_window()
+try:
+    time.sleep(0.5)
+    move((12, 150))  # the string bed left of the box
+    xdotool("click", 3)
+    time.sleep(0.8)
+    for _ in range(3):  # 100, 125, 150
+        xdotool("key", "Down")
+        time.sleep(0.1)
+    xdotool("key", "Return")
+    time.sleep(1.0)
+    zoomed = window_size()
+    check(zoomed == "602 x 452", f"choosing 150 % in the window's menu zooms it ({zoomed})")
+finally:
+    stop(process)
+process, size = open_window()
+stop(process)
+check(size == "602 x 452", f"a new process opens at the user's zoom ({size})")
+process, size = open_window("--scale", "2")
+stop(process)
+check(size == "1203 x 903", f"the host's scale times the zoom, held to 3 ({size})")
+shutil.rmtree(store, ignore_errors=True)
 
 sys.exit(1 if failures else 0)
