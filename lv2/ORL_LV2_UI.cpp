@@ -25,8 +25,9 @@ void toolkitUp()
 } // namespace
 
 ORL_LV2_UI::ORL_LV2_UI(ORL_LV2_Plugin& plugin, LV2UI_Write_Function write,
-                       LV2UI_Controller controller, const LV2UI_Touch* touch)
-    : plugin(&plugin), write(write), controller(controller), touch(touch)
+                       LV2UI_Controller controller, const HostFeatures& features)
+    : plugin(&plugin), write(write), controller(controller), touch(features.touch),
+      resize(features.resize), scaleOption(features.map)
 {
     for (float& w : written)
         w = -1.0f;
@@ -65,6 +66,32 @@ void ORL_LV2_UI::close()
     removed();
     disconnect();
     plugin = nullptr;
+}
+
+uint32_t ORL_LV2_UI::setOptions(const LV2_Options_Option* options)
+{
+    float scale = reportedScale;
+    const uint32_t status = scaleOption.take(options, scale);
+    if (scale != reportedScale)
+    {
+        setHostScale(scale);
+        reportedScale = getHostScale();
+    }
+    return status;
+}
+
+uint32_t ORL_LV2_UI::getOptions(LV2_Options_Option* options)
+{
+    return scaleOption.describe(options, reportedScale);
+}
+
+bool ORL_LV2_UI::requestWindowSize(int width, int height)
+{
+    // The window is our own X11 window and takes the size itself (false); the host is told so
+    // that what it shows around it follows.
+    if (resize != nullptr && resize->ui_resize != nullptr)
+        resize->ui_resize(resize->handle, width, height);
+    return false;
 }
 
 void ORL_LV2_UI::portEvent(uint32_t port, uint32_t size, uint32_t format, const void* buffer)
@@ -141,7 +168,8 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
 {
     void* parent = nullptr;
     ORL_LV2_Plugin* plugin = nullptr;
-    const LV2UI_Touch* touch = nullptr;
+    ORL_LV2_UI::HostFeatures host;
+    const LV2_Options_Option* options = nullptr;
     for (auto f = features; f != nullptr && *f != nullptr; ++f)
     {
         const char* uri = (*f)->URI;
@@ -150,7 +178,13 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
         else if (std::strcmp(uri, LV2_INSTANCE_ACCESS_URI) == 0)
             plugin = static_cast<ORL_LV2_Plugin*>((*f)->data);
         else if (std::strcmp(uri, LV2_UI__touch) == 0)
-            touch = static_cast<const LV2UI_Touch*>((*f)->data);
+            host.touch = static_cast<const LV2UI_Touch*>((*f)->data);
+        else if (std::strcmp(uri, LV2_UI__resize) == 0)
+            host.resize = static_cast<const LV2UI_Resize*>((*f)->data);
+        else if (std::strcmp(uri, LV2_URID__map) == 0)
+            host.map = static_cast<const LV2_URID_Map*>((*f)->data);
+        else if (std::strcmp(uri, LV2_OPTIONS__options) == 0)
+            options = static_cast<const LV2_Options_Option*>((*f)->data);
     }
     // Only our own plug-in's instance is ours to share, and only a live one.
     if (parent == nullptr || !isChordwellInstance(plugin) || write == nullptr ||
@@ -159,7 +193,9 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
             0)
         return nullptr;
     toolkitUp();
-    auto* ui = new ORL_LV2_UI(*plugin, write, controller, touch);
+    auto* ui = new ORL_LV2_UI(*plugin, write, controller, host);
+    // The window opens at the host's scale: no resize to ask for.
+    ui->setOptions(options);
     if (!ui->open(reinterpret_cast<uintptr_t>(parent)))
     {
         ui->release();
@@ -188,11 +224,24 @@ int idle(LV2UI_Handle handle)
     return self(handle)->idleTick();
 }
 
+uint32_t getOptions(LV2_Handle handle, LV2_Options_Option* options)
+{
+    return self(handle)->getOptions(options);
+}
+
+uint32_t setOptions(LV2_Handle handle, const LV2_Options_Option* options)
+{
+    return self(handle)->setOptions(options);
+}
+
 const void* extensionData(const char* uri)
 {
     static const LV2UI_Idle_Interface idleInterface{idle};
+    static const LV2_Options_Interface optionsInterface{getOptions, setOptions};
     if (uri != nullptr && std::strcmp(uri, LV2_UI__idleInterface) == 0)
         return &idleInterface;
+    if (uri != nullptr && std::strcmp(uri, LV2_OPTIONS__interface) == 0)
+        return &optionsInterface;
     return nullptr;
 }
 

@@ -4,6 +4,8 @@
 #include <ORLShellEditorWrapper.h>
 #include <OwedEchoes.h>
 
+#include "UiScaleOption.h"
+
 #include <lv2/ui/ui.h>
 
 #include <cstdint>
@@ -17,13 +19,22 @@ class ORL_LV2_Plugin;
 // feature for a press on a knob). LV2 hosts do not echo a UI's own writes, so this side queues
 // the echo the master controller counts on and delivers it on the next idle call, never in
 // the middle of a preset transfer. A port event from the host (automation, a host preset) moves
-// the knob and reaches neither the preset bank nor the host again.
+// the knob and reaches neither the preset bank nor the host again. The host's scale
+// (ui:scaleFactor, at instantiation and through the options interface while open) sizes and
+// draws the window; a window that grows or shrinks tells the host through ui:resize.
 // Reference counted: release() instead of delete. The host's UI thread only.
 class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostParameters
 {
   public:
+    // What the host offers beyond the write function; any of it may be null.
+    struct HostFeatures
+    {
+        const LV2UI_Touch* touch = nullptr;
+        const LV2UI_Resize* resize = nullptr;
+        const LV2_URID_Map* map = nullptr;
+    };
     ORL_LV2_UI(ORL_LV2_Plugin& plugin, LV2UI_Write_Function write, LV2UI_Controller controller,
-               const LV2UI_Touch* touch);
+               const HostFeatures& features);
     ~ORL_LV2_UI() override;
 
     // UI thread. Opens the window in the host's X11 parent; false when it could not open.
@@ -36,6 +47,10 @@ class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostPa
     int idleTick();
     // UI thread. Cuts every link to the plug-in and closes the window.
     void close();
+    // UI thread, any time: the options interface's set and get (ui:scaleFactor only); an
+    // open window that changes size asks the host for it.
+    uint32_t setOptions(const LV2_Options_Option* options);
+    uint32_t getOptions(LV2_Options_Option* options);
 
   private:
     void touchParameter(int32_t slot) override;
@@ -44,11 +59,16 @@ class ORL_LV2_UI final : public Orlund::ORLShellEditorWrapper, private ORLHostPa
     void beginGesture(int32_t slot) override;
     void endGesture(int32_t slot) override;
     void deliverEchoes();
+    bool requestWindowSize(int width, int height) override;
 
     ORL_LV2_Plugin* plugin;
     LV2UI_Write_Function write;
     LV2UI_Controller controller;
     const LV2UI_Touch* touch;
+    const LV2UI_Resize* resize;
+    UiScaleOption scaleOption;
+    // The host's scale as the options interface reports it back.
+    float reportedScale = 1.0f;
     OwedEchoes echoes;
     // The value last written to each port: the host may report it back.
     float written[8];

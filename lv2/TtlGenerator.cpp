@@ -162,6 +162,7 @@ std::string pluginTtl()
     out << "@prefix doap: <http://usefulinc.com/ns/doap#> .\n"
         << "@prefix foaf: <http://xmlns.com/foaf/0.1/> .\n"
         << "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
+        << "@prefix opts: <http://lv2plug.in/ns/ext/options#> .\n"
         << "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
         << "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
         << "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
@@ -173,14 +174,17 @@ std::string pluginTtl()
         << "  doap:name \"" << chordwell::product::kName << "\" ;\n"
         << "  doap:license <" << kLicence << "> ;\n"
         << "  doap:maintainer " << kMaintainer << " .\n\n";
-    // The editor, 401 x 301, in the host's X11 window; it shares the instance's bank. Its
-    // size is its window's own (the X11 size hints); the user does not resize it.
+    // The editor, 401 x 301 times the host's scale (ui:scaleFactor, read with the host's URID
+    // map, changed through the options interface), in the host's X11 window; it shares the
+    // instance's bank. Its size is its window's own (the X11 size hints); the user does not
+    // resize it.
     out << uiUri() << "\n"
         << "  a ui:X11UI ;\n"
         << "  lv2:requiredFeature ui:idleInterface, ui:parent, "
            "<http://lv2plug.in/ns/ext/instance-access> ;\n"
-        << "  lv2:optionalFeature ui:noUserResize, ui:touch ;\n"
-        << "  lv2:extensionData ui:idleInterface .\n\n";
+        << "  lv2:optionalFeature ui:noUserResize, ui:touch, opts:options, urid:map ;\n"
+        << "  opts:supportedOption ui:scaleFactor ;\n"
+        << "  lv2:extensionData ui:idleInterface, opts:interface .\n\n";
     for (const LayoutInfo& layout : kLayouts)
     {
         out << uriOf(layout) << "\n"

@@ -68,6 +68,12 @@ tresult PLUGIN_API ORL_VST3_EditorWrapper::removed()
     return result;
 }
 
+tresult PLUGIN_API ORL_VST3_EditorWrapper::setContentScaleFactor(ScaleFactor factor)
+{
+    setHostScale(factor);
+    return kResultTrue;
+}
+
 void ORL_VST3_EditorWrapper::unwire()
 {
     if (effect != nullptr)

@@ -7,6 +7,7 @@
 #include <ParameterTable.h>
 
 #include <gtest/gtest.h>
+#include <lv2/options/options.h>
 #include <lv2/presets/presets.h>
 #include <lv2/ui/ui.h>
 
@@ -96,13 +97,18 @@ TEST(Lv2Description, EachPluginShowsTheTablesPortsTheTenFactoryPresetsAReleasedV
             EXPECT_NE(node, nullptr);
             lilv_node_free(node);
         }
-        // One UI, whose size is its own: no deprecated resize, asked for or offered.
+        // One UI, whose size is its own: no deprecated resize, asked for or offered. It takes
+        // the host's scale, which a host sends only to a UI that says so.
         LilvUIs* uis = lilv_plugin_get_uis(plugin);
         ASSERT_EQ(lilv_uis_size(uis), 1u);
         const LilvNode* ui = lilv_ui_get_uri(lilv_uis_get(uis, lilv_uis_begin(uis)));
         for (const char* feature : {LV2_CORE__optionalFeature, LV2_CORE__requiredFeature})
             EXPECT_FALSE(
                 lilv_world_ask(host.world(), ui, host.node(feature), host.node(LV2_UI__resize)));
+        EXPECT_TRUE(lilv_world_ask(host.world(), ui, host.node(LV2_OPTIONS__supportedOption),
+                                   host.node(LV2_UI__scaleFactor)));
+        EXPECT_TRUE(lilv_world_ask(host.world(), ui, host.node(LV2_CORE__extensionData),
+                                   host.node(LV2_OPTIONS__interface)));
         lilv_uis_free(uis);
     }
 }

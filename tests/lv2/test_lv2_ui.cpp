@@ -7,8 +7,12 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
+#include <lv2/options/options.h>
+#include <lv2/parameters/parameters.h>
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
 
 #include <algorithm>
 #include <chrono>
@@ -58,7 +62,8 @@ class Lv2Ui : public ::testing::Test
     }
 
     // instance is what the host passes for instance access; by default the plug-in's handle.
-    bool open(void* instance = nullptr)
+    // A scale is passed as the ui:scaleFactor option, with the host's URID map.
+    bool open(void* instance = nullptr, const float* scale = nullptr)
     {
         LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(parent)};
         LV2_Feature access{LV2_INSTANCE_ACCESS_URI,
@@ -66,8 +71,19 @@ class Lv2Ui : public ::testing::Test
                                                : lilv_instance_get_handle(runner.lilvInstance())};
         LV2_Feature resizeFeature{LV2_UI__resize, &resize};
         LV2_Feature touchFeature{LV2_UI__touch, &touch};
-        const LV2_Feature* features[] = {&parentFeature, &access, &resizeFeature, &touchFeature,
+        const LV2_Options_Option options[] = {{LV2_OPTIONS_INSTANCE, 0,
+                                               urid(LV2_PARAMETERS__sampleRate), sizeof(float),
+                                               urid(LV2_ATOM__Float), &sampleRate},
+                                              {LV2_OPTIONS_INSTANCE, 0, urid(LV2_UI__scaleFactor),
+                                               sizeof(float), urid(LV2_ATOM__Float), scale},
+                                              {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+        LV2_Feature optionsFeature{LV2_OPTIONS__options, const_cast<LV2_Options_Option*>(options)};
+        LV2_Feature mapFeature{LV2_URID__map, &map};
+        const LV2_Feature* features[] = {&parentFeature, &access,         &resizeFeature,
+                                         &touchFeature,  &optionsFeature, &mapFeature,
                                          nullptr};
+        if (scale == nullptr)
+            features[4] = nullptr;
         const LV2UI_Write_Function write = [](LV2UI_Controller self, uint32_t port, uint32_t size,
                                               uint32_t format, const void* buffer)
         {
@@ -109,15 +125,43 @@ class Lv2Ui : public ::testing::Test
         pump(1500);
     }
 
+    // The window's own size on the X server.
+    std::pair<unsigned, unsigned> widgetSize()
+    {
+        Window root = 0;
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(display, reinterpret_cast<Window>(widget), &root, &x, &y, &width, &height,
+                     &border, &depth);
+        return {width, height};
+    }
+    // The host's URID map: an index into the URIs seen.
+    LV2_URID urid(const char* uri)
+    {
+        const auto found = std::find(uris.begin(), uris.end(), uri);
+        if (found != uris.end())
+            return static_cast<LV2_URID>(found - uris.begin() + 1);
+        uris.emplace_back(uri);
+        return static_cast<LV2_URID>(uris.size());
+    }
+
     LilvHost host{kBuiltBundles};
     LilvRunner runner{host, host.plugin(chordwellUri("stereo")), 48000.0, 256};
     // What the UI asked of its host.
     std::vector<std::pair<uint32_t, float>> writes;
     std::vector<std::pair<uint32_t, bool>> touches;
-    int resizedWidth = 0;
+    int resizedWidth = 0, resizedHeight = 0;
+    std::vector<std::string> uris;
+    float sampleRate = 48000.0f;
     // Features the UI keeps using while it is open.
-    LV2UI_Resize resize{this, [](LV2UI_Feature_Handle self, int width, int)
-                        { return static_cast<Lv2Ui*>(self)->resizedWidth = width, 0; }};
+    LV2UI_Resize resize{this, [](LV2UI_Feature_Handle self, int width, int height)
+                        {
+                            static_cast<Lv2Ui*>(self)->resizedWidth = width;
+                            static_cast<Lv2Ui*>(self)->resizedHeight = height;
+                            return 0;
+                        }};
+    LV2_URID_Map map{this, [](LV2_URID_Map_Handle self, const char* uri)
+                     { return static_cast<Lv2Ui*>(self)->urid(uri); }};
     LV2UI_Touch touch{this, [](LV2UI_Feature_Handle self, uint32_t port, bool grabbed)
                       { static_cast<Lv2Ui*>(self)->touches.emplace_back(port, grabbed); }};
     Display* display = nullptr;
@@ -140,8 +184,8 @@ TEST_F(Lv2Ui, OnABareXServerADraggedKnobIsOneTouchGestureOfPortWritesWhoseEchoRe
     ASSERT_TRUE(open());
     pump(800);
     EXPECT_EQ(XSetErrorHandler(before), before);
-    // The deprecated resize feature is not used even where a host offers it: the window's
-    // own size is the UI's size (jalv's suite sees it).
+    // Opening asks nothing of the deprecated resize feature even where a host offers it: the
+    // window's own size is the UI's size (jalv's suite sees it).
     EXPECT_EQ(resizedWidth, 0);
 
     drag(kDecayX, kDecayY, 30);
@@ -199,4 +243,43 @@ TEST_F(Lv2Ui, APortEventMovesTheKnobWithoutWritingBackClampedAndANanShowsNothing
     EXPECT_EQ(shown(std::numeric_limits<float>::quiet_NaN()), between);
     EXPECT_EQ(shown(1.0e38f), atTop);
     EXPECT_TRUE(writes.empty());
+}
+
+TEST_F(Lv2Ui, AtScaleFactorTwoTheWindowIsTwiceAsLargeAndAScaleSetWhileOpenAsksTheHostForItsSize)
+{
+    const float two = 2.0f;
+    ASSERT_TRUE(open(nullptr, &two));
+    pump(500);
+    EXPECT_EQ(widgetSize(), std::pair(802u, 602u));
+    // Opened at the size it has: nothing to ask for.
+    EXPECT_EQ(resizedWidth, 0);
+
+    const auto* options = static_cast<const LV2_Options_Interface*>(
+        descriptor->extension_data(LV2_OPTIONS__interface));
+    ASSERT_NE(options, nullptr);
+    const float oneAndAHalf = 1.5f;
+    const LV2_Options_Option set[] = {{LV2_OPTIONS_INSTANCE, 0, urid(LV2_UI__scaleFactor),
+                                       sizeof(float), urid(LV2_ATOM__Float), &oneAndAHalf},
+                                      {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    EXPECT_EQ(options->set(ui, set), uint32_t{LV2_OPTIONS_SUCCESS});
+    pump(300);
+    // round(401 * 1.5) x round(301 * 1.5), asked of the host and taken by the window.
+    EXPECT_EQ(std::pair(resizedWidth, resizedHeight), std::pair(602, 452));
+    EXPECT_EQ(widgetSize(), std::pair(602u, 452u));
+    LV2_Options_Option get[] = {{LV2_OPTIONS_INSTANCE, 0, urid(LV2_UI__scaleFactor), 0, 0, nullptr},
+                                {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    ASSERT_EQ(options->get(ui, get), uint32_t{LV2_OPTIONS_SUCCESS});
+    ASSERT_EQ(get[0].type, urid(LV2_ATOM__Float));
+    EXPECT_EQ(*static_cast<const float*>(get[0].value), 1.5f);
+
+    // A scale that is no float and a key the UI does not know are refused; nothing changes.
+    const double three = 3.0;
+    const LV2_Options_Option odd[] = {{LV2_OPTIONS_INSTANCE, 0, urid(LV2_UI__scaleFactor),
+                                       sizeof three, urid(LV2_ATOM__Double), &three},
+                                      {LV2_OPTIONS_INSTANCE, 0, urid(LV2_PARAMETERS__sampleRate),
+                                       sizeof(float), urid(LV2_ATOM__Float), &sampleRate},
+                                      {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    EXPECT_EQ(options->set(ui, odd), uint32_t{LV2_OPTIONS_ERR_BAD_VALUE | LV2_OPTIONS_ERR_BAD_KEY});
+    pump(300);
+    EXPECT_EQ(widgetSize(), std::pair(602u, 452u));
 }

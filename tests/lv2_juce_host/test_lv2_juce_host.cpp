@@ -1,7 +1,7 @@
 // JUCE's LV2 hosting with the built bundle: it finds the three plug-ins with eight parameters
-// and the ten presets as programs, renders through them (bypassed too), and opens and closes
-// the editor fifty times while audio runs. (The session state in lilv, which hosts such as
-// Ardour and jalv use: tests/lv2.)
+// and the ten presets as programs, renders through them (bypassed too), opens and closes the
+// editor fifty times while audio runs, and shows the editor at its own scale. (The session
+// state in lilv, which hosts such as Ardour and jalv use: tests/lv2.)
 #include <gtest/gtest.h>
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace
 {
@@ -112,4 +113,28 @@ TEST(Lv2JuceHost, EditorOpensAndClosesFiftyTimesWhileAudioRuns)
     }
     running = false;
     audio.join();
+}
+
+TEST(Lv2JuceHost, EditorTakesTheHostsScaleBeforeItShowsAndWhileItIsOpen)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "no X display";
+    auto plugin = load("stereo");
+    ASSERT_NE(plugin, nullptr);
+    std::unique_ptr<juce::AudioProcessorEditor> editor(plugin->createEditorIfNeeded());
+    ASSERT_NE(editor, nullptr);
+    const auto size = [&editor] { return std::pair(editor->getWidth(), editor->getHeight()); };
+    editor->setScaleFactor(2.0f);
+    editor->setTopLeftPosition(40, 40);
+    editor->addToDesktop(juce::ComponentPeer::windowIsTemporary);
+    editor->setVisible(true);
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(500);
+    EXPECT_EQ(size(), std::pair(802, 602));
+    editor->setScaleFactor(1.5f);
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(300);
+    // round(401 * 1.5) x round(301 * 1.5)
+    EXPECT_EQ(size(), std::pair(602, 452));
+    editor->setVisible(false);
+    editor->removeFromDesktop();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil(30);
 }

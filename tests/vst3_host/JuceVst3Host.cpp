@@ -136,6 +136,21 @@ void pump(int milliseconds)
     juce::MessageManager::getInstance()->runDispatchLoopUntil(milliseconds);
 }
 
+std::unique_ptr<juce::AudioProcessorEditor> openEditor(juce::AudioPluginInstance& plugin,
+                                                       float scale)
+{
+    std::unique_ptr<juce::AudioProcessorEditor> editor(plugin.createEditorIfNeeded());
+    if (editor)
+    {
+        if (scale != 1.0f)
+            editor->setScaleFactor(scale);
+        editor->setTopLeftPosition(60, 60);
+        editor->addToDesktop(juce::ComponentPeer::windowIsTemporary);
+        editor->setVisible(true);
+    }
+    return editor;
+}
+
 Steinberg::Vst::IComponent* componentOf(juce::AudioPluginInstance& plugin)
 {
     struct Visitor final : juce::ExtensionsVisitor

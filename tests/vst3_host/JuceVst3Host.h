@@ -50,6 +50,22 @@ void pump(int milliseconds);
 // False when the drag could not be made.
 bool dragUp(juce::Point<int> at, int steps);
 
+// The instance's editor on the desktop at (60, 60) of the screen, visible; the host's scale
+// (AudioProcessorEditor::setScaleFactor) set before the view is attached. Null when the
+// plug-in has none.
+std::unique_ptr<juce::AudioProcessorEditor> openEditor(juce::AudioPluginInstance& plugin,
+                                                       float scale = 1.0f);
+
+// The screen's pixels in the area (the system's pixels) as an RGB image; an invalid image where
+// the screen cannot be read (only X11 screens can).
+juce::Image grabScreen(juce::Rectangle<int> area);
+
+// Drags the Decay knob of the open editor, drawn at scale, up as a person does; what the host
+// heard of Decay meanwhile ("b" a gesture begins, "v" a value, "e" the gesture ends), or "!"
+// when the drag could not be made.
+std::string dragDecay(juce::AudioPluginInstance& plugin, const juce::AudioProcessorEditor& editor,
+                      float scale = 1.0f);
+
 // The instance's raw VST 3 objects (JUCE hands out the component).
 Steinberg::Vst::IComponent* componentOf(juce::AudioPluginInstance& plugin);
 } // namespace vst3host

@@ -8,6 +8,17 @@
 
 namespace vst3host
 {
+namespace
+{
+// What the host hears of a parameter, in dragDecay's letters.
+struct GestureLog final : juce::AudioProcessorParameter::Listener
+{
+    void parameterValueChanged(int, float) override { events += 'v'; }
+    void parameterGestureChanged(int, bool starting) override { events += starting ? 'b' : 'e'; }
+    std::string events;
+};
+} // namespace
+
 #ifdef _WIN32
 namespace
 {
@@ -51,5 +62,21 @@ bool dragUp(juce::Point<int> at, int steps)
         pump(20);
     return true;
 #endif
+}
+
+std::string dragDecay(juce::AudioPluginInstance& plugin, const juce::AudioProcessorEditor& editor,
+                      float scale)
+{
+    // The knob's centre in the 1x window.
+    const juce::Point<float> decayKnob{91.0f, 117.0f};
+    auto* decay = plugin.getParameters()[2];
+    GestureLog log;
+    decay->addListener(&log);
+    const auto at = juce::Desktop::getInstance().getDisplays().logicalToPhysical(
+        editor.getScreenPosition() + (decayKnob * scale).roundToInt());
+    const bool dragged = dragUp(at, 10);
+    pump(500);
+    decay->removeListener(&log);
+    return dragged ? log.events : "!";
 }
 } // namespace vst3host

@@ -14,52 +14,19 @@
 
 using namespace vst3host;
 
-namespace
-{
-constexpr int kDecayKnobX = 91, kDecayKnobY = 117;
-
-// What the host hears of Decay: "b" a gesture begins, "v" a value, "e" the gesture ends.
-struct GestureLog final : juce::AudioProcessorParameter::Listener
-{
-    void parameterValueChanged(int, float) override { events += 'v'; }
-    void parameterGestureChanged(int, bool starting) override { events += starting ? 'b' : 'e'; }
-    std::string events;
-};
-
-std::unique_ptr<juce::AudioProcessorEditor> openEditor(juce::AudioPluginInstance& plugin)
-{
-    std::unique_ptr<juce::AudioProcessorEditor> editor(plugin.createEditorIfNeeded());
-    if (editor)
-    {
-        editor->setTopLeftPosition(60, 60);
-        editor->addToDesktop(juce::ComponentPeer::windowIsTemporary);
-        editor->setVisible(true);
-    }
-    return editor;
-}
-} // namespace
-
 TEST(Vst3Editor, a_knob_drag_reaches_the_host_as_one_gesture)
 {
     if (std::getenv("DISPLAY") == nullptr)
         GTEST_SKIP() << "no X display";
     auto plugin = load();
     ASSERT_NE(plugin, nullptr);
-    auto* decay = plugin->getParameters()[2];
-    GestureLog log;
-    decay->addListener(&log);
     auto editor = openEditor(*plugin);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(std::pair(editor->getWidth(), editor->getHeight()), std::pair(401, 301));
     pump(1500);
-    const auto at = juce::Desktop::getInstance().getDisplays().logicalToPhysical(
-        editor->getScreenPosition() + juce::Point<int>(kDecayKnobX, kDecayKnobY));
-    ASSERT_TRUE(dragUp(at, 10));
-    pump(500);
-    decay->removeListener(&log);
-    EXPECT_NE(decay->getValue(), 0.25f) << "the drag moved the host's Decay";
-    EXPECT_TRUE(std::regex_match(log.events, std::regex("v*bv+ev*")))
-        << "one gesture: " << log.events;
+    const std::string events = dragDecay(*plugin, *editor);
+    EXPECT_NE(plugin->getParameters()[2]->getValue(), 0.25f) << "the drag moved the host's Decay";
+    EXPECT_TRUE(std::regex_match(events, std::regex("v*bv+ev*"))) << "one gesture: " << events;
     editor.reset();
     pump(100);
 }
