@@ -102,7 +102,8 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (!windowHandle)
         windowHandle = frame.get();
     openExtras();
-    startTimer(kIdleMilliseconds);
+    frame->addMouseListener(&pace, true);
+    pace.hurry();
 }
 
 void ORLVSTGUIEditorWrapperV1::removedFromParent()
@@ -110,6 +111,8 @@ void ORLVSTGUIEditorWrapperV1::removedFromParent()
     if (!frame)
         return;
     stopTimer();
+    pace.stopped();
+    frame->removeMouseListener(&pace);
     windowHandle = nullptr;
     editor->close();
     closeExtras();
@@ -202,6 +205,7 @@ void ORLVSTGUIEditorWrapperV1::idle()
     if (const int32_t flag = hintsFlag(); flag != hintsState)
         updateDisplay(kHintsTag, flag);
     hints.update(*frame, hintsState != 0);
+    pace.settle(hints, hintsState != 0);
 #ifdef _WIN32
     // The toolkit's windows on Windows repaint on the display's vertical blank, which a system
     // without a DXGI output (Wine on a virtual display, some remote sessions) never reports:

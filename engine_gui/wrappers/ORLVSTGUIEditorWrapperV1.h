@@ -3,6 +3,7 @@
 #include "CORLControlListener.h"
 #include "ORLChordwellEditor.h"
 #include "ORLHintTracker.h"
+#include "ORLIdlePace.h"
 #include "ORLMasterGraphicalEngine.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -19,7 +20,8 @@ class ORLFrame;
 
 // The plug-in window for the product editor: a plug-in view of the host that, once attached
 // to a parent window, owns the frame with its panels, routes control changes to the editor
-// and host-side changes to its displays, and runs the 30 ms idle tick that drives the hints.
+// and host-side changes to its displays, and runs the idle tick that drives the hints (every
+// 30 ms while a hint may be due, slowly otherwise).
 // Reference counted like every plug-in view: release() instead of delete.
 // Main (UI) thread only.
 class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
@@ -28,7 +30,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
                                  private juce::Timer
 {
   public:
-    static constexpr int kIdleMilliseconds = 30;
+    static constexpr int kIdleMilliseconds = ORLIdlePace::kFastMilliseconds;
     static constexpr int32_t kHintsTag = 45;
     // The strip under the editor's panel that holds the preset bar.
     static constexpr int kPresetBarHeight = 19;
@@ -61,6 +63,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     ORLChordwellEditor& getEditor() { return *editor; }
     ORLFrame* getFrame() const { return frame.get(); }
     const ORLHintTracker& getHints() const { return hints; }
+    const ORLIdlePace& getIdlePace() const { return pace; }
     int32_t getHintsState() const { return hintsState; }
 
     // The graphics engine.
@@ -116,6 +119,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     std::unique_ptr<ORLFrame> frame;
     std::vector<std::unique_ptr<CORLViewContainerWrapper>> containers;
     ORLHintTracker hints;
+    ORLIdlePace pace{[this](int period) { startTimer(period); }};
     int32_t hintsState = 1;
 };
 } // namespace Orlund
