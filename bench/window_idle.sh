@@ -13,10 +13,11 @@ seconds=30
 host="$here/build/release/host/chordwell-host"
 while [ $# -gt 0 ]; do
   case $1 in
-  --pointer) pointer=$2; shift 2 ;;
-  --seconds) seconds=$2; shift 2 ;;
-  --host) host=$2; shift 2 ;;
-  -h | --help) sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+  --pointer | --seconds | --host)
+    if [ $# -lt 2 ]; then echo "$1 needs a value" >&2; exit 2; fi
+    case $1 in --pointer) pointer=$2 ;; --seconds) seconds=$2 ;; --host) host=$2 ;; esac
+    shift 2 ;;
+  -h | --help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
   *) limit=$1; shift ;;
   esac
 done
@@ -49,9 +50,11 @@ if [ ! -s "$work/x/display" ]; then
 fi
 display=":$(cat "$work/x/display")"
 
-# Settings of this run only, so hints are on and nothing of the user's changes the window.
+# Settings of this run only, so hints are on and nothing of the user's changes the window. An
+# empty sound configuration leaves the host no output device: nothing plays, nothing moves.
 mkdir -p "$work/store"
-DISPLAY=$display ORL_CHORDWELL_STORE_DIR="$work/store" "$host" edit >"$work/edit.log" 2>&1 &
+DISPLAY=$display ORL_CHORDWELL_STORE_DIR="$work/store" ALSA_CONFIG_PATH=/dev/null \
+  "$host" edit >"$work/edit.log" 2>&1 &
 pid=$!
 tries=0
 while ! grep -q '^window 0x' "$work/edit.log" 2>/dev/null; do
@@ -63,6 +66,15 @@ while ! grep -q '^window 0x' "$work/edit.log" 2>/dev/null; do
   fi
   sleep 0.1
 done
+
+if ! grep -q 'runs silently' "$work/edit.log"; then
+  sleep 0.5
+  if ! grep -q 'runs silently' "$work/edit.log"; then
+    echo "the host plays audio, so the window is not idle:" >&2
+    cat "$work/edit.log" >&2
+    exit 2
+  fi
+fi
 
 # The pointer rests on a knob (where a hint then shows) or away from the window.
 if command -v xdotool >/dev/null 2>&1; then
