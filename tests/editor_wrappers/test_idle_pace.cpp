@@ -68,23 +68,6 @@ TEST(IdlePace, the_tick_stays_fast_until_the_hint_shows_then_slows_until_the_poi
     EXPECT_EQ(w.restarts.back(), kFast) << "a reopened window starts its timer again";
 }
 
-TEST(IdlePace, a_pointer_away_or_hints_off_leave_nothing_due)
-{
-    Window away;
-    away.frame.inside = false;
-    away.pace.hurry();
-    away.tick();
-    EXPECT_EQ(away.pace.period(), kSlow);
-
-    Window off;
-    off.pace.hurry();
-    off.tick(false);
-    EXPECT_EQ(off.pace.period(), kSlow);
-    off.pace.hurry();
-    off.tick(true);
-    EXPECT_EQ(off.pace.period(), kFast) << "hints back on: a hint is due again";
-}
-
 TEST(IdlePace, deferred_updates_run_fast_while_any_window_is_busy)
 {
     IdleUpdate_ORL_Handler& handler = IdleUpdate_ORL_Handler::start();
