@@ -177,7 +177,8 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (!windowHandle)
         windowHandle = window.get();
     openExtras();
-    startTimer(kIdleMilliseconds);
+    frame->addMouseListener(&pace, true);
+    pace.hurry();
 }
 
 void ORLVSTGUIEditorWrapperV1::removedFromParent()
@@ -185,6 +186,8 @@ void ORLVSTGUIEditorWrapperV1::removedFromParent()
     if (!frame)
         return;
     stopTimer();
+    pace.stopped();
+    frame->removeMouseListener(&pace);
     windowHandle = nullptr;
     editor->close();
     closeExtras();
@@ -278,6 +281,7 @@ void ORLVSTGUIEditorWrapperV1::idle()
     if (const int32_t flag = hintsFlag(); flag != hintsState)
         updateDisplay(kHintsTag, flag);
     hints.update(*frame, hintsState != 0);
+    pace.settle(hints, hintsState != 0);
 #ifdef _WIN32
     // The toolkit's windows on Windows repaint on the display's vertical blank, which a system
     // without a DXGI output (Wine on a virtual display, some remote sessions) never reports:

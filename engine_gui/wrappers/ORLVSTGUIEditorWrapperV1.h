@@ -3,6 +3,7 @@
 #include "CORLControlListener.h"
 #include "ORLChordwellEditor.h"
 #include "ORLHintTracker.h"
+#include "ORLIdlePace.h"
 #include "ORLMasterGraphicalEngine.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -20,7 +21,8 @@ class ORLScaledWindow;
 
 // The plug-in window for the product editor: a plug-in view of the host that, once attached
 // to a parent window, owns the frame with its panels, routes control changes to the editor
-// and host-side changes to its displays, and runs the 30 ms idle tick that drives the hints.
+// and host-side changes to its displays, and runs the idle tick that drives the hints (every
+// 30 ms while a hint may be due, slowly otherwise).
 // Reference counted like every plug-in view: release() instead of delete.
 // Main (UI) thread only.
 class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
@@ -29,7 +31,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
                                  private juce::Timer
 {
   public:
-    static constexpr int kIdleMilliseconds = 30;
+    static constexpr int kIdleMilliseconds = ORLIdlePace::kFastMilliseconds;
     static constexpr int32_t kHintsTag = 45;
     // The strip under the editor's panel that holds the preset bar.
     static constexpr int kPresetBarHeight = 19;
@@ -100,6 +102,10 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     {
         return hints;
     }
+    const ORLIdlePace& getIdlePace() const
+    {
+        return pace;
+    }
     int32_t getHintsState() const
     {
         return hintsState;
@@ -168,6 +174,7 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     int userZoom = 100;
     std::vector<std::unique_ptr<CORLViewContainerWrapper>> containers;
     ORLHintTracker hints;
+    ORLIdlePace pace{[this](int period) { startTimer(period); }};
     int32_t hintsState = 1;
 };
 } // namespace Orlund

@@ -13,10 +13,12 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // One instance of an effect as the host builds it: the parameters object and its host
@@ -80,6 +82,9 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     std::vector<AAX_CTypeID> chunkIDs() const;
     // Main thread. Delivers every queued update (and those they cause) to the plug-in.
     void deliverUpdates();
+    // Main thread. Called each time an update is queued, often from inside a plug-in call, so
+    // it may only arrange a later deliverUpdates() (a host that waits instead of polling).
+    void onUpdateQueued(std::function<void()> queued) { updateQueued = std::move(queued); }
     // Main thread. The calls the plug-in made on the host's parameters, in order.
     const std::vector<Call>& calls() const { return callLog; }
     void clearCalls() { callLog.clear(); }
@@ -160,6 +165,7 @@ class EffectInstance final : private AAX_IController, private AAX_IAutomationDel
     AAX_IEffectGUI* guiObject = nullptr;
     std::vector<HostParameter> hostParameters;
     std::deque<Update> updates;
+    std::function<void()> updateQueued;
     std::vector<Call> callLog;
     bool delivering = false;
     int32_t latency = 0;

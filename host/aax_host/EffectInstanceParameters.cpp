@@ -26,6 +26,8 @@ bool EffectInstance::automate(const std::string& id, double value)
         return false;
     p->value = value;
     updates.push_back({id, value, false});
+    if (updateQueued)
+        updateQueued();
     return true;
 }
 
@@ -91,6 +93,8 @@ AAX_Result EffectInstance::PostSetValueRequest(AAX_CParamID id, double value)
     }
     callLog.push_back({"set", p->id, value});
     updates.push_back({p->id, value, p->touched});
+    if (updateQueued)
+        updateQueued();
     return AAX_SUCCESS;
 }
 

@@ -22,7 +22,6 @@
 
 namespace
 {
-constexpr int kPumpMilliseconds = 10;
 std::atomic<bool> stopRequested{false};
 
 void requestStop(int)
@@ -60,9 +59,10 @@ class HostWindow : public juce::Component
     }
 };
 
-// Delivers the host's queued updates, prints the parameters that changed and ends the
-// message loop once a stop was asked for.
-class Pump : public juce::Timer
+// Delivers the host's queued updates as soon as the plug-in queues one, prints the
+// parameters that changed and ends the message loop once a stop was asked for. Nothing here
+// polls fast, so an open window that nothing changes wakes the process rarely.
+class Pump : private juce::Timer, private juce::AsyncUpdater
 {
   public:
     explicit Pump(EditorSession& s) : session(s)
@@ -70,7 +70,38 @@ class Pump : public juce::Timer
         for (const auto& p : session.instance().parameters())
             shown.push_back(p.value);
     }
+    ~Pump() override { stop(); }
+    Pump(const Pump&) = delete;
+    Pump& operator=(const Pump&) = delete;
+
+    void start()
+    {
+        session.instance().onUpdateQueued([this] { triggerAsyncUpdate(); });
+        triggerAsyncUpdate(); // what opening the view queued
+        // The signal handler can only set a flag: it is looked at this often.
+        startTimer(kStopCheckMilliseconds);
+    }
+    void stop()
+    {
+        session.instance().onUpdateQueued({});
+        stopTimer();
+        cancelPendingUpdate();
+    }
+
+  private:
+    static constexpr int kStopCheckMilliseconds = 250;
+
+    void handleAsyncUpdate() override { deliver(); }
     void timerCallback() override
+    {
+        deliver();
+        if (stopRequested.load())
+        {
+            stop();
+            juce::MessageManager::getInstance()->stopDispatchLoop();
+        }
+    }
+    void deliver()
     {
         session.deliver();
         const auto& parameters = session.instance().parameters();
@@ -82,14 +113,8 @@ class Pump : public juce::Timer
             std::printf("param %s = %g\n", parameters[i].id.c_str(), parameters[i].value);
             std::fflush(stdout);
         }
-        if (stopRequested.load())
-        {
-            stopTimer();
-            juce::MessageManager::getInstance()->stopDispatchLoop();
-        }
     }
 
-  private:
     EditorSession& session;
     std::vector<double> shown;
 };
@@ -180,9 +205,9 @@ int runEdit(const EditOptions& options)
         std::signal(SIGBREAK, requestStop);
 #endif
         Pump pump(session);
-        pump.startTimer(kPumpMilliseconds);
+        pump.start();
         juce::MessageManager::getInstance()->runDispatchLoop();
-        pump.stopTimer();
+        pump.stop();
         player.stop();
 
         session.closeView();

@@ -1,4 +1,5 @@
 #include "HintsFlag.h"
+#include "IdleUpdate_ORL_Handler.h"
 #include "ORLCWHandleKnob.h"
 #include "ORLFrame.h"
 #include "ORLVSTGUIEditorWrapperV4_PresetBar.h"
@@ -12,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+using Orlund::IdleUpdate_ORL_Handler;
+using Orlund::ORLIdlePace;
 using Orlund::ORLVSTGUIEditorWrapperV4_PresetBar;
 
 namespace
@@ -112,4 +115,26 @@ TEST(EditorWrappers, the_frame_keeps_a_mouse_button_only_while_it_saw_it_pressed
     EXPECT_FALSE(frame.isPointerInside());
     EXPECT_EQ(frame.getCurrentButtons() & 0x30E, 0);
 }
+
+#ifndef _WIN32
+TEST(EditorWrappers,
+     a_window_nobody_points_at_ticks_slowly_and_closing_a_busy_one_quiets_the_process)
+{
+    const IdleUpdate_ORL_Handler& deferred = IdleUpdate_ORL_Handler::start();
+    {
+        Window w;
+        const ORLIdlePace& pace = w.wrapper->getIdlePace();
+        EXPECT_EQ(pace.period(), ORLIdlePace::kFastMilliseconds) << "just opened";
+        w.wrapper->idle();
+        EXPECT_EQ(pace.period(), ORLIdlePace::kSlowMilliseconds);
+        EXPECT_EQ(deferred.period(), IdleUpdate_ORL_Handler::kQuietMilliseconds);
+        w.wrapper->getFrame()->notePointer(0);
+        w.wrapper->idle();
+        EXPECT_EQ(pace.period(), ORLIdlePace::kFastMilliseconds) << "a hint is due";
+        EXPECT_EQ(deferred.period(), IdleUpdate_ORL_Handler::kMilliseconds);
+    }
+    EXPECT_EQ(deferred.period(), IdleUpdate_ORL_Handler::kQuietMilliseconds)
+        << "a window closed while busy leaves nothing fast behind";
+}
+#endif
 } // namespace
