@@ -7,7 +7,9 @@ namespace Orlund
 // Delivers the SDK update handler's deferred change notifications: every 33 ms while a
 // window is busy (the pointer at work in it), every 250 ms while all are quiet, so that an
 // open window nobody touches does not wake the process 30 times a second. One per process,
-// made by the first V2 editor wrapper and kept until the library unloads.
+// made by the first V2 editor wrapper and kept until the library unloads. The toolkit may be
+// shut down and started again meanwhile (a plug-in module loaded twice, a host's commands in
+// turn): the tick stops with the toolkit and starts again with the next window.
 // Main (UI) thread only.
 class IdleUpdate_ORL_Handler : private juce::Timer
 {
@@ -16,7 +18,8 @@ class IdleUpdate_ORL_Handler : private juce::Timer
     static constexpr int kMilliseconds = 33;
     static constexpr int kQuietMilliseconds = 250;
 
-    // Makes sure the shared update handler exists and the process's tick runs.
+    // Makes sure the shared update handler exists and the process's tick runs (when the
+    // toolkit's message loop exists).
     static IdleUpdate_ORL_Handler& start();
 
     // A window became busy (true) or quiet again (false); each true is followed by one false.
@@ -29,9 +32,15 @@ class IdleUpdate_ORL_Handler : private juce::Timer
     void tick();
 
   private:
+    class StopAtShutdown;
+
     IdleUpdate_ORL_Handler();
     ~IdleUpdate_ORL_Handler() override;
     void timerCallback() override { tick(); }
+    void resume();
+    void halt();
     static int pace();
+
+    StopAtShutdown* stopAtShutdown = nullptr;
 };
 } // namespace Orlund

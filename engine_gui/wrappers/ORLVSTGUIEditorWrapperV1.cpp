@@ -7,6 +7,7 @@
 #include "HintsFlag.h"
 #include "ORLFrame.h"
 #include "ORLScaledWindow.h"
+#include "RepaintRate.h"
 #include "ShellOpen.h"
 #include "WindowZoom.h"
 
@@ -161,6 +162,7 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (frame)
         return;
     frame = std::make_unique<ORLFrame>(frameWidth(), frameHeight(), kFrameBackground);
+    orl::assumeUsualRefreshRate();
     window = std::make_unique<ORLScaledWindow>(*frame, kFrameBackground);
     window->setZoomPercent(userZoom);
     window->setScale(getScale());

@@ -2,6 +2,7 @@
 
 #include "AudioLoop.h"
 #include "DesktopScale.h"
+#include "RepaintRate.h"
 #include "HostViewContainer.h"
 #include "WindowManagerAtoms.h"
 #include "audio/AudioFile.h"
@@ -164,6 +165,7 @@ int runEdit(const EditOptions& options)
         if (options.session.scale == 0.0)
             session.setViewScale(platform::desktopScale());
         const AAX_Point size = session.viewSize();
+        orl::assumeUsualRefreshRate();
         HostWindow window;
         window.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
         window.addToDesktop(juce::ComponentPeer::windowHasTitleBar |
