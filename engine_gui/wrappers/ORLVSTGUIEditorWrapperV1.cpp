@@ -162,7 +162,6 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (frame)
         return;
     frame = std::make_unique<ORLFrame>(frameWidth(), frameHeight(), kFrameBackground);
-    orl::assumeUsualRefreshRate();
     window = std::make_unique<ORLScaledWindow>(*frame, kFrameBackground);
     window->setZoomPercent(userZoom);
     window->setScale(getScale());
@@ -171,7 +170,11 @@ void ORLVSTGUIEditorWrapperV1::attachedToParent()
     if (systemWindow && parentIsComponent)
         static_cast<juce::Component*>(systemWindow)->addAndMakeVisible(*window);
     else if (systemWindow)
+    {
+        // Only a window on the screen repaints on the display's clock.
+        orl::assumeUsualRefreshRate();
         window->addToDesktop(0, systemWindow);
+    }
     window->setVisible(true);
     editor->open();
     // Without a parent the window itself marks the window as open (offscreen pictures).
