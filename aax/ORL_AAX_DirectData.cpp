@@ -17,7 +17,7 @@ AAX_Result ORL_AAX_DirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAcc
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
     if (parameters == nullptr)
         return AAX_SUCCESS;
-    if (!parameters->masterController().takePending(buffer))
+    if (!parameters->takePending(buffer))
         return AAX_SUCCESS;
     float cache[17];
     const AAX_Result read =

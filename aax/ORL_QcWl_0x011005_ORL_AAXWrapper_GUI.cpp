@@ -1,6 +1,5 @@
 #include "ORL_QcWl_0x011005_ORL_AAXWrapper_GUI.h"
 
-#include "ORL_AAX_ControllerWrapper.h"
 #include "ORL_AAX_EditorWrapper.h"
 #include "ORL_QcWl_0x011005_AAX_Parameters_Wrapper.h"
 
@@ -57,7 +56,7 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
         editor = new ORL_AAX_EditorWrapper;
     auto* parameters =
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
-    ORL_AAX_ControllerWrapper* master = parameters ? &parameters->masterController() : nullptr;
+    ORLShellController* master = parameters ? &parameters->masterController() : nullptr;
     editor->setGUI(this);
     editor->setHostScale(viewScale);
     if (master != nullptr)
