@@ -19,12 +19,12 @@ AAX_Result ORL_AAX_DirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAcc
         return AAX_SUCCESS;
     if (!parameters->takePending(buffer))
         return AAX_SUCCESS;
-    float cache[17];
+    float cache[chordwell::kSlotCount];
     const AAX_Result read =
         access->ReadPortDirect(chordwell::field::kParameterCache, 0, sizeof cache, cache);
     if (read != AAX_SUCCESS)
         return read;
-    for (int slot = 8; slot < 17; ++slot)
+    for (int slot = chordwell::kPublicSlotCount; slot < chordwell::kSlotCount; ++slot)
     {
         if (!(buffer[slot] == -1.0))
         {

@@ -42,7 +42,7 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::EffectInit()
             id, id, static_cast<float>(getParameterDefault(slot)),
             AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
             AAX_CNumberDisplayDelegate<float, 2, 0>(), true);
-        if (slot == 7)
+        if (slot == kBypassSlot)
         {
             parameter->SetType(AAX_eParameterType_Discrete);
             parameter->SetNumberOfSteps(2);

@@ -7,7 +7,7 @@
 #include "WindowZoom.h"
 
 #include <AAX_IHostInterfaces.h>
-#include <ORLChordwellEffect.h>
+#include <InstanceCore.h>
 #include <ParameterTable.h>
 
 #include <cstring>
@@ -83,10 +83,7 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::reportLatency()
         float rate = 44100.0f;
         if (host != nullptr)
             host->GetSampleRate(&rate);
-        ORLChordwellEffect engine;
-        engine.setSampleRate(rate);
-        engine.reset();
-        latencySamples = static_cast<int32_t>(engine.getLatency());
+        latencySamples = static_cast<int32_t>(InstanceCore::latencySamples(rate));
         latencyReported = true;
         ++probes;
     }

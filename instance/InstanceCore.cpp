@@ -1,6 +1,7 @@
 #include "InstanceCore.h"
 
 #include <BankState.h>
+#include <ORLChordwellEffect.h>
 #include <PresetBank.h>
 
 std::vector<uint8_t> InstanceCore::saveSession(const std::array<float, 8>& values)
@@ -33,6 +34,14 @@ bool InstanceCore::restoreBankState(std::span<const uint8_t> bankState)
     const auto image = bankState.first(bankState.size() - bankstate::kClosingWordsSize);
     return master.productController().setStateImage(image.data(),
                                                     static_cast<int32_t>(image.size()), nullptr);
+}
+
+uint32_t InstanceCore::latencySamples(double rate)
+{
+    ORLChordwellEffect engine;
+    engine.setSampleRate(rate);
+    engine.reset();
+    return engine.getLatency();
 }
 
 int32_t InstanceCore::programCount()

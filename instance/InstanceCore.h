@@ -48,6 +48,11 @@ class InstanceCore
     // above.
     bool restoreBankState(std::span<const uint8_t> bankState);
 
+    // --- latency ------------------------------------------------------------------------------
+    // Main thread. The samples the plug-in delays its output by at this rate, from an engine
+    // made for the question (allocates; a shell asks once and keeps the answer).
+    static uint32_t latencySamples(double rate);
+
     // --- programs -----------------------------------------------------------------------------
     // Main thread. The bank's presets as a host's programs.
     static int32_t programCount();
