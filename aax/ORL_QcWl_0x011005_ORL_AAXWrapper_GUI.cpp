@@ -133,14 +133,9 @@ AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID i
     AAX_IEffectParameters* parameters = GetEffectParameters();
     if (id == nullptr || editor == nullptr || parameters == nullptr)
         return AAX_SUCCESS;
-    for (int32_t slot = 0; slot < chordwell::kSlotCount; ++slot)
-    {
-        const char* slotId = getParameterIdentifier(slot);
-        if (slotId == nullptr || std::strcmp(slotId, id) != 0)
-            continue;
-        double value = 0.0;
-        if (parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)
-            editor->updateDisplay(slot, value);
-    }
+    const int32_t slot = findParameterSlot(id);
+    double value = 0.0;
+    if (slot >= 0 && parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)
+        editor->updateDisplay(slot, value);
     return AAX_SUCCESS;
 }
