@@ -3,6 +3,7 @@
 #include <ChordwellState.h>
 #include <ORLShellController.h>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
