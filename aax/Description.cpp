@@ -6,6 +6,8 @@
 #include "ObjectFactories.h"
 #include "RenderCallbacks.h"
 
+#include <ParameterTable.h>
+
 namespace
 {
 using namespace chordwell;
@@ -31,7 +33,8 @@ AAX_Result fillVariant(AAX_VComponentDescriptor& component, const Variant& varia
     component.AddAudioBufferLength(field::kBufferLength);
     component.AddSampleRate(field::kSampleRate);
     component.AddMeters(field::kMeters, kMeterIDs, kMeterCount);
-    for (int32_t port = field::kMasterBypass; port < field::kFirstParameterPort + 8; ++port)
+    for (int32_t port = field::kMasterBypass; port < field::kFirstParameterPort + kPublicSlotCount;
+         ++port)
         component.AddDataInPort(port, 4, AAX_eDataInPortType_Unbuffered);
     component.AddPrivateData(field::kParameterCache, field::kParameterCacheSize, 0);
     component.AddPrivateData(field::kLastSampleRate, field::kLastSampleRateSize, 0);

@@ -17,14 +17,14 @@ AAX_Result ORL_AAX_DirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAcc
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
     if (parameters == nullptr)
         return AAX_SUCCESS;
-    if (!parameters->masterController().takePending(buffer))
+    if (!parameters->takePending(buffer))
         return AAX_SUCCESS;
-    float cache[17];
+    float cache[chordwell::kSlotCount];
     const AAX_Result read =
         access->ReadPortDirect(chordwell::field::kParameterCache, 0, sizeof cache, cache);
     if (read != AAX_SUCCESS)
         return read;
-    for (int slot = 8; slot < 17; ++slot)
+    for (int slot = chordwell::kPublicSlotCount; slot < chordwell::kSlotCount; ++slot)
     {
         if (!(buffer[slot] == -1.0))
         {

@@ -3,6 +3,7 @@
 #include "LiveObjects.h"
 
 #include <AAX_CEffectDirectData.h>
+#include <ParameterTable.h>
 
 // Moves the master controller's pending internal slot values into the parameter cache of a
 // render instance's private data, woken by the host's timer thread.
@@ -17,5 +18,5 @@ class ORL_AAX_DirectData final : public AAX_CEffectDirectData, private LiveObjec
     AAX_Result TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAccess* access) override;
 
   private:
-    double buffer[17];
+    double buffer[chordwell::kSlotCount];
 };

@@ -5,7 +5,6 @@
 
 #include <AAX_CParameter.h>
 #include <AAX_IHostInterfaces.h>
-#include <BankState.h>
 #include <EnginePorts.h>
 #include <HostValue.h>
 #include <ORLChordwellEffect.h>
@@ -16,17 +15,13 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 using namespace chordwell;
 
-namespace
-{
-constexpr uint32_t kChunkTrailerSize = bankstate::kClosingWordsSize;
-} // namespace
-
 ORL_QcWl_0x011005_AAX_Parameters_Wrapper::ORL_QcWl_0x011005_AAX_Parameters_Wrapper()
 {
-    controller.setOwner(this);
+    core.masterController().setHostParameters(&hostSide);
 }
 
 AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::EffectInit()
@@ -47,7 +42,7 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::EffectInit()
             id, id, static_cast<float>(getParameterDefault(slot)),
             AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
             AAX_CNumberDisplayDelegate<float, 2, 0>(), true);
-        if (slot == 7)
+        if (slot == kBypassSlot)
         {
             parameter->SetType(AAX_eParameterType_Discrete);
             parameter->SetNumberOfSteps(2);
@@ -107,7 +102,7 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::UpdateParameterNormalizedVa
     {
         bool touched = false;
         if (automation->GetTouchState(id, &touched) == AAX_SUCCESS && touched)
-            controller.hostParameterEcho(slot, value);
+            core.masterController().hostParameterEcho(slot, value);
     }
     return result;
 }
@@ -181,9 +176,7 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::GetChunkSize(AAX_CTypeID id
         return AAX_CEffectParameters::GetChunkSize(id, size);
     if (size == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    const void* image = nullptr;
-    const int32_t imageSize = controller.productController().getStateImage(&image);
-    *size = static_cast<uint32_t>(imageSize > 0 ? imageSize : 0) + kChunkTrailerSize;
+    *size = static_cast<uint32_t>(core.saveBank().size());
     return AAX_SUCCESS;
 }
 
@@ -194,18 +187,11 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::GetChunk(AAX_CTypeID id,
         return AAX_CEffectParameters::GetChunk(id, chunk);
     if (chunk == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    uint32_t size = 0;
-    GetChunkSize(id, &size);
-    chunk->fSize = static_cast<int32_t>(size);
+    const std::vector<uint8_t> bank = core.saveBank();
+    chunk->fSize = static_cast<int32_t>(bank.size());
     chunk->fChunkID = id;
-    const void* image = nullptr;
-    const int32_t imageSize = controller.productController().getStateImage(&image);
-    const uint32_t copied =
-        image != nullptr && imageSize > 0 ? static_cast<uint32_t>(imageSize) : 0;
-    uint8_t* data = AAX_ChunkData(chunk);
-    if (copied > 0)
-        std::memcpy(data, image, copied);
-    std::memcpy(data + copied, bankstate::kClosingWords, kChunkTrailerSize);
+    if (!bank.empty())
+        std::memcpy(AAX_ChunkData(chunk), bank.data(), bank.size());
     return AAX_SUCCESS;
 }
 
@@ -226,12 +212,9 @@ AAX_Result ORL_QcWl_0x011005_AAX_Parameters_Wrapper::SetChunk(AAX_CTypeID id,
         return AAX_ERROR_NULL_OBJECT;
     if (chunk->fSize < 12)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    if (!bankstate::isAccepted({AAX_ChunkData(chunk), static_cast<size_t>(chunk->fSize)}))
-        return AAX_ERROR_INVALID_FIELD_DATA;
     // A state that keeps nothing is an error, so that the host can say so instead of
     // playing the defaults as if the state had loaded.
-    if (!controller.productController().setStateImage(
-            AAX_ChunkData(chunk), chunk->fSize - static_cast<int32_t>(kChunkTrailerSize), chunk))
+    if (!core.restoreBankState({AAX_ChunkData(chunk), static_cast<size_t>(chunk->fSize)}))
         return AAX_ERROR_INVALID_FIELD_DATA;
     return AAX_SUCCESS;
 }

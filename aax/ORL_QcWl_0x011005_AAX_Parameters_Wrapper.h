@@ -1,13 +1,15 @@
 #pragma once
 
 #include "LiveObjects.h"
-#include "ORL_AAX_ControllerWrapper.h"
+#include "ORL_AAX_HostParameters.h"
 
 #include <AAX_CEffectParameters.h>
+#include <InstanceCore.h>
 
-// The effect's parameters object: host parameters built from the slot table, the master
-// controller held inside it, the host's value texts, the private-data initialisation of the
-// render instances and the state chunk 'All ' carrying the whole preset bank. Main thread.
+// The effect's parameters object: host parameters built from the slot table, the plug-in
+// instance's core (master controller and bank, session) with the AAX host side, the host's
+// value texts, the private-data initialisation of the render instances and the state chunk
+// 'All ' carrying the instance's bank state. Main thread, except takePending.
 class ORL_QcWl_0x011005_AAX_Parameters_Wrapper final : public AAX_CEffectParameters,
                                                        private LiveObject
 {
@@ -36,12 +38,18 @@ class ORL_QcWl_0x011005_AAX_Parameters_Wrapper final : public AAX_CEffectParamet
     // too) is refused the same way, whatever else it holds.
     AAX_Result SetChunk(AAX_CTypeID id, const AAX_SPlugInChunk* chunk) override;
 
-    ORL_AAX_ControllerWrapper& masterController() { return controller; }
+    // Main thread. The instance's master controller, for the GUI object's editor.
+    ORLShellController& masterController() { return core.masterController(); }
+    // The host's timer thread. The internal values set since the last take (see
+    // ORL_AAX_HostParameters::takePending). Lock-free.
+    bool takePending(double* out) { return hostSide.takePending(out); }
 
   protected:
     AAX_Result EffectInit() override;
 
   private:
-    // Building the state image is the preset model's scratch work, also for const reads.
-    mutable ORL_AAX_ControllerWrapper controller;
+    // Before the core, which points at it until the core is gone.
+    ORL_AAX_HostParameters hostSide{*this};
+    // Building the bank state is the preset model's scratch work, also for const reads.
+    mutable InstanceCore core;
 };

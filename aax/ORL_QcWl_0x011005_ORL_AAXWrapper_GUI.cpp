@@ -1,6 +1,5 @@
 #include "ORL_QcWl_0x011005_ORL_AAXWrapper_GUI.h"
 
-#include "ORL_AAX_ControllerWrapper.h"
 #include "ORL_AAX_EditorWrapper.h"
 #include "ORL_QcWl_0x011005_AAX_Parameters_Wrapper.h"
 
@@ -8,7 +7,7 @@
 #include "WindowZoom.h"
 
 #include <AAX_IHostInterfaces.h>
-#include <ORLChordwellEffect.h>
+#include <InstanceCore.h>
 #include <ParameterTable.h>
 
 #include <cstring>
@@ -57,7 +56,7 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::CreateViewContainerContents()
         editor = new ORL_AAX_EditorWrapper;
     auto* parameters =
         dynamic_cast<ORL_QcWl_0x011005_AAX_Parameters_Wrapper*>(GetEffectParameters());
-    ORL_AAX_ControllerWrapper* master = parameters ? &parameters->masterController() : nullptr;
+    ORLShellController* master = parameters ? &parameters->masterController() : nullptr;
     editor->setGUI(this);
     editor->setHostScale(viewScale);
     if (master != nullptr)
@@ -84,10 +83,7 @@ void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::reportLatency()
         float rate = 44100.0f;
         if (host != nullptr)
             host->GetSampleRate(&rate);
-        ORLChordwellEffect engine;
-        engine.setSampleRate(rate);
-        engine.reset();
-        latencySamples = static_cast<int32_t>(engine.getLatency());
+        latencySamples = static_cast<int32_t>(InstanceCore::latencySamples(rate));
         latencyReported = true;
         ++probes;
     }
@@ -137,14 +133,9 @@ AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID i
     AAX_IEffectParameters* parameters = GetEffectParameters();
     if (id == nullptr || editor == nullptr || parameters == nullptr)
         return AAX_SUCCESS;
-    for (int32_t slot = 0; slot < chordwell::kSlotCount; ++slot)
-    {
-        const char* slotId = getParameterIdentifier(slot);
-        if (slotId == nullptr || std::strcmp(slotId, id) != 0)
-            continue;
-        double value = 0.0;
-        if (parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)
-            editor->updateDisplay(slot, value);
-    }
+    const int32_t slot = findParameterSlot(id);
+    double value = 0.0;
+    if (slot >= 0 && parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)
+        editor->updateDisplay(slot, value);
     return AAX_SUCCESS;
 }

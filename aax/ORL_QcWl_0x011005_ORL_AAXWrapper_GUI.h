@@ -22,7 +22,7 @@ class ORL_QcWl_0x011005_ORL_AAXWrapper_GUI final : public AAX_CEffectGUI, privat
 
     // The editor's window size; 1024 x 768 without an editor object.
     AAX_Result GetViewSize(AAX_Point* size) const override;
-    // Every slot with this identifier shows the parameter's value in the editor.
+    // The slot with this identifier shows the parameter's value in the editor.
     AAX_Result ParameterUpdated(AAX_CParamID id) override;
     // The view's scale (AAX_eNotificationEvent_ViewScale) reaches the editor object, now or
     // when it is made.

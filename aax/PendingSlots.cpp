@@ -8,7 +8,7 @@ PendingSlots::PendingSlots()
 
 void PendingSlots::store(int32_t slot, double value)
 {
-    if (slot < 8 || slot >= kCount)
+    if (slot < chordwell::kPublicSlotCount || slot >= kCount)
         return;
     values[slot].store(value, std::memory_order_relaxed);
     // The flag is raised after the value, so whoever sees it also sees the value.
@@ -20,6 +20,8 @@ bool PendingSlots::take(double* out)
     if (!flag.exchange(false, std::memory_order_acq_rel))
         return false;
     for (int slot = 0; slot < kCount; ++slot)
-        out[slot] = slot < 8 ? -1.0 : values[slot].exchange(-1.0, std::memory_order_acq_rel);
+        out[slot] = slot < chordwell::kPublicSlotCount
+                        ? -1.0
+                        : values[slot].exchange(-1.0, std::memory_order_acq_rel);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ParameterTable.h>
+
 #include <atomic>
 #include <cstdint>
 
@@ -10,7 +12,7 @@
 class PendingSlots
 {
   public:
-    static constexpr int kCount = 17;
+    static constexpr int kCount = chordwell::kSlotCount;
 
     PendingSlots();
     // Main thread. slot 8-16; other slots are ignored.

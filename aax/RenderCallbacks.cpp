@@ -4,6 +4,7 @@
 
 #include <ChordwellAudioPath.h>
 #include <EnginePorts.h>
+#include <ParameterTable.h>
 #include <PeakMeter.h>
 
 namespace
@@ -16,9 +17,9 @@ template <Layout L> void renderInstance(SChordwellContext& context)
     ORLChordwellEffect& engine = *context.engine;
     EnginePorts ports(engine, context.parameterCache, *context.lastSampleRate);
     ports.setRate(*context.sampleRate);
-    for (int32_t slot = 0; slot < 8; ++slot)
+    for (int32_t slot = 0; slot < chordwell::kPublicSlotCount; ++slot)
         ports.setHostValue(slot, static_cast<double>(*context.parameterPorts[slot]));
-    for (int32_t slot = 8; slot < 17; ++slot)
+    for (int32_t slot = chordwell::kPublicSlotCount; slot < chordwell::kSlotCount; ++slot)
         ports.takeHandedOver(slot);
 
     // A missing second channel is what the engine takes for a one-channel side.

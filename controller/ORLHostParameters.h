@@ -17,6 +17,9 @@ class ORLHostParameters
     // in between belong to one gesture for hosts that record gestures. Nothing by default.
     virtual void beginGesture(int32_t) {}
     virtual void endGesture(int32_t) {}
+    // Main thread. Internal slot 8-16 took a value; a shell whose render side takes these
+    // values only through a hand-over of its own keeps them. Nothing by default.
+    virtual void internalValueSet(int32_t, double) {}
 
   protected:
     ~ORLHostParameters() = default;

@@ -47,8 +47,8 @@ void ORLShellController::storeAndShow(int32_t index, double value)
     {
         if (editor != nullptr)
             editor->updateDisplay(index, value);
-        if (index <= 16)
-            internalValueSet(index, value);
+        if (index <= 16 && host != nullptr)
+            host->internalValueSet(index, value);
     }
     if (index >= 0 && index <= 16)
         current[index] = value;

@@ -15,8 +15,8 @@ class PresetBank;
 // model, host and render path exchange parameter values. Sends public slot changes to the
 // host side as touch, set and release; reports changes to the preset model outside preset
 // transfers; frames the echoes of a transfer with the markers 47 and 48; tells a shell that
-// wants them of the internal slots' values. Knows nothing of any plug-in format: a shell gives
-// it its host side (ORLHostParameters) and delivers the host's echoes. Main thread.
+// wants them (its host side) of the internal slots' values. Knows nothing of any plug-in format: a
+// shell gives it its host side (ORLHostParameters) and delivers the host's echoes. Main thread.
 class ORLShellController : public ORLMasterController
 {
   public:
@@ -67,11 +67,6 @@ class ORLShellController : public ORLMasterController
     // Main thread. Between the begin marker and the end marker of a transfer the editor is
     // still sending its values; a shell holds its echoes back until the end marker.
     bool isRecordingTransfer() const { return recording; }
-
-  protected:
-    // Main thread. Internal slot index (8-16) took a value; a shell that hands these values to
-    // its render side keeps them. Nothing by default.
-    virtual void internalValueSet(int32_t, double) {}
 
   private:
     void storeAndShow(int32_t index, double value);

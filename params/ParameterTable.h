@@ -10,6 +10,8 @@ namespace chordwell
 {
 inline constexpr int kSlotCount = 17;
 inline constexpr int kPublicSlotCount = 8;
+// The public slot that bypasses the effect (a two-step toggle).
+inline constexpr int kBypassSlot = 7;
 
 // Indices that travel on the master controller's index channel beside the slots.
 inline constexpr int kBankStateSlot = 17;

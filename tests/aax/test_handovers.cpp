@@ -42,6 +42,6 @@ TEST(Handovers, editor_automation_timer_and_audio_threads_share_an_instance)
     const float entry = cacheOf(*instance)[16];
     EXPECT_TRUE(entry == 0.625f || entry == -1.0f) << entry;
     double pending[17];
-    EXPECT_FALSE(controller.takePending(pending));
+    EXPECT_FALSE(wrapperOf(*instance).takePending(pending));
 }
 } // namespace

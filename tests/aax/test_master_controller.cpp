@@ -13,7 +13,8 @@ struct ControllerFixture : ::testing::Test
 {
     InProcessPlugin plugin;
     std::unique_ptr<EffectInstance> instance = plugin.instance();
-    ORL_AAX_ControllerWrapper& controller = wrapperOf(*instance).masterController();
+    ORL_QcWl_0x011005_AAX_Parameters_Wrapper& parameters = wrapperOf(*instance);
+    ORLShellController& controller = parameters.masterController();
     PresetBank& bank = dynamic_cast<PresetBank&>(*controller.getPresetModel());
     DisplaySpy editor;
 
@@ -66,15 +67,15 @@ TEST_F(ControllerFixture, internal_and_bank_state_slots_are_shown_and_not_sent_t
     ASSERT_EQ(editor.shown.size(), 1u);
     EXPECT_EQ(editor.shown[0], std::make_pair(12, 0.3));
     double pending[17];
-    ASSERT_TRUE(controller.takePending(pending));
+    ASSERT_TRUE(parameters.takePending(pending));
     EXPECT_EQ(pending[12], 0.3);
-    EXPECT_FALSE(controller.takePending(pending));
+    EXPECT_FALSE(parameters.takePending(pending));
 
     editor.shown.clear();
     controller.setParameter(17, 0.7); // the bank state: shown, and not stored either
     EXPECT_EQ(editor.shown, (std::vector<std::pair<int, double>>{{17, 0.7}}));
     EXPECT_TRUE(instance->calls().empty());
-    EXPECT_FALSE(controller.takePending(pending));
+    EXPECT_FALSE(parameters.takePending(pending));
 }
 
 TEST_F(ControllerFixture, out_of_range_value_is_clamped_for_the_host_only)

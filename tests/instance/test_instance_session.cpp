@@ -38,6 +38,12 @@ TEST(InstanceSession, SessionSavedByOneInstanceRestoresIntoAnotherWithItsBankAnd
     EXPECT_EQ(restored.currentProgram(), 6);
     for (int32_t i = 0; i < ChordwellInstance::programCount(); ++i)
         EXPECT_STREQ(restored.programName(i), saved.programName(i));
+
+    // The bank alone, as a host keeps it in a chunk of its own, restores the same bank.
+    ChordwellInstance fromBank;
+    ASSERT_TRUE(fromBank.restoreBankState(saved.saveBank()));
+    EXPECT_EQ(fromBank.saveBank(), saved.saveBank());
+    EXPECT_EQ(fromBank.currentProgram(), 6);
 }
 
 TEST(InstanceSession, RefusedSessionLeavesTheBankAsItWas)
@@ -56,6 +62,16 @@ TEST(InstanceSession, RefusedSessionLeavesTheBankAsItWas)
     for (const auto& bytes : {cut, oversized, badValue, std::vector<uint8_t>{}})
     {
         EXPECT_FALSE(ChordwellInstance::readSession(bytes));
+        EXPECT_EQ(target.saveBank(), before);
+    }
+    // A bank state alone: cut, with a damaged image code, or a whole session in its place.
+    std::vector<uint8_t> bank = source.saveBank();
+    std::vector<uint8_t> damagedCode = bank;
+    damagedCode[8] ^= 0x01;
+    for (const auto& bytes : {std::vector<uint8_t>(bank.begin(), bank.end() - 9), damagedCode, good,
+                              std::vector<uint8_t>(4, 0)})
+    {
+        EXPECT_FALSE(target.restoreBankState(bytes));
         EXPECT_EQ(target.saveBank(), before);
     }
     EXPECT_EQ(target.currentProgram(), 0);
