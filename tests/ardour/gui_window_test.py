@@ -27,8 +27,12 @@ STORE = os.path.join(HOME, "chordwell-settings")
 FRAME_BACKGROUND = (33, 33, 33)  # what our window paints around a centred panel
 WINDOW_TITLE = "T: ORL Chordwell"
 PANEL = (401, 301)  # the window at scale 1
-NAME_FIELD = (90, 282, 125, 19)  # the preset bar's name, at scale 1: x, y, width, height
-PRESET_VALUES = {"Almost reverb": ["Decay=75%", "Damp=20%", "Transpose=-24st"]}
+NAME_FIELD = (90, 282, 150, 19)  # the preset bar's name, at scale 1: x, y, width, height
+DECAY_KNOB = (91, 117)  # its centre, at scale 1
+# A preset's Decay (percent) and its other values as `snapshot --set` takes them.
+PRESETS = {"": (25, []), "Almost reverb": (75, ["Damp=20%", "Transpose=-24st"])}
+# An upward drag of 30 pixels at scale 1 turns a knob 10 % of its range.
+DRAG, DRAG_TURN = 30, 10
 TOLERANCE = 8  # per channel, out of 255
 ENV = dict(os.environ, HOME=HOME, ORL_CHORDWELL_STORE_DIR=STORE,
            LV2_PATH=os.environ.get("LV2_PATH", "/usr/lib/lv2"))
@@ -189,7 +193,7 @@ def snapshot(scale, path, settings):
 def settled_capture(window, name, seconds=30.0):
     """A screenshot of our window inside Ardour's window once three in a row, half a second
     apart, are the same (the view may be resized and repainted after it is first shown):
-    (path, width, height), or None when our window never shows."""
+    (path, (id, width, height)), or None when our window never shows."""
     path = os.path.join(ARTEFACTS, name + ".png")
     last, same = None, 0
     end = time.time() + seconds
@@ -203,16 +207,48 @@ def settled_capture(window, name, seconds=30.0):
             now = (ours, f.read())
         same = same + 1 if now == last else 0
         if same == 2:
-            return path, ours[1], ours[2]
+            return path, ours
         last = now
-    return (path, last[0][1], last[0][2]) if last else None
+    return (path, last[0]) if last else None
+
+
+def off_panel(shot, size, scale, settings, with_name, name):
+    """Where the panel, centred in our window of size, differs from the snapshot at scale with
+    settings (the preset bar's name field left out unless with_name)."""
+    wanted = snapshot(scale, os.path.join(ARTEFACTS, name + "-snapshot.png"), settings)
+    pw, ph = round(PANEL[0] * scale), round(PANEL[1] * scale)
+    at = ((size[0] - pw) // 2, (size[1] - ph) // 2)
+    field = [round(v * scale) for v in NAME_FIELD]
+    return [(x, y) for x, y in differences(shot, wanted, at)
+            if with_name or not (field[0] <= x < field[0] + field[2]
+                                 and field[1] <= y < field[1] + field[3])]
+
+
+def drag_decay(ours, size, scale):
+    """Drags the Decay knob up by DRAG pixels at scale 1 (times scale), the way a person does,
+    and moves the pointer off every window again (a tooltip over ours would be captured)."""
+    info = run("xwininfo", "-id", ours)
+    left = int(re.search(r"Absolute upper-left X:\s+(-?\d+)", info).group(1))
+    top = int(re.search(r"Absolute upper-left Y:\s+(-?\d+)", info).group(1))
+    pw, ph = round(PANEL[0] * scale), round(PANEL[1] * scale)
+    x = left + (size[0] - pw) // 2 + round(DECAY_KNOB[0] * scale)
+    y = top + (size[1] - ph) // 2 + round(DECAY_KNOB[1] * scale)
+    steps = 10
+    moves = []
+    for step in range(1, steps + 1):
+        moves += ["sleep", "0.03", "mousemove", x, y - round(DRAG * scale * step / steps)]
+    corner = [int(v) - 1 for v in run("xdotool", "getdisplaygeometry").split()]
+    run("xdotool", "mousemove", x, y, "sleep", "0.2", "mousedown", "1", *moves, "sleep", "0.1",
+        "mouseup", "1", "sleep", "0.1", "mousemove", *corner)
 
 
 def check_case(fmt, percent, preset=""):
     """Ardour at percent GUI scale shows our window whole, every pixel ours: the panel is the
-    snapshot at that scale (but for the preset's name), centred on our own background."""
+    snapshot at that scale (but for the preset's name), centred on our own background; a drag
+    on Decay at that scale turns it as far as the same drag at scale 1."""
     name = f"{fmt}-{percent}"
     scale = percent / 100
+    decay, settings = PRESETS[preset]
     process, window = open_in_ardour(name, fmt, percent, preset)
     try:
         shown = settled_capture(window, name + "-window") if window else None
@@ -220,29 +256,32 @@ def check_case(fmt, percent, preset=""):
             check(shown is not None, f"{name}: our window shows inside Ardour's")
         if not shown:
             return
-        shot, w, h = shown
+        shot, (ours, w, h) = shown
         pw, ph = round(PANEL[0] * scale), round(PANEL[1] * scale)
         print(f"  {name}: Ardour gives our window {w} x {h}")
         check(w >= pw and h >= ph,
               f"{name}: our window holds the whole {pw} x {ph} panel ({w} x {h})")
         if w < pw or h < ph:
             return
-        wanted = snapshot(scale, os.path.join(ARTEFACTS, name + "-snapshot.png"),
-                          PRESET_VALUES.get(preset, []))
-        at = ((w - pw) // 2, (h - ph) // 2)
-        # Our window draws the name Ardour chose; the snapshot its own (edited values).
-        field = [round(v * scale) for v in NAME_FIELD]
-        off = [(x, y) for x, y in differences(shot, wanted, at)
-               if not (preset and field[0] <= x < field[0] + field[2]
-                       and field[1] <= y < field[1] + field[3])]
+        # Our window draws the name of the preset Ardour chose; the snapshot shows Default.
+        off = off_panel(shot, (w, h), scale, [f"Decay={decay}%"] + settings, not preset, name)
         check(not off, f"{name}: the panel is the {scale:g}x snapshot ({len(off)} pixels "
               f"differ{', first at %d,%d' % off[0] if off else ''})")
+        at = ((w - pw) // 2, (h - ph) // 2)
         _, _, got = rgb(shot)
         around = [p for i, p in enumerate(got) if not (at[0] <= i % w < at[0] + pw
                                                         and at[1] <= i // w < at[1] + ph)]
         foreign = sum(1 for p in around if p != FRAME_BACKGROUND)
         check(foreign == 0, f"{name}: the {len(around)} pixels around the panel are our "
               f"background ({foreign} are not)")
+
+        drag_decay(ours, (w, h), scale)
+        shown = settled_capture(window, name + "-dragged")
+        turned = decay + DRAG_TURN
+        off = off_panel(shown[0], (w, h), scale, [f"Decay={turned}%"] + settings, False,
+                        name + "-dragged") if shown else ["none"]
+        check(not off, f"{name}: a {round(DRAG * scale)}-pixel drag turns Decay from {decay} "
+              f"to {turned} % ({len(off)} pixels differ from that snapshot)")
     finally:
         stop(process)
 
