@@ -1,7 +1,8 @@
 #!/bin/sh
 # xvfb_display.sh start|stop DIR, or xvfb_display.sh run DIR COMMAND...: a private X server for
 # the tests that need a display, as a ctest fixture. start launches Xvfb on a display it finds
-# free and notes it in DIR; run starts COMMAND on that display (with no display when there is
+# free (its screen WxHxD is start's optional third argument, 1024x768x24 unless given) and
+# notes it in DIR; run starts COMMAND on that display (with no display when there is
 # none, so that its tests skip); stop ends the server. Where Xvfb is missing or cannot start,
 # start says so and succeeds: the tests skip.
 action=$1
@@ -9,6 +10,7 @@ dir=$2
 shift 2
 case $action in
 start)
+  screen=${1:-1024x768x24}
   mkdir -p "$dir"
   rm -f "$dir/display" "$dir/number" "$dir/pid"
   if ! command -v Xvfb >/dev/null 2>&1; then
@@ -22,7 +24,7 @@ start)
   number=90
   while [ $number -lt 110 ]; do
     if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
-      Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/number" \
+      Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$dir/number" \
         </dev/null >"$dir/xvfb.log" 2>&1 &
       echo $! >"$dir/pid"
       tries=0
