@@ -1,5 +1,5 @@
 #!/bin/sh
-# window_idle.sh [LIMIT] [--pointer inside|outside] [--seconds N] [--host PATH]
+# window_idle.sh [LIMIT] [--pointer inside|outside] [--seconds N] [--scale S] [--host PATH]
 # What an open editor window that nothing changes costs: starts a private X server, opens
 # `chordwell-host edit` on it (silent where no audio device exists), waits for the window,
 # then reads the main thread's CPU time (utime + stime) over N seconds (30 by default).
@@ -10,12 +10,15 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 limit=""
 pointer=outside
 seconds=30
+scale=1
 host="$here/build/release/host/chordwell-host"
 while [ $# -gt 0 ]; do
   case $1 in
-  --pointer | --seconds | --host)
+  --pointer | --seconds | --scale | --host)
     if [ $# -lt 2 ]; then echo "$1 needs a value" >&2; exit 2; fi
-    case $1 in --pointer) pointer=$2 ;; --seconds) seconds=$2 ;; --host) host=$2 ;; esac
+    case $1 in
+    --pointer) pointer=$2 ;; --seconds) seconds=$2 ;; --scale) scale=$2 ;; --host) host=$2 ;;
+    esac
     shift 2 ;;
   -h | --help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
   *) limit=$1; shift ;;
@@ -43,7 +46,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 2' INT TERM
 
-sh "$xvfb" start "$work/x" >/dev/null
+# Room for the window at 3x with the pointer still off it.
+sh "$xvfb" start "$work/x" 1600x1200x24 >/dev/null
 if [ ! -s "$work/x/display" ]; then
   echo "no X server (Xvfb missing or failed to start)" >&2
   exit 2
@@ -54,7 +58,7 @@ display=":$(cat "$work/x/display")"
 # empty sound configuration leaves the host no output device: nothing plays, nothing moves.
 mkdir -p "$work/store"
 DISPLAY=$display ORL_CHORDWELL_STORE_DIR="$work/store" ALSA_CONFIG_PATH=/dev/null \
-  "$host" edit >"$work/edit.log" 2>&1 &
+  "$host" edit --scale "$scale" >"$work/edit.log" 2>&1 &
 pid=$!
 tries=0
 while ! grep -q '^window 0x' "$work/edit.log" 2>/dev/null; do
@@ -79,9 +83,10 @@ fi
 # The pointer rests on a knob (where a hint then shows) or away from the window.
 if command -v xdotool >/dev/null 2>&1; then
   if [ "$pointer" = inside ]; then
-    DISPLAY=$display xdotool mousemove 91 117
+    DISPLAY=$display xdotool mousemove "$(awk -v s="$scale" 'BEGIN { print int(91 * s) }')" \
+      "$(awk -v s="$scale" 'BEGIN { print int(117 * s) }')"
   else
-    DISPLAY=$display xdotool mousemove 700 550
+    DISPLAY=$display xdotool mousemove 1500 1100
   fi
 elif [ "$pointer" = inside ]; then
   echo "--pointer inside needs xdotool" >&2

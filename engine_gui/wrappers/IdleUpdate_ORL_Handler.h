@@ -5,7 +5,7 @@
 namespace Orlund
 {
 // Delivers the SDK update handler's deferred change notifications: every 33 ms while a
-// window is busy (the pointer at work in it), every 250 ms while all are quiet, so that an
+// window is busy (the pointer at work in it), every 500 ms while all are quiet, so that an
 // open window nobody touches does not wake the process 30 times a second. One per process,
 // made by the first V2 editor wrapper and kept until the library unloads. The toolkit may be
 // shut down and started again meanwhile (a plug-in module loaded twice, a host's commands in
@@ -16,7 +16,7 @@ class IdleUpdate_ORL_Handler : private juce::Timer
   public:
     static constexpr const char* kClassName = "IdleUpdate_ORL_Handler";
     static constexpr int kMilliseconds = 33;
-    static constexpr int kQuietMilliseconds = 250;
+    static constexpr int kQuietMilliseconds = 500;
 
     // Makes sure the shared update handler exists and the process's tick runs (when the
     // toolkit's message loop exists).

@@ -20,7 +20,7 @@ class ORLIdlePace : public juce::MouseListener
 {
   public:
     static constexpr int kFastMilliseconds = 30;
-    static constexpr int kSlowMilliseconds = 250;
+    static constexpr int kSlowMilliseconds = 500;
 
     // restart(period) is called whenever the period changes: it (re)starts the tick's timer.
     explicit ORLIdlePace(std::function<void(int)> restart);

@@ -90,7 +90,7 @@ class Pump : private juce::Timer, private juce::AsyncUpdater
     }
 
   private:
-    static constexpr int kStopCheckMilliseconds = 250;
+    static constexpr int kStopCheckMilliseconds = 500;
 
     void handleAsyncUpdate() override { deliver(); }
     void timerCallback() override
