@@ -1,8 +1,6 @@
--- Ardour, headless (ardour7-lua, dummy backend): a session with the plug-in on a stereo track,
--- saved for Ardour's GUI to open (tests/ardour/gui_window_test.py). ORL_ARDOUR_FORMAT picks
--- the VST 3 plug-in ("vst3", the default) or the stereo LV2 one ("lv2", found on LV2_PATH).
--- With ORL_ARDOUR_PRESET set, that factory preset is loaded first, so Ardour's preset box
--- shows its name. Prints one line a check and the closing verdict the driver looks for.
+-- Ardour, headless (ardour7-lua, dummy backend): a session with the plug-in (ORL_ARDOUR_FORMAT
+-- "vst3" or "lv2") on a stereo track, and the factory preset ORL_ARDOUR_PRESET loaded, saved
+-- for Ardour's GUI to open (gui_window_test.py, which looks for the closing verdict).
 io.stdout:setvbuf("no")
 local here = debug.getinfo(1, "S").source:match("^@(.*/)") or "./"
 local checks = dofile(here .. "session_checks.lua")

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using Orlund::ORLVSTGUIEditorWrapperV4_PresetBar;
 
@@ -65,22 +66,16 @@ TEST(WindowScale, at_any_scale_the_panel_is_the_artwork_drawn_for_it_and_sharper
         Window w(scale);
         const juce::Image picture = w.wrapper->snapshot();
         const int width = juce::roundToInt(401 * scale), height = juce::roundToInt(301 * scale);
-        ASSERT_EQ(picture.getWidth(), width);
-        ASSERT_EQ(picture.getHeight(), height);
+        ASSERT_EQ(std::pair(picture.getWidth(), picture.getHeight()), std::pair(width, height));
 
         const juce::Image drawn =
             artwork::drawAtScale(kFrontPanel, artwork::bounds(kFrontPanel), scale);
         // The string bed left of the box and the title band hold no control: the artwork's
         // own pixels.
-        const auto at = [scale](int x, int y, int w, int h)
-        {
-            return juce::Rectangle<float>(x, y, w, h)
-                .transformedBy(juce::AffineTransform::scale(scale))
-                .toNearestInt();
-        };
-        const juce::Rectangle<int> bed = at(0, 0, 28, 282), title = at(80, 20, 240, 45);
-        EXPECT_EQ(differingPixels(picture, drawn, bed), 0);
-        EXPECT_EQ(differingPixels(picture, drawn, title), 0);
+        const auto title = (juce::Rectangle<float>(80, 20, 240, 45) * scale).toNearestInt();
+        for (const auto area :
+             {(juce::Rectangle<float>(0, 0, 28, 282) * scale).toNearestInt(), title})
+            EXPECT_EQ(differingPixels(picture, drawn, area), 0) << area.toString();
 
         const juce::Image enlarged =
             one.rescaled(width, height, juce::Graphics::highResamplingQuality);
@@ -99,8 +94,7 @@ TEST(WindowScale, a_host_size_other_than_the_wanted_one_is_painted_whole)
         Steinberg::ViewRect given(0, 0, width, height);
         ASSERT_EQ(w.wrapper->onSize(&given), Steinberg::kResultTrue);
         const juce::Image picture = w.wrapper->snapshot();
-        ASSERT_EQ(picture.getWidth(), width);
-        ASSERT_EQ(picture.getHeight(), height);
+        ASSERT_EQ(std::pair(picture.getWidth(), picture.getHeight()), std::pair(width, height));
         int unpainted = 0;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
@@ -130,6 +124,5 @@ TEST(WindowScale, the_users_zoom_multiplies_the_hosts_scale_and_is_remembered)
     again.wrapper->setHostScale(std::numeric_limits<float>::quiet_NaN());
     EXPECT_FLOAT_EQ(again.wrapper->getScale(), 1.5f) << "a NaN host scale counts as 1";
     const Steinberg::ViewRect size = again.wrapper->wantedRect();
-    EXPECT_EQ(size.getWidth(), 602);
-    EXPECT_EQ(size.getHeight(), 452);
+    EXPECT_EQ(std::pair(size.getWidth(), size.getHeight()), std::pair(602, 452));
 }

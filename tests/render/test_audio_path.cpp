@@ -24,13 +24,7 @@ struct Points final : ChordwellAudioPath::PointSource
     std::vector<Point> list;
     size_t at = 0;
     explicit Points(std::vector<Point> points = {}) : list(std::move(points)) {}
-    bool next(Point& point) override
-    {
-        if (at >= list.size())
-            return false;
-        point = list[at++];
-        return true;
-    }
+    bool next(Point& point) override { return at < list.size() && (point = list[at++], true); }
 };
 
 // Stereo audio: bursts on the left, a sine on the right.

@@ -16,13 +16,9 @@ juce::Image grabScreen(juce::Rectangle<int> area)
     (void)area;
     return {};
 #else
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr || area.isEmpty())
-    {
-        if (display != nullptr)
-            XCloseDisplay(display);
+    Display* display = area.isEmpty() ? nullptr : XOpenDisplay(nullptr);
+    if (display == nullptr)
         return {};
-    }
     XImage* shot = XGetImage(display, DefaultRootWindow(display), area.getX(), area.getY(),
                              static_cast<unsigned>(area.getWidth()),
                              static_cast<unsigned>(area.getHeight()), AllPlanes, ZPixmap);

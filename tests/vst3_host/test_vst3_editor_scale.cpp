@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <utility>
 
 using namespace vst3host;
@@ -41,49 +43,51 @@ double differingShare(const juce::Image& a, const juce::Image& b)
         for (int x = 0; x < a.getWidth(); ++x)
         {
             const juce::Colour p = a.getPixelAt(x, y), q = b.getPixelAt(x, y);
-            if (std::abs(p.getRed() - q.getRed()) > 24 ||
-                std::abs(p.getGreen() - q.getGreen()) > 24 ||
-                std::abs(p.getBlue() - q.getBlue()) > 24)
-                ++differing;
+            differing +=
+                std::max({std::abs(p.getRed() - q.getRed()), std::abs(p.getGreen() - q.getGreen()),
+                          std::abs(p.getBlue() - q.getBlue())}) > 24;
         }
     return static_cast<double>(differing) / (a.getWidth() * a.getHeight());
 }
 
-// The build's plug-in in JUCE's VST 3 hosting, where the screen can be read; null otherwise
-// (the test is then skipped with the reason).
-std::unique_ptr<juce::AudioPluginInstance> loadOnAScreen(std::string& missing)
+// The build's plug-in in JUCE's VST 3 hosting, where the screen can be read (X11 only).
+class Vst3EditorScale : public ::testing::Test
 {
-#ifdef _WIN32
-    missing = "the screen is read from X11 only";
-    return nullptr;
-#else
-    if (std::getenv("DISPLAY") == nullptr)
+  protected:
+    void SetUp() override
     {
-        missing = "no X display";
-        return nullptr;
-    }
-    return load();
+#ifdef _WIN32
+        GTEST_SKIP() << "the screen is read from X11 only";
 #endif
-}
+        if (std::getenv("DISPLAY") == nullptr)
+            GTEST_SKIP() << "no X display";
+        plugin = load();
+        ASSERT_NE(plugin, nullptr);
+    }
+    void TearDown() override
+    {
+        editor.reset();
+        pump(100);
+    }
 
-// What the screen shows of the editor's window, the pointer away from it (a hint would show).
-juce::Image onScreen(const juce::AudioProcessorEditor& editor)
-{
-    juce::Desktop::setMousePosition({1020, 760});
-    pump(300);
-    return grabScreen(
-        juce::Desktop::getInstance().getDisplays().logicalToPhysical(editor.getScreenBounds()));
-}
+    // What the screen shows of the editor's window, the pointer away from it (a hint would
+    // show).
+    juce::Image onScreen()
+    {
+        juce::Desktop::setMousePosition({1020, 760});
+        pump(300);
+        return grabScreen(juce::Desktop::getInstance().getDisplays().logicalToPhysical(
+            editor->getScreenBounds()));
+    }
+
+    std::unique_ptr<juce::AudioPluginInstance> plugin;
+    std::unique_ptr<juce::AudioProcessorEditor> editor;
+};
 } // namespace
 
-TEST(Vst3EditorScale, scale_two_before_the_view_opens_gives_a_window_drawn_at_twice_the_size)
+TEST_F(Vst3EditorScale, scale_two_before_the_view_opens_gives_a_window_drawn_at_twice_the_size)
 {
-    std::string missing;
-    auto plugin = loadOnAScreen(missing);
-    if (!missing.empty())
-        GTEST_SKIP() << missing;
-    ASSERT_NE(plugin, nullptr);
-    auto editor = openEditor(*plugin, 2.0f);
+    editor = openEditor(*plugin, 2.0f);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(sizeOf(*editor), std::pair(802, 602));
     pump(1500);
@@ -93,41 +97,29 @@ TEST(Vst3EditorScale, scale_two_before_the_view_opens_gives_a_window_drawn_at_tw
     // stretched, differs from the 2x picture in most of its text and edges.
     const juce::Image expected = snapshotAt("2");
     ASSERT_TRUE(expected.isValid());
-    EXPECT_LT(differingShare(onScreen(*editor), expected), 0.001);
+    EXPECT_LT(differingShare(onScreen(), expected), 0.001);
 
     // The knob is where it is drawn: at twice its 1x point.
     const std::string events = dragDecay(*plugin, *editor, 2.0f);
     EXPECT_NE(plugin->getParameters()[2]->getValue(), 0.25f) << "the drag moved the host's Decay";
     EXPECT_TRUE(std::regex_match(events, std::regex("v*bv+ev*"))) << "one gesture: " << events;
-    editor.reset();
-    pump(100);
 }
 
-TEST(Vst3EditorScale, a_new_scale_while_open_resizes_the_window_and_draws_it_anew)
+TEST_F(Vst3EditorScale, a_new_scale_while_open_resizes_the_window_and_draws_it_anew)
 {
-    std::string missing;
-    auto plugin = loadOnAScreen(missing);
-    if (!missing.empty())
-        GTEST_SKIP() << missing;
-    ASSERT_NE(plugin, nullptr);
-    auto editor = openEditor(*plugin);
+    editor = openEditor(*plugin);
     ASSERT_NE(editor, nullptr);
     pump(1000);
     ASSERT_EQ(sizeOf(*editor), std::pair(401, 301));
-
-    editor->setScaleFactor(1.5f);
-    pump(1000);
-    // round(401 * 1.5) x round(301 * 1.5)
-    EXPECT_EQ(sizeOf(*editor), std::pair(602, 452));
-    const juce::Image expected = snapshotAt("1.5");
-    ASSERT_TRUE(expected.isValid());
-    EXPECT_LT(differingShare(onScreen(*editor), expected), 0.001);
-
-    // Back to 1: smaller again, nothing left of the larger picture.
-    editor->setScaleFactor(1.0f);
-    pump(1000);
-    EXPECT_EQ(sizeOf(*editor), std::pair(401, 301));
-    EXPECT_LT(differingShare(onScreen(*editor), snapshotAt("1")), 0.001);
-    editor.reset();
-    pump(100);
+    // Back to 1 after 1.5: smaller again, nothing left of the larger picture.
+    for (const auto& [scale, text, size] :
+         {std::tuple(1.5f, "1.5", std::pair(602, 452)), std::tuple(1.0f, "1", std::pair(401, 301))})
+    {
+        editor->setScaleFactor(scale);
+        pump(1000);
+        EXPECT_EQ(sizeOf(*editor), size) << scale;
+        const juce::Image expected = snapshotAt(text);
+        ASSERT_TRUE(expected.isValid());
+        EXPECT_LT(differingShare(onScreen(), expected), 0.001) << scale;
+    }
 }
