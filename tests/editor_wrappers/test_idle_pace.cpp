@@ -1,5 +1,6 @@
 // The window's idle tick runs fast only while a hint may be due, and pointer activity brings
 // it back at once; the SDK's deferred updates follow the busy windows.
+#include "FakeHintFrame.h"
 #include "IdleUpdate_ORL_Handler.h"
 #include "ORLIdlePace.h"
 
@@ -8,7 +9,6 @@
 #include <vector>
 
 using Orlund::IdleUpdate_ORL_Handler;
-using Orlund::ORLHintFrame;
 using Orlund::ORLHintTracker;
 using Orlund::ORLIdlePace;
 
@@ -17,22 +17,9 @@ namespace
 constexpr int kFast = ORLIdlePace::kFastMilliseconds;
 constexpr int kSlow = ORLIdlePace::kSlowMilliseconds;
 
-// One view with a tooltip under a pointer that stays where it is put.
-struct StillFrame : ORLHintFrame
-{
-    bool inside = true;
-    bool isPointerInside() override { return inside; }
-    ORLPoint getPointerPosition() override { return {40, 40}; }
-    int32_t getCurrentButtons() override { return 0; }
-    const void* findViewAt(ORLPoint) override { return this; }
-    std::string getTooltip(const void*) override { return "Decay"; }
-    void showHint(const std::string&, const ORLRect&) override {}
-    void hideHint() override {}
-};
-
 struct Window
 {
-    StillFrame frame;
+    FakeFrame frame; // the pointer rests on the knob
     ORLHintTracker hints;
     std::vector<int> restarts;
     ORLIdlePace pace{[this](int period) { restarts.push_back(period); }};
