@@ -13,6 +13,7 @@
 #include <exception>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <thread>
 
@@ -118,87 +119,119 @@ std::vector<BatchJob> planBatch(const std::vector<std::string>& inputs,
     return jobs;
 }
 
-int runBatchRender(const RenderOptions& options)
+namespace
 {
-    std::string error;
-    // The outputs' extension follows --format (FLAC: .flac; any WAV format: .wav).
-    std::string extension = ".wav";
+// Refuses what a batch cannot do; otherwise sets the outputs' extension, which follows
+// --format (FLAC: .flac; any WAV format: .wav). Returns the exit code when refused.
+std::optional<int> refusedBatch(const RenderOptions& options, std::string& extension)
+{
+    extension = ".wav";
     if (!options.format.empty())
     {
         const auto format = parseOutputFormat(options.format);
         if (!format || !isWritableFormat(*format))
-        {
             return refuse("render",
                           "--format '" + options.format + "' is not one this build writes");
-        }
         if (*format == OutputFormat::Flac)
             extension = ".flac";
     }
     if (!options.stateOut.empty())
-    {
         return refuse("render", "--state-out keeps one render's state: render the files one "
                                 "at a time for it");
-    }
     if (options.demo)
-    {
         return refuse("render", "--demo renders the built-in demo: give OUT alone, without "
                                 "--output-dir");
-    }
     std::error_code code;
-    const fs::path dir = platform::pathFromUtf8(options.outputDir);
-    if (!fs::is_directory(dir, code))
-    {
+    if (!fs::is_directory(platform::pathFromUtf8(options.outputDir), code))
         return refuse("render", "--output-dir '" + options.outputDir + "' is not a folder");
-    }
-    const std::vector<BatchJob> jobs =
-        planBatch(options.files, options.outputDir, options.suffix, extension, error);
-    if (jobs.empty())
+    return std::nullopt;
+}
+
+// Renders one file with the batch's options; returns its exit status.
+int renderJob(const RenderOptions& options, const BatchJob& job, std::string& captured)
+{
+    RenderOptions one = options;
+    one.files = {job.input, job.output};
+    one.outputDir.clear();
+    one.suffix.clear();
+    one.jobs = 0;
+    try
     {
-        return refuse("render", error);
+        return runRenderCaptured(one, captured);
+    }
+    catch (const std::exception& e)
+    {
+        captured += std::string("chordwell-host render: ") + e.what() + "\n";
+        return 1;
+    }
+}
+
+// The workers' shared tally and their one line per finished file. Any worker thread.
+class BatchReport
+{
+  public:
+    explicit BatchReport(size_t total) : total(total) {}
+
+    void finished(const BatchJob& job, int status, const std::string& captured)
+    {
+        const std::lock_guard<std::mutex> lock(printing);
+        ++done;
+        if (status != 0)
+        {
+            ++failed;
+            worst = std::max(worst, status);
+        }
+        std::printf("[%zu/%zu] %s %s: %s\n", done, total, status == 0 ? "done  " : "FAILED",
+                    job.input.c_str(), summaryOf(captured).c_str());
+        std::fflush(stdout);
+        if (progressLine)
+            std::fprintf(stderr, "\rrendered %zu of %zu files", done, total);
     }
 
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const auto threads = static_cast<size_t>(options.jobs > 0 ? options.jobs : cores);
+    // After the workers have ended: the summary line and the exit status.
+    int conclude() const
+    {
+        if (progressLine)
+            std::fputs("\n", stderr);
+        std::printf("%zu file%s: %zu done, %zu failed\n", total, total == 1 ? "" : "s",
+                    total - failed, failed);
+        return worst;
+    }
+
+  private:
+    const size_t total;
     // The lines go to stdout; when that is a file and stderr a terminal, a line there counts
     // the files done (the lines themselves show it when stdout is the terminal).
     const bool progressLine = isatty(STDERR_FILENO) != 0 && isatty(STDOUT_FILENO) == 0;
-    std::atomic<size_t> next{0};
     std::mutex printing;
-    size_t finished = 0;
+    size_t done = 0;
     size_t failed = 0;
     int worst = 0;
+};
+} // namespace
+
+int runBatchRender(const RenderOptions& options)
+{
+    std::string extension;
+    if (const std::optional<int> refused = refusedBatch(options, extension))
+        return *refused;
+    std::string error;
+    const std::vector<BatchJob> jobs =
+        planBatch(options.files, options.outputDir, options.suffix, extension, error);
+    if (jobs.empty())
+        return refuse("render", error);
+
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const auto threads = static_cast<size_t>(options.jobs > 0 ? options.jobs : cores);
+    BatchReport report(jobs.size());
+    std::atomic<size_t> next{0};
     const auto worker = [&]()
     {
         for (size_t index = next++; index < jobs.size(); index = next++)
         {
-            RenderOptions one = options;
-            one.files = {jobs[index].input, jobs[index].output};
-            one.outputDir.clear();
-            one.suffix.clear();
-            one.jobs = 0;
             std::string captured;
-            int status = 1;
-            try
-            {
-                status = runRenderCaptured(one, captured);
-            }
-            catch (const std::exception& e)
-            {
-                captured += std::string("chordwell-host render: ") + e.what() + "\n";
-            }
-            const std::lock_guard<std::mutex> lock(printing);
-            ++finished;
-            if (status != 0)
-            {
-                ++failed;
-                worst = std::max(worst, status);
-            }
-            std::printf("[%zu/%zu] %s %s: %s\n", finished, jobs.size(),
-                        status == 0 ? "done  " : "FAILED", jobs[index].input.c_str(),
-                        summaryOf(captured).c_str());
-            std::fflush(stdout);
-            if (progressLine)
-                std::fprintf(stderr, "\rrendered %zu of %zu files", finished, jobs.size());
+            const int status = renderJob(options, jobs[index], captured);
+            report.finished(jobs[index], status, captured);
         }
     };
     std::vector<std::thread> pool;
@@ -207,9 +240,5 @@ int runBatchRender(const RenderOptions& options)
     worker();
     for (std::thread& thread : pool)
         thread.join();
-    if (progressLine)
-        std::fputs("\n", stderr);
-    std::printf("%zu file%s: %zu done, %zu failed\n", jobs.size(), jobs.size() == 1 ? "" : "s",
-                jobs.size() - failed, failed);
-    return worst;
+    return report.conclude();
 }

@@ -2,8 +2,8 @@
 
 #include "AudioLoop.h"
 #include "DesktopScale.h"
-#include "RepaintRate.h"
 #include "HostViewContainer.h"
+#include "RepaintRate.h"
 #include "WindowManagerAtoms.h"
 #include "audio/AudioFile.h"
 #include "audio/BinaryFile.h"
@@ -19,6 +19,8 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace
@@ -134,7 +136,10 @@ void addEditOptions(CLI::App& command, EditOptions& options)
     addSessionOptions(command, options.session);
 }
 
-int runEdit(const EditOptions& options)
+namespace
+{
+// Reads what the window plays; returns an exit code when the command ends here.
+std::optional<int> readEditInputs(const EditOptions& options, AudioBuffer& audio)
 {
     std::string error;
     if (!checkSessionOptions(options.session, error))
@@ -143,14 +148,110 @@ int runEdit(const EditOptions& options)
                                       sameFile(options.stateOut, options.input)))
         return refuse("edit",
                       "--state-out '" + options.stateOut + "' is the same file as an input");
-    AudioBuffer audio;
     if (options.input.empty())
         audio = makeDemoSignal();
     else if (!readAudioFile(options.input, audio, error))
         return fail("edit", error);
     if (audio.channels.size() > 2 || audio.frames() == 0)
         return fail("edit", options.input + ": the host plays one or two channels");
+    return std::nullopt;
+}
 
+void showWindow(HostWindow& window, const AAX_Point& size)
+{
+    window.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+    window.addToDesktop(juce::ComponentPeer::windowHasTitleBar |
+                        juce::ComponentPeer::windowHasCloseButton |
+                        juce::ComponentPeer::windowAppearsOnTaskbar);
+    window.setVisible(true);
+}
+
+// The view resizes the window and reports the clicks it gives the host.
+void connectContainer(HostViewContainer& container, HostWindow& window)
+{
+    container.onSetViewSize = [&window](const AAX_Point& s)
+    { window.setSize(static_cast<int>(s.horz), static_cast<int>(s.vert)); };
+    container.onParameterMouseDown = [](const char* id, uint32_t modifiers)
+    {
+        std::printf("click %s modifiers %u\n", id, modifiers);
+        std::fflush(stdout);
+    };
+}
+
+void startPlaying(AudioLoop& player, const std::string& input)
+{
+    std::string error;
+    if (player.start(error))
+        std::printf("playing %s in a loop on %s\n",
+                    input.empty() ? "the built-in demo" : input.c_str(),
+                    player.deviceName().c_str());
+    else
+        std::printf("no audio output device%s: the window runs silently\n",
+                    error.empty() ? "" : (" (" + error + ")").c_str());
+    std::fflush(stdout);
+}
+
+void stopOnSignals()
+{
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+#ifdef SIGBREAK
+    // Ctrl+Break, or the CTRL_BREAK_EVENT with which a parent asks a Windows console
+    // program to end, as SIGTERM does on Linux.
+    std::signal(SIGBREAK, requestStop);
+#endif
+}
+
+// Runs the window until it is closed or a stop is asked for, then saves the state if asked.
+int editInWindow(PluginLibrary& library, const EditOptions& options, const AudioBuffer& audio)
+{
+    EditorSession session(library, options.session);
+    // As a desktop's own windows: the display's DPI setting scales the window.
+    if (options.session.scale == 0.0)
+        session.setViewScale(platform::desktopScale());
+    const AAX_Point size = session.viewSize();
+    orl::assumeUsualRefreshRate();
+    HostWindow window;
+    showWindow(window, size);
+    void* native = window.getWindowHandle();
+    if (native == nullptr)
+        return fail("edit", "the window system gave the window no handle");
+
+    HostViewContainer container(AAX_eViewContainer_Type_NativeWindow, native);
+    connectContainer(container, window);
+    session.openView(container);
+    window.raiseEmbeddedViews();
+    std::printf("window 0x%llx %d x %d\n",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(native)),
+                window.getWidth(), window.getHeight());
+    AudioLoop player(session.audio(), audio);
+    startPlaying(player, options.input);
+
+    stopOnSignals();
+    Pump pump(session);
+    pump.start();
+    juce::MessageManager::getInstance()->runDispatchLoop();
+    pump.stop();
+    player.stop();
+
+    session.closeView();
+    window.removeFromDesktop();
+    if (!options.stateOut.empty())
+    {
+        std::string error;
+        if (!writeBinaryFile(options.stateOut, session.saveState(), error))
+            return fail("edit", error);
+        std::printf("saved the state to %s\n", options.stateOut.c_str());
+    }
+    return 0;
+}
+} // namespace
+
+int runEdit(const EditOptions& options)
+{
+    AudioBuffer audio;
+    if (const std::optional<int> ended = readEditInputs(options, audio))
+        return *ended;
     platform::drawForDevicePixels();
     if (!orl::createWindowManagerAtoms())
         return fail("edit", "no display: set DISPLAY to an X server (or use xvfb-run)");
@@ -160,67 +261,7 @@ int runEdit(const EditOptions& options)
     try
     {
         library = loadSessionLibrary(options.session);
-        EditorSession session(*library, options.session);
-        // As a desktop's own windows: the display's DPI setting scales the window.
-        if (options.session.scale == 0.0)
-            session.setViewScale(platform::desktopScale());
-        const AAX_Point size = session.viewSize();
-        orl::assumeUsualRefreshRate();
-        HostWindow window;
-        window.setSize(static_cast<int>(size.horz), static_cast<int>(size.vert));
-        window.addToDesktop(juce::ComponentPeer::windowHasTitleBar |
-                            juce::ComponentPeer::windowHasCloseButton |
-                            juce::ComponentPeer::windowAppearsOnTaskbar);
-        window.setVisible(true);
-        void* native = window.getWindowHandle();
-        if (native == nullptr)
-            return fail("edit", "the window system gave the window no handle");
-
-        HostViewContainer container(AAX_eViewContainer_Type_NativeWindow, native);
-        container.onSetViewSize = [&window](const AAX_Point& s)
-        { window.setSize(static_cast<int>(s.horz), static_cast<int>(s.vert)); };
-        container.onParameterMouseDown = [](const char* id, uint32_t modifiers)
-        {
-            std::printf("click %s modifiers %u\n", id, modifiers);
-            std::fflush(stdout);
-        };
-        session.openView(container);
-        window.raiseEmbeddedViews();
-        std::printf("window 0x%llx %d x %d\n",
-                    static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(native)),
-                    window.getWidth(), window.getHeight());
-        AudioLoop player(session.audio(), audio);
-        if (player.start(error))
-            std::printf("playing %s in a loop on %s\n",
-                        options.input.empty() ? "the built-in demo" : options.input.c_str(),
-                        player.deviceName().c_str());
-        else
-            std::printf("no audio output device%s: the window runs silently\n",
-                        error.empty() ? "" : (" (" + error + ")").c_str());
-        std::fflush(stdout);
-
-        std::signal(SIGINT, requestStop);
-        std::signal(SIGTERM, requestStop);
-#ifdef SIGBREAK
-        // Ctrl+Break, or the CTRL_BREAK_EVENT with which a parent asks a Windows console
-        // program to end, as SIGTERM does on Linux.
-        std::signal(SIGBREAK, requestStop);
-#endif
-        Pump pump(session);
-        pump.start();
-        juce::MessageManager::getInstance()->runDispatchLoop();
-        pump.stop();
-        player.stop();
-
-        session.closeView();
-        window.removeFromDesktop();
-        if (!options.stateOut.empty())
-        {
-            if (!writeBinaryFile(options.stateOut, session.saveState(), error))
-                return fail("edit", error);
-            std::printf("saved the state to %s\n", options.stateOut.c_str());
-        }
-        return 0;
+        return editInWindow(*library, options, audio);
     }
     catch (const RefusedContent& e)
     {

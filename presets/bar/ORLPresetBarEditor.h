@@ -105,7 +105,22 @@ class ORLPresetBarEditor
     PresetBarBulbButton* getBulb() const { return bulb; }
 
   private:
+    // The entries of the actions menu.
+    enum ActionEntry : int32_t
+    {
+        kSavePreset = 2,
+        kLoadPreset = 3,
+        kResetToFactory = 4,
+        kSaveBank = 5,
+        kLoadBank = 6,
+    };
+
+    // The controls, made, placed and forgotten (ORLPresetBarEditorControls.cpp).
     void build();
+    void buildActionsMenu();
+    void buildNameControls();
+    void buildMemoSlots();
+    void buildManualAndBulb();
     void placeControls();
     void setLabelTexts(int32_t width);
     void refreshNameDisplay();

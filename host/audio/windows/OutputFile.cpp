@@ -140,6 +140,84 @@ int descriptorOf(HANDLE handle, int flags)
         CloseHandle(handle);
     return fd;
 }
+
+// A device such as NUL, or a pipe, as a FIFO on Linux: written directly; a pipe without a
+// free end is refused rather than waited on. The descriptor, or -1 with the reason in error.
+int openDevice(const std::string& path, const std::wstring& widePath, std::string& error)
+{
+    HANDLE device = CreateFileW(widePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (device == INVALID_HANDLE_VALUE)
+    {
+        const DWORD code = GetLastError();
+        error =
+            "cannot write '" + path + "': " +
+            (code == ERROR_PIPE_BUSY ? std::string("no reader on the pipe") : systemMessage(code));
+        return -1;
+    }
+    const int fd = descriptorOf(device, 0);
+    if (fd < 0)
+        error = "cannot write '" + path + "'";
+    return fd;
+}
+
+// A link to nothing cannot be opened, yet a rename would replace it. Windows shows its
+// attributes; Wine shows nothing, but refuses to make a file in its place.
+bool isLinkToNothing(const std::wstring& widePath)
+{
+    if (GetFileAttributesW(widePath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    HANDLE probe = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const bool linkToNothing = probe == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;
+    if (probe != INVALID_HANDLE_VALUE)
+        CloseHandle(probe);
+    return linkToNothing;
+}
+
+// Nothing could be opened at the path (lookedAt: why): true when a new file may go there.
+bool freeForNewFile(const std::string& path, const std::wstring& widePath, DWORD lookedAt,
+                    std::string& error)
+{
+    if (lookedAt != ERROR_FILE_NOT_FOUND && lookedAt != ERROR_PATH_NOT_FOUND)
+    {
+        error = "cannot write '" + path + "': " + systemMessage(lookedAt);
+        return false;
+    }
+    if (isLinkToNothing(widePath))
+    {
+        error = "cannot write '" + path + "': it is a link to nothing";
+        return false;
+    }
+    return true;
+}
+
+// The temporary file beside the target that commit renames onto it, its name in temporary.
+// The descriptor, or -1 with the reason in error and temporary empty.
+int createTemporary(const std::string& path, const std::string& target, std::string& temporary,
+                    std::string& error)
+{
+    const std::string folder = folderOf(target);
+    removeStaleTemporaries(folder, nameOf(target));
+    temporary = inFolder(folder, nextTemporaryName(GetCurrentProcessId()));
+    HANDLE file =
+        CreateFileW(wide(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+    {
+        error = "cannot write '" + path + "': " + systemMessage(GetLastError());
+        temporary.clear();
+        return -1;
+    }
+    const int fd = descriptorOf(file, 0);
+    if (fd < 0)
+    {
+        error = "cannot write '" + path + "'";
+        DeleteFileW(wide(temporary).c_str());
+        temporary.clear();
+    }
+    return fd;
+}
 } // namespace
 
 OutputFile::~OutputFile()
@@ -166,7 +244,12 @@ bool OutputFile::open(const std::string& path, std::string& error)
     target = path;
     const std::wstring widePath = wide(path);
     HANDLE existing = lookAt(widePath);
-    if (existing != INVALID_HANDLE_VALUE)
+    if (existing == INVALID_HANDLE_VALUE)
+    {
+        if (!freeForNewFile(path, widePath, GetLastError(), error))
+            return false;
+    }
+    else
     {
         const DWORD type = GetFileType(existing);
         const bool folder = isFolder(existing);
@@ -180,23 +263,8 @@ bool OutputFile::open(const std::string& path, std::string& error)
         }
         if (type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE)
         {
-            // A device such as NUL, or a pipe, as a FIFO on Linux: written directly; a pipe
-            // without a free end is refused rather than waited on.
-            HANDLE device =
-                CreateFileW(widePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-            if (device == INVALID_HANDLE_VALUE)
-            {
-                const DWORD code = GetLastError();
-                error = "cannot write '" + path + "': " +
-                        (code == ERROR_PIPE_BUSY ? std::string("no reader on the pipe")
-                                                 : systemMessage(code));
-                return false;
-            }
-            fd = descriptorOf(device, 0);
+            fd = openDevice(path, widePath, error);
             direct = fd >= 0;
-            if (!direct)
-                error = "cannot write '" + path + "'";
             return direct;
         }
         if (type != FILE_TYPE_DISK || target.empty())
@@ -205,51 +273,8 @@ bool OutputFile::open(const std::string& path, std::string& error)
             return false;
         }
     }
-    else
-    {
-        const DWORD code = GetLastError();
-        if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND)
-        {
-            error = "cannot write '" + path + "': " + systemMessage(code);
-            return false;
-        }
-        // A link to nothing cannot be opened, yet a rename would replace it. Windows shows
-        // its attributes; Wine shows nothing, but refuses to make a file in its place.
-        bool linkToNothing = GetFileAttributesW(widePath.c_str()) != INVALID_FILE_ATTRIBUTES;
-        if (!linkToNothing)
-        {
-            HANDLE probe = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-            linkToNothing = probe == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;
-            if (probe != INVALID_HANDLE_VALUE)
-                CloseHandle(probe);
-        }
-        if (linkToNothing)
-        {
-            error = "cannot write '" + path + "': it is a link to nothing";
-            return false;
-        }
-    }
-    const std::string folder = folderOf(target);
-    removeStaleTemporaries(folder, nameOf(target));
-    temporary = inFolder(folder, nextTemporaryName(GetCurrentProcessId()));
-    HANDLE file =
-        CreateFileW(wide(temporary).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-    {
-        error = "cannot write '" + path + "': " + systemMessage(GetLastError());
-        temporary.clear();
-        return false;
-    }
-    fd = descriptorOf(file, 0);
-    if (fd < 0)
-    {
-        error = "cannot write '" + path + "'";
-        abandon();
-        return false;
-    }
-    return true;
+    fd = createTemporary(path, target, temporary, error);
+    return fd >= 0;
 }
 
 bool OutputFile::prepare(std::string& error)
