@@ -115,7 +115,7 @@ double typedValue(int slot, const char* text)
 // Values where the product's own texts tell a generic UI what the normalized number means.
 std::vector<double> scaleValues(int slot)
 {
-    if (slot == 7)
+    if (slot == chordwell::kBypassSlot)
         return {0.0, 1.0};
     // -24, -12, 0, 12, 24 st: -12 and 12 where a typed semitone lands, which the text and the
     // engine both name as that semitone.
@@ -134,7 +134,7 @@ std::string controlPort(int slot)
         << "    lv2:default " << number(getParameterDefault(slot)) << " ;\n"
         << "    lv2:minimum 0.0 ;\n"
         << "    lv2:maximum 1.0 ;\n";
-    if (slot == 7)
+    if (slot == chordwell::kBypassSlot)
         out << "    lv2:portProperty lv2:toggled ;\n";
     const auto values = scaleValues(slot);
     for (size_t i = 0; i < values.size(); ++i)

@@ -51,10 +51,11 @@ class SlotParameter final : public Parameter
         toString128(kShortTitles[slot], info.shortTitle);
         toString128(unitOf(slot).c_str(), info.units);
         info.id = static_cast<ParamID>(slot);
-        info.stepCount = slot == 7 ? 1 : 0;
+        info.stepCount = slot == chordwell::kBypassSlot ? 1 : 0;
         info.defaultNormalizedValue = getParameterDefault(slot);
         info.unitId = kRootUnitId;
-        info.flags = ParameterInfo::kCanAutomate | (slot == 7 ? ParameterInfo::kIsBypass : 0);
+        info.flags = ParameterInfo::kCanAutomate |
+                     (slot == chordwell::kBypassSlot ? ParameterInfo::kIsBypass : 0);
         valueNormalized = info.defaultNormalizedValue;
     }
 
