@@ -38,8 +38,6 @@ int32_t ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::latencyProbeCount()
 
 void ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::unwire()
 {
-    if (ORLShellController* master = editor->masterController())
-        master->setEditor(nullptr);
     editor->disconnect();
     editor->setGUI(nullptr);
 }

@@ -58,6 +58,7 @@ class ORLShellController : public ORLMasterController
     void setHostParameters(ORLHostParameters* side) { host = side; }
     // Main thread. The open editor, or null; cleared before that editor is destroyed.
     void setEditor(ORLEditorDisplay* display) { editor = display; }
+    ORLEditorDisplay* getEditor() const { return editor; }
     // Main thread.
     ORLChordwellController& productController() { return *controller; }
     // Main thread. The instance's preset bank (its preset model), made with the controller.

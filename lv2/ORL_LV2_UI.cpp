@@ -59,9 +59,7 @@ void ORL_LV2_UI::close()
 {
     if (plugin != nullptr)
     {
-        ORLShellController& master = plugin->masterController();
-        master.setEditor(nullptr);
-        master.setHostParameters(nullptr);
+        plugin->masterController().setHostParameters(nullptr);
     }
     removed();
     disconnect();

@@ -369,6 +369,5 @@ void ORL_VST3_Effect::editorGone(ORL_VST3_EditorWrapper* closing)
     if (editor != closing)
         return;
     editor = nullptr;
-    instance.masterController().setEditor(nullptr);
     hostSide.setEditor(nullptr);
 }

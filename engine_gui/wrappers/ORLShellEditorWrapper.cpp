@@ -40,6 +40,8 @@ void ORLShellEditorWrapper::showConnected()
 
 void ORLShellEditorWrapper::disconnect()
 {
+    if (master != nullptr && master->getEditor() == this)
+        master->setEditor(nullptr);
     master = nullptr;
     setPresetBarValue(0);
 }

@@ -22,7 +22,8 @@ class ORLShellEditorWrapper : public ORLVSTGUIEditorWrapperV4_PresetBar, public 
     // The wiring every shell makes around its window, main thread. connect, before the window
     // opens: the editor's edits go to the instance's master controller and the preset bar
     // shows its bank. showConnected, once the window is open: the master controller shows its
-    // changes here, the internal slots' values first. disconnect cuts what connect made.
+    // changes here, the internal slots' values first. disconnect cuts what connect and
+    // showConnected made.
     void connect(ORLShellController& controller);
     void showConnected();
     void disconnect();
