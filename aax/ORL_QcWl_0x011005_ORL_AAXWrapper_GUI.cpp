@@ -3,9 +3,6 @@
 #include "ORL_AAX_EditorWrapper.h"
 #include "ORL_QcWl_0x011005_AAX_Parameters_Wrapper.h"
 
-#include "ORLScaledWindow.h"
-#include "WindowZoom.h"
-
 #include <AAX_IHostInterfaces.h>
 #include <InstanceCore.h>
 #include <ParameterTable.h>
@@ -95,9 +92,8 @@ AAX_Result ORL_QcWl_0x011005_ORL_AAXWrapper_GUI::GetViewSize(AAX_Point* size) co
         return AAX_ERROR_NULL_OBJECT;
     // Known before any view exists (the host's scale and the user's stored zoom): hosts size
     // their frame from this answer before they open the view.
-    const auto wanted = Orlund::ORLScaledWindow::scaledBounds(
-        Orlund::ORLVSTGUIEditorWrapperV2::kWidth, Orlund::ORLVSTGUIEditorWrapperV2::kHeight,
-        viewScale * static_cast<float>(windowzoom::storedPercent()) / 100.0f);
+    const Steinberg::ViewRect wanted =
+        Orlund::ORLVSTGUIEditorWrapperV2::sizeBeforeOpening(viewScale);
     size->horz = static_cast<float>(wanted.getWidth());
     size->vert = static_cast<float>(wanted.getHeight());
     if (editor == nullptr)

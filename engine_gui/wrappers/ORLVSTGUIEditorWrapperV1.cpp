@@ -54,14 +54,15 @@ int ORLVSTGUIEditorWrapperV1::frameHeight() const
     return static_cast<int>(editor->getRect().getHeight()) + kPresetBarHeight;
 }
 
-juce::Component* ORLVSTGUIEditorWrapperV1::getWindow() const
+float ORLVSTGUIEditorWrapperV1::windowScale(float host, int zoomPercent)
 {
-    return window.get();
+    host = std::isnan(host) || host <= 0.0f ? 1.0f : host;
+    return ORLScaledWindow::clampScale(host * static_cast<float>(zoomPercent) / 100.0f);
 }
 
 float ORLVSTGUIEditorWrapperV1::getScale() const
 {
-    return ORLScaledWindow::clampScale(hostScale * static_cast<float>(userZoom) / 100.0f);
+    return windowScale(hostScale, userZoom);
 }
 
 Steinberg::ViewRect ORLVSTGUIEditorWrapperV1::wantedRect() const

@@ -72,8 +72,6 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     {
         return frame.get();
     }
-    // The component the host holds (device pixels), null while closed.
-    juce::Component* getWindow() const;
 
     // Main thread, any time (open or not). The host's scale (its content scale factor, the
     // window's DPI): the window is drawn at this times the user's zoom, within 1 to 3. NaN,
@@ -92,6 +90,9 @@ class ORLVSTGUIEditorWrapperV1 : public ORLMasterGraphicalEngine,
     }
     // The scale the window is drawn at.
     float getScale() const;
+    // The scale of a window at a host's scale (NaN, zero and negative count as 1) and a zoom,
+    // held to 1..3.
+    static float windowScale(float hostScale, int zoomPercent);
     // The window's size at that scale (what getSize tells the host).
     Steinberg::ViewRect wantedRect() const;
     // Main thread. The host has given the window this size: all of it is painted.

@@ -3,7 +3,9 @@
 #include "CORLControlView.h"
 #include "IdleUpdate_ORL_Handler.h"
 #include "ORLFrame.h"
+#include "ORLScaledWindow.h"
 #include "ParameterTable.h"
+#include "WindowZoom.h"
 
 #include <algorithm>
 
@@ -12,6 +14,13 @@ namespace Orlund
 ORLVSTGUIEditorWrapperV2::ORLVSTGUIEditorWrapperV2()
 {
     IdleUpdate_ORL_Handler::start();
+}
+
+Steinberg::ViewRect ORLVSTGUIEditorWrapperV2::sizeBeforeOpening(float hostScale)
+{
+    const auto size = ORLScaledWindow::scaledBounds(
+        kWidth, kHeight, windowScale(hostScale, windowzoom::storedPercent()));
+    return Steinberg::ViewRect(0, 0, size.getWidth(), size.getHeight());
 }
 
 void ORLVSTGUIEditorWrapperV2::clamp(Steinberg::ViewRect& r) const

@@ -21,6 +21,10 @@ class ORLVSTGUIEditorWrapperV2 : public ORLVSTGUIEditorWrapperV1,
 
     ORLVSTGUIEditorWrapperV2();
 
+    // Main thread. The size a window opened now would ask for at the host's scale, with the
+    // user's stored zoom: what a host asks before any window exists.
+    static Steinberg::ViewRect sizeBeforeOpening(float hostScale);
+
     // The parameter (0-7) of the topmost control at the point, in window pixels.
     Steinberg::tresult PLUGIN_API findParameter(Steinberg::int32 xPos, Steinberg::int32 yPos,
                                                 Steinberg::Vst::ParamID& resultTag) override;
