@@ -11,16 +11,8 @@ ardour_suite() {
   local work="$root/build/release/ardour-vst3"
   rm -rf "$work"
   mkdir -p "$work/home"
-  if ! HOME="$work/home" "$root/scripts/install-vst3.sh" release "$work/home/.vst3" >/dev/null; then
-    status=1; failed+=("ardour (install)"); return 0
-  fi
-  local bundle="$work/home/.vst3/ORL Chordwell.vst3"
-  # The scanner's index is taken only when it is newer than the module, to the second.
-  local stamp=$(( $(date +%s) - 10 ))
-  find "$bundle" -exec touch -d "@$stamp" {} +
-  if ! HOME="$work/home" LD_LIBRARY_PATH=/usr/lib/ardour7 timeout 120 \
-       /usr/lib/ardour7/ardour-vst3-scanner -f -q "$bundle"; then
-    status=1; failed+=("ardour (scan)"); return 0
+  if ! "$root/tests/ardour/index_vst3.sh" "$work/home"; then
+    status=1; failed+=("ardour (install and index)"); return 0
   fi
   HOME="$work/home" ORL_CHORDWELL_STORE_DIR="$work/settings" ORL_ARDOUR_SESSION="$work/session" \
     timeout 300 ardour7-lua "$root/tests/ardour/vst3_session.lua" >"$work/ardour.log" 2>&1 || true

@@ -1,6 +1,7 @@
 # Sourced by scripts/test.sh: the plug-in's own window inside Ardour 7's GUI, on a private Xvfb
 # server (tests/support/xvfb_display.sh, never display 0), in a private home folder: the VST 3
-# bundle installed and indexed by Ardour's VST 3 scanner (as in 56-ardour.sh), the LV2 bundle
+# bundle installed and indexed by Ardour's VST 3 scanner (tests/ardour/index_vst3.sh, as for
+# 56-ardour.sh), the LV2 bundle
 # on LV2_PATH; then tests/ardour/gui_window_test.py opens headless-made sessions in Ardour's GUI
 # at GUI scales 200 % and 100 % and compares our window with chordwell-host's snapshots.
 # Screenshots and Ardour's logs are kept in build/release/ardour-gui. Skipped, with a message,
@@ -17,16 +18,8 @@ ardour_gui_suite() {
   local work="$root/build/release/ardour-gui"
   rm -rf "$work"
   mkdir -p "$work/home"
-  if ! HOME="$work/home" "$root/scripts/install-vst3.sh" release "$work/home/.vst3" >/dev/null; then
-    status=1; failed+=("ardour-gui (install)"); return 0
-  fi
-  local bundle="$work/home/.vst3/ORL Chordwell.vst3"
-  # The scanner's index is taken only when it is newer than the module, to the second.
-  local stamp=$(( $(date +%s) - 10 ))
-  find "$bundle" -exec touch -d "@$stamp" {} +
-  if ! HOME="$work/home" LD_LIBRARY_PATH=/usr/lib/ardour7 timeout 120 \
-       /usr/lib/ardour7/ardour-vst3-scanner -f -q "$bundle"; then
-    status=1; failed+=("ardour-gui (scan)"); return 0
+  if ! "$root/tests/ardour/index_vst3.sh" "$work/home"; then
+    status=1; failed+=("ardour-gui (install and index)"); return 0
   fi
   # Ardour's window at 200 % is wider than the usual test screen.
   local xvfb="$root/tests/support/xvfb_display.sh"
